@@ -1,0 +1,315 @@
+#include "analog/analog_mod.h"
+
+#include "analog/path_samples.h"
+#include "engine/parameters.h"
+#include "engine/static_objects.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr double two_pi = 6.283185307179586;
+constexpr double pi = 3.141592653589793;
+constexpr long double two_thirds = 2.0L / 3.0L;
+// Sample instants evaluated per block of the fast transmit step (bounds its memory).
+constexpr size_t block_samples = 1 << 16;
+// Plot steps averaged by one display average at most.
+constexpr double max_average_steps = 1.0e6;
+
+std::string fixed(double v, int decimals)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, v);
+    return text;
+}
+
+const float* branch_chips(const Chain_signal& chips, int b) { return b == 0 ? chips.i : chips.q; }
+
+} // namespace
+
+int Analog_mod::setup(int len)
+{
+    in_len = len;
+    out_len = len;
+    n_tx = 2;
+    n_rx = 2;
+    return len;
+}
+
+int Analog_mod::branch_count() const
+{
+    if (!(iq_branches > 0.0f)) return 0;
+    return iq_branches > 1.0f ? 2 : 1;
+}
+
+int Analog_mod::sample_count() const
+{
+    if (!(samples_per_chip > 0.0f)) return 0;
+    const float n = std::ceil(std::min(samples_per_chip, max_samples_per_chip));
+    return static_cast<int>(n);
+}
+
+std::string Analog_mod::filter_caption(int k) const
+{
+    static const char* const state[2] = {"unused", "operating"};
+    const float on = bp_on[k - 1];
+    const int word = on >= 1.0f ? 1 : 0; // the switch truncated, as an index
+    return "signals after the " + std::to_string(k) + ". (" + state[word] + ") bp filter at " +
+           fixed(static_cast<double>(bp_center[k - 1]) / 1e6, 2) + " MHz ";
+}
+
+void Analog_mod::prepare_run()
+{
+    t_chip = 1.0 / static_cast<double>(chip_rate);
+    w_rf = two_pi * static_cast<double>(rf_freq);
+    w_rf_rx = two_pi * static_cast<double>(rf_freq) * (0.01 * static_cast<double>(rf_detune_pct) + 1);
+    ph_rf_rx = static_cast<double>(rf_phase_pct) * 0.01 * 2 * pi;
+    da_ad.init(par_table, out_len);
+    qpsk.init(par_table);
+
+    captions[2] = filter_caption(1);
+    captions[4] = filter_caption(2);
+    captions[7] = filter_caption(3);
+    captions[9] = filter_caption(4);
+    captions[0] = da_ad.caption;
+    captions[1] = qpsk.caption(0);
+    captions[3] = "RF-modulated signals (f= " + fixed(static_cast<double>(rf_freq) / 1e6, 3) + " MHz)";
+    captions[5] = "signals + noise (factor = " + fixed(static_cast<double>(noise_to_signal), 1) + ") ";
+    captions[6] = "RF-demodulated signals ";
+    captions[8] = qpsk.caption(1);
+    captions[10] = "averages over the demod. chips (depend on the plot's time resolution)";
+    captions[11] = "av. (" + std::to_string(sample_count()) + " samples/chip) demodulated chips";
+
+    // The ADC's sample interval, so that every filter is armed for the run.
+    prepare_plot(1, static_cast<float>(1e6 / static_cast<double>(samples_per_chip * chip_rate)));
+}
+
+void Analog_mod::prepare_plot(int code, float dt_us)
+{
+    names[0] = da_ad.caption;
+    names[1] = captions[11];
+    const auto c = static_cast<float>(5.12e-6 * static_cast<double>(dt_us) / std::sqrt(2.0));
+    const long long magnitude = std::llabs(static_cast<long long>(code));
+    plot_branch = static_cast<int>(magnitude / 100);
+    plot_dt_us = dt_us;
+    avg_chip = -1;
+    plot_point = 0;
+    if (code != 0) plot_point = (code > 0 ? 1 : -1) * static_cast<int>(magnitude % 100);
+
+    Band_pass* position[4] = {&band_pass_1, &band_pass_2, &band_pass_3, &band_pass_4[0]};
+    for (int k = 0; k < 4; ++k) {
+        const float b = bp_width[k] / bp_center[k];
+        const float w = bp_center[k] * c;
+        position[k]->set(b, w);
+        if (k == 3) band_pass_4[1].set(b, w);
+    }
+}
+
+Analog_mod::Carriers Analog_mod::carriers(float t) const
+{
+    const auto phi = static_cast<float>(w_rf * static_cast<double>(t));
+    const auto phi2 = static_cast<float>(w_rf_rx * static_cast<double>(t) + ph_rf_rx);
+    return {std::sin(static_cast<double>(phi)), std::sin(static_cast<double>(phi) + pi / 4),
+            std::sin(static_cast<double>(phi2))};
+}
+
+float Analog_mod::summed_if(const Chain_signal& chips, float t) const
+{
+    float sum = 0.0f;
+    for (int i = 0; i < branch_count(); ++i) {
+        float v = da_ad.nyquist(branch_chips(chips, i), t);
+        if (if_mod > 0.0f) v = qpsk.modulate(i, t, v);
+        sum += v;
+    }
+    return static_cast<float>(static_cast<long double>(sum) * two_thirds);
+}
+
+float Analog_mod::channel(float sum, const Carriers& c)
+{
+    if (bp_on[0] != 0.0f) sum = band_pass_1.filter(sum);
+    if (rf_mod > 0.0f) sum = static_cast<float>(c.rf_sin * static_cast<double>(sum));
+    if (bp_on[1] != 0.0f) sum = band_pass_2.filter(sum);
+    sum = static_cast<float>(c.noise_sin * static_cast<double>(noise_to_signal) +
+                             static_cast<double>(sum));
+    if (rf_demod > 0.0f) sum = static_cast<float>(c.rx_sin * static_cast<double>(sum));
+    if (bp_on[2] != 0.0f) sum = band_pass_3.filter(sum);
+    return sum;
+}
+
+float Analog_mod::rf_path(const Chain_signal& chips, float t)
+{
+    const Carriers c = carriers(t);
+    return channel(summed_if(chips, t), c);
+}
+
+float Analog_mod::adc_result(float acc) const
+{
+    // 1.2 is a double: the scaling happens in double, the soft chip is stored as float.
+    const double scaled = static_cast<double>(acc) / (1.2 * static_cast<double>(samples_per_chip));
+    return static_cast<float>((scaled + 1) * 0.5);
+}
+
+void Analog_mod::xmit_reference(Chain_signal& s)
+{
+    const Chain_signal chips = s;
+    const int samples = sample_count();
+    const int branches = branch_count();
+    const auto dt = static_cast<float>(t_chip / static_cast<double>(samples_per_chip));
+    for (int k = 0; k < out_len; ++k) {
+        auto t = static_cast<float>(k * t_chip + 0.5 * static_cast<double>(dt));
+        float acc[2] = {0.0f, 0.0f};
+        for (int j = 0; j < samples; ++j) {
+            const float r = rf_path(chips, t);
+            for (int i = 0; i < branches; ++i) {
+                float v = r;
+                if (if_demod > 0.0f) v = qpsk.demodulate(i, t, v);
+                if (bp_on[3] != 0.0f) v = band_pass_4[static_cast<size_t>(i)].filter(v);
+                acc[i] += v;
+            }
+            t += dt;
+        }
+        buf[0][static_cast<size_t>(k)] = adc_result(acc[0]);
+        buf[1][static_cast<size_t>(k)] = adc_result(acc[1]);
+    }
+    s.i = buf[0].data();
+    s.q = buf[1].data();
+}
+
+void Analog_mod::xmit(Chain_signal& s)
+{
+    const Chain_signal chips = s;
+    const int samples = sample_count();
+    const int branches = branch_count();
+    const auto dt = static_cast<float>(t_chip / static_cast<double>(samples_per_chip));
+    const bool demod = if_demod > 0.0f;
+    const bool filter4 = bp_on[3] != 0.0f;
+    const int chips_per_block =
+        samples > 0 ? std::max(1, static_cast<int>(block_samples) / samples) : out_len;
+    const int threads = worker_threads();
+
+    Path_samples block;
+    for (int first = 0; first < out_len; first += chips_per_block) {
+        const int end = std::min(out_len, first + chips_per_block);
+        block.t.clear();
+        for (int k = first; k < end; ++k) {
+            auto t = static_cast<float>(k * t_chip + 0.5 * static_cast<double>(dt));
+            for (int j = 0; j < samples; ++j, t += dt) block.t.push_back(t);
+        }
+        block.evaluate(*this, chips, threads);
+
+        size_t n = 0;
+        for (int k = first; k < end; ++k) {
+            float acc[2] = {0.0f, 0.0f};
+            for (int j = 0; j < samples; ++j, ++n) {
+                const float r = channel(block.sum[n], block.car[n]);
+                for (int i = 0; i < branches; ++i) {
+                    float v = r;
+                    if (demod)
+                        v = demod_gain(static_cast<float>(static_cast<double>(v) *
+                                                          block.dem[static_cast<size_t>(i)][n]));
+                    if (filter4) v = band_pass_4[static_cast<size_t>(i)].filter(v);
+                    acc[i] += v;
+                }
+            }
+            buf[0][static_cast<size_t>(k)] = adc_result(acc[0]);
+            buf[1][static_cast<size_t>(k)] = adc_result(acc[1]);
+        }
+    }
+    s.i = buf[0].data();
+    s.q = buf[1].data();
+}
+
+void Analog_mod::rcve(Chain_signal& s)
+{
+    std::copy_n(s.i, out_len, buf[2].data());
+    std::copy_n(s.q, out_len, buf[3].data());
+    s.i = buf[2].data();
+    s.q = buf[3].data();
+}
+
+float Analog_mod::signal_at(const Chain_signal& chips, float t_us)
+{
+    if (chips.i == nullptr || chips.q == nullptr) return 0.0f;
+    const auto t = static_cast<float>(static_cast<double>(t_us) * 1e-6);
+    const int b = std::clamp(plot_branch / 2, 0, 1);
+    const int p = plot_point;
+
+    if ((p == 6 || p == 7) && plot_branch > 0) {
+        names[0] = captions[0];
+        float v = da_ad.nyquist(branch_chips(chips, b), t);
+        if (p == 6) return v;
+        names[0] = captions[1];
+        if (if_mod > 0.0f) v = qpsk.modulate(b, t, v);
+        return v;
+    }
+    if (p == 6 || p == 7 || (p >= 8 && p <= 11) || p == -10) {
+        const Carriers c = carriers(t);
+        float sum = summed_if(chips, t);
+        names[0] = captions[1];
+        if (p == 7) return sum;
+        names[0] = captions[2];
+        if (bp_on[0] != 0.0f) sum = band_pass_1.filter(sum);
+        if (p == 8) return sum;
+        names[0] = captions[3];
+        if (rf_mod > 0.0f) sum = static_cast<float>(c.rf_sin * static_cast<double>(sum));
+        if (p == 9) return sum;
+        names[0] = captions[4];
+        if (bp_on[1] != 0.0f) sum = band_pass_2.filter(sum);
+        if (p == 10) return sum;
+        names[0] = captions[5];
+        sum = static_cast<float>(c.noise_sin * static_cast<double>(noise_to_signal) +
+                                 static_cast<double>(sum));
+        if (p == 11) return sum;
+        names[1] = captions[6];
+        if (rf_demod > 0.0f) sum = static_cast<float>(c.rx_sin * static_cast<double>(sum));
+        return sum;
+    }
+    if (p >= -9 && p <= -7) {
+        names[1] = captions[7];
+        float v = rf_path(chips, t);
+        if (p == -9) return v;
+        names[1] = captions[8];
+        if (if_demod > 0.0f) v = qpsk.demodulate(b, t, v);
+        if (p == -8) return v;
+        names[1] = captions[9];
+        if (bp_on[3] != 0.0f) v = band_pass_4[static_cast<size_t>(b)].filter(v);
+        return v;
+    }
+    if (p == -6) {
+        names[1] = captions[10];
+        return chip_average(chips, t);
+    }
+    return 0.0f; // the digital points are read from the stage buffers
+}
+
+float Analog_mod::chip_average(const Chain_signal& chips, float t)
+{
+    const float f = da_ad.f_chip;
+    const float chip_pos = std::clamp(t * f, -2.0e9f, 2.0e9f);
+    const int k = static_cast<int>(chip_pos);
+    if (k == avg_chip) return avg_value;
+    avg_chip = k;
+    const int b = std::clamp((plot_branch - 2) / 2, 0, 1);
+
+    double steps = 0.0;
+    if (plot_dt_us > 0.0)
+        steps = static_cast<double>(static_cast<float>(k + 1) / f - t) * 1e6 / plot_dt_us;
+    const long long last = static_cast<long long>(std::clamp(steps, 0.0, max_average_steps));
+
+    float sum = 0.0f;
+    int count = 0;
+    float u = t;
+    for (long long m = 0; m <= last; ++m) {
+        float v = rf_path(chips, u);
+        if (if_demod > 0.0f) v = qpsk.demodulate(b, u, v);
+        if (bp_on[3] != 0.0f) v = band_pass_4[static_cast<size_t>(b)].filter(v);
+        sum += v;
+        ++count;
+        u = static_cast<float>(static_cast<double>(u) + plot_dt_us * 1e-6);
+    }
+    avg_value = sum / static_cast<float>(count);
+    return avg_value;
+}

@@ -1,0 +1,72 @@
+#pragma once
+// Stage 6: the analog path. The chips of both branches become Nyquist signals, are
+// modulated onto the IF and the RF, pass up to four band-pass positions and an added RF
+// carrier ("noise"), are demodulated and sampled back into one soft value per chip.
+// The signal between DAC and ADC is never stored: it is evaluated at any instant on
+// demand; only the band-pass filters keep state from one sample to the next.
+
+#include "engine/analog_pars.h"
+#include "engine/elements.h"
+
+#include <array>
+#include <string>
+
+class Analog_mod : public virtual Elements, public Analog_pars {
+public:
+    int plot_point = 0;  // sign(code) * (|code| mod 100)
+    int plot_branch = 0; // |code| / 100
+    int avg_chip = -1;   // chip of the remembered display average
+    double t_chip = 0.0; // s
+    double w_rf = 0.0;   // rad/s
+    double w_rf_rx = 0.0;
+    double ph_rf_rx = 0.0; // rad
+    double plot_dt_us = 0.0;
+    std::array<std::string, 12> captions;
+
+    // The chip count passes through; two transmit and two receive buffers.
+    int setup(int len) override;
+    // The whole analog path and the ADC for every chip: s.i / s.q carry the PN-I / PN-Q
+    // chips in and the I / Q soft chips out. Evaluates the filter-independent part of
+    // the path for all sample instants first, on all cores, then runs the filters in order.
+    void xmit(Chain_signal& s) override;
+    // Copies the ADC output into the receive buffers.
+    void rcve(Chain_signal& s) override;
+
+    // The same transmit step evaluated sample by sample through rf_path; the reference
+    // the fast xmit must match bit for bit.
+    void xmit_reference(Chain_signal& s);
+
+    // Derives the run's settings and captions from the parameter block; before every run.
+    void prepare_run();
+    // Selects the plot point of a stage code and arms all filters for steps of dt_us.
+    void prepare_plot(int code, float dt_us);
+    // The signal at the selected point at t_us (microseconds); chips are the PN-I/PN-Q
+    // transmit chips.
+    float signal_at(const Chain_signal& chips, float t_us);
+    // DAC to band-pass position 3 at t (seconds).
+    float rf_path(const Chain_signal& chips, float t);
+    // Display average of the demodulated branch from t to the end of its chip, at the
+    // plot's own step; held for the rest of the chip.
+    float chip_average(const Chain_signal& chips, float t);
+
+    // Branches evaluated: the integers below iq_branches, at most two.
+    int branch_count() const;
+    // ADC samples per chip: the integers below samples_per_chip.
+    int sample_count() const;
+
+    // Carrier values of one instant that the channel multiplies by.
+    struct Carriers {
+        double rf_sin = 0.0;    // sin of the RF phase
+        double noise_sin = 0.0; // sin of the RF phase + pi/4
+        double rx_sin = 0.0;    // sin of the detuned receive RF phase
+    };
+    Carriers carriers(float t) const;
+    // Steps 2 and 3 of the path: the IF-modulated branches summed, times 2/3.
+    float summed_if(const Chain_signal& chips, float t) const;
+    // Steps 4 to 9 on the summed signal: filters 1 to 3, RF mixing, the added carrier.
+    float channel(float sum, const Carriers& c);
+
+private:
+    float adc_result(float acc) const;
+    std::string filter_caption(int k) const;
+};

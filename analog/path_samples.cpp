@@ -1,0 +1,75 @@
+#include "analog/path_samples.h"
+
+#include "engine/static_objects.h"
+
+#include <algorithm>
+#include <cmath>
+#include <system_error>
+#include <thread>
+
+namespace {
+
+constexpr long double two_thirds = 2.0L / 3.0L;
+
+// Analog_mod::summed_if with both branches' pulse sums taken in one pass.
+float summed_if_pair(const Analog_mod& a, const Chain_signal& chips, float t)
+{
+    float v[2];
+    da_ad.nyquist_pair(chips.i, chips.q, t, v[0], v[1]);
+    if (a.if_mod > 0.0f) {
+        const float phase = qpsk.tx_phase(t);
+        v[0] = mix(0, phase, v[0]);
+        v[1] = mix(1, phase, v[1]);
+    }
+    float sum = 0.0f;
+    sum += v[0];
+    sum += v[1];
+    return static_cast<float>(static_cast<long double>(sum) * two_thirds);
+}
+
+} // namespace
+
+int worker_threads()
+{
+    const unsigned n = std::thread::hardware_concurrency();
+    return static_cast<int>(std::clamp(n, 1u, 8u));
+}
+
+void Path_samples::evaluate_range(const Analog_mod& a, const Chain_signal& chips, size_t from,
+                                  size_t to)
+{
+    const bool pair = a.branch_count() == 2;
+    const bool demod = a.if_demod > 0.0f;
+    for (size_t n = from; n < to; ++n) {
+        const float tn = t[n];
+        sum[n] = pair ? summed_if_pair(a, chips, tn) : a.summed_if(chips, tn);
+        car[n] = a.carriers(tn);
+        if (demod) {
+            const auto phase = static_cast<double>(qpsk.rx_phase(tn));
+            dem[0][n] = std::sin(phase);
+            dem[1][n] = std::cos(phase);
+        }
+    }
+}
+
+void Path_samples::evaluate(const Analog_mod& a, const Chain_signal& chips, int threads)
+{
+    const size_t n = t.size();
+    sum.resize(n);
+    car.resize(n);
+    for (auto& d : dem) d.resize(n);
+
+    const size_t parts = std::max<size_t>(1, std::min<size_t>(static_cast<size_t>(threads), n));
+    std::vector<std::thread> helpers;
+    helpers.reserve(parts - 1);
+    for (size_t p = 1; p < parts; ++p) {
+        const size_t from = n * p / parts, to = n * (p + 1) / parts;
+        try {
+            helpers.emplace_back([this, &a, &chips, from, to] { evaluate_range(a, chips, from, to); });
+        } catch (const std::system_error&) { // no thread to be had: do the part here
+            evaluate_range(a, chips, from, to);
+        }
+    }
+    evaluate_range(a, chips, 0, n / parts);
+    for (auto& h : helpers) h.join();
+}

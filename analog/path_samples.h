@@ -1,0 +1,27 @@
+#pragma once
+// The filter-independent part of the analog path (pulse sums, IF modulation, carrier
+// values, receive oscillator) at a run of sample instants. Each instant is independent
+// of the others, so the instants are shared out among threads; the filters then run
+// over the results in time order.
+
+#include "analog/analog_mod.h"
+
+#include <array>
+#include <vector>
+
+class Path_samples {
+public:
+    std::vector<float> t;   // sample instants, s
+    std::vector<float> sum; // Analog_mod::summed_if at each instant
+    std::vector<Analog_mod::Carriers> car;
+    std::array<std::vector<double>, 2> dem; // receive oscillator: sin for I, cos for Q
+
+    // Fills sum, car and dem for every instant in t, with up to `threads` threads.
+    void evaluate(const Analog_mod& a, const Chain_signal& chips, int threads);
+
+private:
+    void evaluate_range(const Analog_mod& a, const Chain_signal& chips, size_t from, size_t to);
+};
+
+// Threads worth using on this machine (at least 1).
+int worker_threads();

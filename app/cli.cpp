@@ -1,0 +1,343 @@
+#include "app/cli.h"
+
+#include "engine/elements.h"
+#include "engine/headless_screen.h"
+#include "engine/parameters.h"
+#include "engine/static_objects.h"
+
+#include <cerrno>
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const usage_text =
+    R"(usage:
+  cdma_sim                                   opens the simulator window (the default)
+  cdma_sim run  [OPTIONS]                    sets up, runs once, prints the result line
+  cdma_sim dump [OPTIONS] --all              sets up, runs once, prints every stage buffer
+  cdma_sim dump [OPTIONS] --code C [--t0 US] [--dt US] [--count N]
+  cdma_sim --help | --version
+OPTIONS
+  --stages N          nr_stages, as typed into the start-parameter menu (clamped at setup)
+  --bytes B           data_bytes, as typed into the start-parameter menu
+  --set NAME=VALUE    one analog, band-pass or noise parameter, in the units of the parameter
+                      menu (frequencies in MHz); repeatable. NAME is one of:
+                      nyquist_pulses roll_off samples_per_chip iq_branches if_freq if_mod if_demod
+                      rf_freq rf_mod rf_demod bp_on1..bp_on4 bp_center1..bp_center4
+                      bp_width1..bp_width4 noise_to_signal if_detune_pct if_phase_pct
+                      rf_detune_pct rf_phase_pct
+)";
+
+// A refused command or value: the message goes to stderr, the exit status is 2.
+struct Refused : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+constexpr double max_t0_us = 1.0e9;
+constexpr double max_dt_us = 1.0e6;
+constexpr double min_dt_us = 1.0e-6;
+constexpr long max_count = 1000000;
+
+long parse_integer(const std::string& option, const std::string& text, long lo, long hi)
+{
+    errno = 0;
+    char* end = nullptr;
+    const long v = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || errno == ERANGE)
+        throw Refused(option + ": '" + text + "' is not a whole number");
+    if (v < lo || v > hi)
+        throw Refused(option + " = " + text + " is out of range: allowed are " + std::to_string(lo) +
+                      " to " + std::to_string(hi));
+    return v;
+}
+
+double parse_number(const std::string& name, const std::string& text)
+{
+    errno = 0;
+    char* end = nullptr;
+    const double v = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0') throw Refused(name + ": '" + text + "' is not a number");
+    return v;
+}
+
+// A double as the float a parameter field holds; beyond the float range it becomes an
+// infinity, which the range checks then refuse.
+float as_float(double v)
+{
+    if (std::isnan(v)) return NAN;
+    if (std::fabs(v) > static_cast<double>(FLT_MAX)) return v > 0 ? INFINITY : -INFINITY;
+    return static_cast<float>(v);
+}
+
+// The three menu sets that --set reaches, starting from the stored values.
+struct Entries {
+    Analog_entry analog = current_analog_entry(analog_pars());
+    Filter_entry filter = current_filter_entry(analog_pars());
+    Noise_entry noise = current_noise_entry(analog_pars());
+    bool analog_given = false;
+    bool filter_given = false;
+    bool noise_given = false;
+
+    bool set_analog(const std::string& name, float v)
+    {
+        Analog_entry& a = analog;
+        if (name == "nyquist_pulses") a.nyquist_pulses = v;
+        else if (name == "roll_off") a.roll_off = v;
+        else if (name == "samples_per_chip") a.samples_per_chip = v;
+        else if (name == "iq_branches") a.iq_branches = v;
+        else if (name == "if_freq") a.if_mhz = v;
+        else if (name == "if_mod") a.if_mod = v;
+        else if (name == "if_demod") a.if_demod = v;
+        else if (name == "rf_freq") a.rf_mhz = v;
+        else if (name == "rf_mod") a.rf_mod = v;
+        else if (name == "rf_demod") a.rf_demod = v;
+        else return false;
+        return analog_given = true;
+    }
+
+    bool set_filter(const std::string& name, float v)
+    {
+        for (const char* field : {"bp_on", "bp_center", "bp_width"}) {
+            const std::string prefix = field;
+            if (name.size() != prefix.size() + 1 || name.compare(0, prefix.size(), prefix) != 0)
+                continue;
+            const char digit = name.back();
+            if (digit < '1' || digit > '4') return false;
+            Filter_line& line = filter[static_cast<size_t>(digit - '1')];
+            if (prefix == "bp_on") line.on = v;
+            else if (prefix == "bp_center") line.center_mhz = v;
+            else line.width_mhz = v;
+            return filter_given = true;
+        }
+        return false;
+    }
+
+    bool set_noise(const std::string& name, float v)
+    {
+        Noise_entry& n = noise;
+        if (name == "noise_to_signal") n.noise_to_signal = v;
+        else if (name == "if_detune_pct") n.if_detune_pct = v;
+        else if (name == "if_phase_pct") n.if_phase_pct = v;
+        else if (name == "rf_detune_pct") n.rf_detune_pct = v;
+        else if (name == "rf_phase_pct") n.rf_phase_pct = v;
+        else return false;
+        return noise_given = true;
+    }
+
+    void set(const std::string& assignment)
+    {
+        const size_t eq = assignment.find('=');
+        if (eq == std::string::npos) throw Refused("--set: expected NAME=VALUE, got '" + assignment + "'");
+        const std::string name = assignment.substr(0, eq);
+        const float v = as_float(parse_number(name, assignment.substr(eq + 1)));
+        if (!set_analog(name, v) && !set_filter(name, v) && !set_noise(name, v))
+            throw Refused("--set: unknown parameter '" + name + "' (see cdma_sim --help)");
+    }
+
+    void check() const
+    {
+        for (const std::string& e : {analog_given ? check_analog_entry(analog) : std::string(),
+                                     filter_given ? check_filter_entry(filter) : std::string(),
+                                     noise_given ? check_noise_entry(noise) : std::string()})
+            if (!e.empty()) throw Refused(e);
+    }
+};
+
+struct Command {
+    std::string verb;
+    std::optional<int> stages, bytes;
+    Entries entries;
+    bool all = false;
+    std::optional<int> code;
+    double t0_us = 0.0;
+    double dt_us = 0.05;
+    long count = 200;
+    bool plot_window_given = false;
+};
+
+std::string value_of(int& k, int argc, const char* const* argv)
+{
+    const std::string option = argv[k];
+    if (k + 1 >= argc) throw Refused(option + ": a value is missing");
+    return argv[++k];
+}
+
+Command parse(int argc, const char* const* argv)
+{
+    Command c;
+    c.verb = argv[1];
+    if (c.verb != "run" && c.verb != "dump") throw Refused("unknown command '" + c.verb + "'");
+    for (int k = 2; k < argc; ++k) {
+        const std::string opt = argv[k];
+        if (opt == "--stages") {
+            c.stages = static_cast<int>(parse_integer(opt, value_of(k, argc, argv), INT_MIN, INT_MAX));
+        } else if (opt == "--bytes") {
+            c.bytes = static_cast<int>(parse_integer(opt, value_of(k, argc, argv), INT_MIN, INT_MAX));
+        } else if (opt == "--set") {
+            c.entries.set(value_of(k, argc, argv));
+        } else if (c.verb == "dump" && opt == "--all") {
+            c.all = true;
+        } else if (c.verb == "dump" && opt == "--code") {
+            c.code = static_cast<int>(parse_integer(opt, value_of(k, argc, argv), -9999, 9999));
+        } else if (c.verb == "dump" && opt == "--t0") {
+            c.t0_us = parse_number(opt, value_of(k, argc, argv));
+            if (!(std::fabs(c.t0_us) <= max_t0_us))
+                throw Refused("--t0 is out of range: allowed are -1e9 to 1e9 microseconds");
+            c.plot_window_given = true;
+        } else if (c.verb == "dump" && opt == "--dt") {
+            c.dt_us = parse_number(opt, value_of(k, argc, argv));
+            if (!(c.dt_us >= min_dt_us && c.dt_us <= max_dt_us))
+                throw Refused("--dt is out of range: allowed are 1e-6 to 1e6 microseconds");
+            c.plot_window_given = true;
+        } else if (c.verb == "dump" && opt == "--count") {
+            c.count = parse_integer(opt, value_of(k, argc, argv), 0, max_count);
+            c.plot_window_given = true;
+        } else {
+            throw Refused("unknown option '" + opt + "' for '" + c.verb + "' (see cdma_sim --help)");
+        }
+    }
+    if (c.verb == "dump") {
+        if (c.all == c.code.has_value()) throw Refused("dump needs exactly one of --all and --code C");
+        if (c.all && c.plot_window_given) throw Refused("--t0, --dt and --count go with --code");
+    }
+    c.entries.check();
+    return c;
+}
+
+// Stores the given sets in the order a user confirms the menus.
+void confirm(const Command& c)
+{
+    if (c.stages || c.bytes) apply_start_pars(c.stages.value_or(nr_stages), c.bytes.value_or(data_bytes));
+    const Entries& e = c.entries;
+    if (e.analog_given) apply_analog_pars(analog_pars(), e.analog);
+    if (e.filter_given) apply_filter_pars(analog_pars(), e.filter);
+    if (e.noise_given) apply_noise_pars(analog_pars(), e.noise);
+}
+
+void dump_all(std::ostream& out)
+{
+    char line[96];
+    for (int k = 0; k <= nr_stages; ++k) {
+        const Elements* e = stage_table[static_cast<size_t>(k)];
+        for (size_t b = 0; b < e->buf.size(); ++b)
+            for (size_t i = 0; i < e->buf[b].size(); ++i) {
+                std::snprintf(line, sizeof line, "%d %zu %zu %.9g\n", k, b, i,
+                              static_cast<double>(e->buf[b][i]));
+                out << line;
+            }
+    }
+}
+
+bool is_analog_code(int code)
+{
+    switch (code) {
+    case 106: case 206: case -306: case -406: case 107: case 207: case 7: case -107: case -207:
+    case 8: case -108: case -208: case 9: case -9: case 10: case -10: case 11:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool is_buffer_code(int code)
+{
+    switch (code) {
+    case 0: case 1: case -1: case 2: case -2: case 3: case -3: case 4: case -104: case -204:
+    case 105: case 205: case -105: case -205: case -106: case -206:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void dump_buffer(std::ostream& out, int code)
+{
+    const int side = code < 0 ? -1 : 1;
+    const int stage = std::abs(code) % 100;
+    const int variant = std::abs(code) / 100;
+    if (stage > nr_stages)
+        throw Refused("--code " + std::to_string(code) + " needs nr_stages of at least " +
+                      std::to_string(stage) + " (it is " + std::to_string(nr_stages) + ")");
+    const Elements* e = stage_table[static_cast<size_t>(stage)];
+    const int n_tx = get_nbuf(e, 1);
+    const int buffer = side > 0 ? std::min(variant / 2, n_tx - 1)
+                                : std::min(n_tx + variant / 2, n_tx + get_nbuf(e, -1) - 1);
+    const int len = get_len(e, side);
+    char line[64];
+    for (int i = 0; i < len; ++i) {
+        std::snprintf(line, sizeof line, "%d %.9g\n", i,
+                      static_cast<double>(get_sample(e, buffer, i)));
+        out << line;
+    }
+}
+
+void dump_analog(std::ostream& out, const Command& c)
+{
+    const int code = *c.code;
+    if (nr_stages != 6)
+        throw Refused("--code " + std::to_string(code) +
+                      " is an analog signal: it needs nr_stages 6 (it is " + std::to_string(nr_stages) + ")");
+    const Chain_signal chips{pn_spread_iq.buf[0].data(), pn_spread_iq.buf[1].data()};
+    analog_mod.prepare_plot(code, static_cast<float>(c.dt_us));
+    char line[96];
+    for (long i = 0; i < c.count; ++i) {
+        const auto t = static_cast<float>(c.t0_us + static_cast<double>(i) * c.dt_us);
+        const float v = analog_mod.signal_at(chips, t);
+        std::snprintf(line, sizeof line, "%.9g %.9g\n", static_cast<double>(t), static_cast<double>(v));
+        out << line;
+    }
+}
+
+int execute(const Command& c, std::ostream& out, std::ostream& err)
+{
+    if (c.code && !is_analog_code(*c.code) && !is_buffer_code(*c.code))
+        throw Refused("--code " + std::to_string(*c.code) + " names no signal");
+    confirm(c);
+    Headless_screen screen;
+    if (!setup_chain(screen)) {
+        err << "cdma_sim: " << screen.error << '\n';
+        return 1;
+    }
+    run_transmission(screen);
+    if (c.verb == "run") {
+        out << (nr_stages > 0 ? screen.result : std::string()) << '\n';
+    } else if (c.all) {
+        dump_all(out);
+    } else if (is_analog_code(*c.code)) {
+        dump_analog(out, c);
+    } else {
+        dump_buffer(out, *c.code);
+    }
+    return 0;
+}
+
+} // namespace
+
+int run_cli(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
+{
+    if (argc < 2) return 0;
+    const std::string first = argv[1];
+    if (first == "--help" || first == "-h") {
+        out << usage_text;
+        return 0;
+    }
+    if (first == "--version") {
+        out << "cdma_sim 0.1.0\n";
+        return 0;
+    }
+    try {
+        return execute(parse(argc, argv), out, err);
+    } catch (const Refused& r) {
+        err << "cdma_sim: " << r.what() << '\n';
+        return 2;
+    }
+}

@@ -1,0 +1,68 @@
+#include "engine/xmit.h"
+
+#include "analog/analog_mod.h"
+#include "engine/parameters.h"
+#include "engine/screen_port.h"
+#include "engine/static_objects.h"
+
+#include <algorithm>
+#include <chrono>
+
+void Xmit::run(Elements** chain, int last_stage)
+{
+    stages = chain;
+    last = last_stage;
+    Chain_signal s;
+    for (int k = 0; k <= last; ++k) stages[k]->xmit(s);
+    for (int k = last; k >= 0; --k) stages[k]->rcve(s);
+}
+
+std::string Xmit::compare(int step, int selector) const
+{
+    if (stages == nullptr || step < 1 || step > last) return {};
+    const Elements& a = *stages[step - 1];
+    const Elements& b = *stages[step];
+    const int h = selector / 2;
+    const int ia = std::clamp(h, 0, a.n_tx - 1);
+    const int ib = std::clamp(b.n_tx + h, b.n_tx, b.n_tx + b.n_rx - 1);
+    const int n = a.out_len;
+    const std::vector<float>& va = a.buf[static_cast<size_t>(ia)];
+    const std::vector<float>& vb = b.buf[static_cast<size_t>(ib)];
+
+    float max_a = 0.0f;
+    float min_a = 100000.0f;
+    for (int i = 0; i < n; ++i) {
+        max_a = std::max(max_a, va[static_cast<size_t>(i)]);
+        min_a = std::min(min_a, va[static_cast<size_t>(i)]);
+    }
+    const float range = max_a - min_a;
+    int errors = 0;
+    for (int i = 0; i < n; ++i) {
+        // For 0/1 data: b lies on the other side of 0.5 than a.
+        const float ta = 2.0f * va[static_cast<size_t>(i)] - range;
+        const float tb = 2.0f * vb[static_cast<size_t>(i)] - range;
+        if (ta * tb < 0.0f) ++errors;
+    }
+    return ", rcve step " + std::to_string(step) + ": " + std::to_string(errors) + " wrong out of " +
+           std::to_string(n) + " signals";
+}
+
+void run_transmission(Screen_port& screen)
+{
+    analog_mod.prepare_run();
+    if (!chain_ready()) {
+        screen.show_error("the chain is not set up, press 'setup' first");
+        return;
+    }
+    const auto t0 = std::chrono::steady_clock::now();
+    transmission.run(stage_table.data(), nr_stages);
+    const auto t1 = std::chrono::steady_clock::now();
+    if (nr_stages > 0) {
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(t1 - t0).count();
+        const auto seconds = static_cast<long long>(static_cast<double>(ms) * 0.001);
+        screen.hide_error();
+        screen.set_result(transmission.compare(1, 0) + "; t = " + std::to_string(seconds) +
+                          " sec");
+    }
+    screen.show_buttons();
+}

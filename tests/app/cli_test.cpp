@@ -1,0 +1,176 @@
+// The command line as a user drives it: the real binary, its output and exit status.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+using testing::HasSubstr;
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string slurp(const std::string& path)
+{
+    std::ifstream f(path);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+// Runs cdma_sim with the given argument text (shell words) and collects what it printed.
+Outcome cdma_sim(const std::string& args)
+{
+    char out_path[] = "/tmp/cdma_sim_out_XXXXXX";
+    char err_path[] = "/tmp/cdma_sim_err_XXXXXX";
+    close(mkstemp(out_path));
+    close(mkstemp(err_path));
+    const std::string cmd = std::string(CDMA_SIM_PATH) + " " + args + " >" + out_path + " 2>" + err_path;
+    const int raw = std::system(cmd.c_str());
+    Outcome o;
+    o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    o.out = slurp(out_path);
+    o.err = slurp(err_path);
+    std::remove(out_path);
+    std::remove(err_path);
+    return o;
+}
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> v;
+    std::istringstream s(text);
+    for (std::string l; std::getline(s, l);) v.push_back(l);
+    return v;
+}
+
+} // namespace
+
+TEST(Cli, RunPrintsTheResultLineOfACleanSixStageRun)
+{
+    const Outcome o = cdma_sim("run --bytes 36");
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out, ", rcve step 1: 0 wrong out of 288 signals; t = 0 sec\n");
+    EXPECT_EQ(o.err, "");
+}
+
+TEST(Cli, RunWithoutCodingStagesPrintsAnEmptyLine)
+{
+    const Outcome o = cdma_sim("run --stages 0");
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out, "\n");
+}
+
+TEST(Cli, StageCountIsClampedAndOddByteCountsFallBackToThree)
+{
+    EXPECT_EQ(cdma_sim("run --stages 9 --bytes 10").out,
+              ", rcve step 1: 0 wrong out of 24 signals; t = 0 sec\n");
+    EXPECT_EQ(cdma_sim("run --stages -2").out, "\n");
+}
+
+TEST(Cli, AStrongDisturbingCarrierCausesWrongBits)
+{
+    const Outcome o = cdma_sim("run --bytes 9 --set noise_to_signal=50");
+    EXPECT_EQ(o.status, 0);
+    EXPECT_THAT(o.out, HasSubstr("wrong out of 72 signals"));
+    EXPECT_THAT(o.out, testing::Not(HasSubstr(": 0 wrong")));
+}
+
+TEST(Cli, DumpAllListsEveryBufferOfEveryStage)
+{
+    const Outcome o = cdma_sim("dump --stages 2 --all");
+    ASSERT_EQ(o.status, 0);
+    // stage 0: 24 + 3, stage 1: 48 + 24, stage 2: 48 + 48 elements
+    const auto l = lines(o.out);
+    EXPECT_EQ(l.size(), 24u + 3u + 48u + 24u + 48u + 48u);
+    EXPECT_EQ(l.front(), "0 0 0 0");
+    EXPECT_EQ(l[24], "0 1 0 115"); // 's'
+    EXPECT_EQ(l.back(), "2 1 47 0");
+}
+
+TEST(Cli, DumpCodeListsTheStoredBufferValues)
+{
+    const Outcome o = cdma_sim("dump --stages 1 --code 1");
+    ASSERT_EQ(o.status, 0);
+    const auto l = lines(o.out);
+    ASSERT_EQ(l.size(), 48u);
+    std::string bits;
+    for (const auto& line : l) bits += line.substr(line.find(' ') + 1);
+    EXPECT_EQ(bits, "001101100111110101000101111110001000011001110000");
+}
+
+TEST(Cli, DumpAnalogCodeEvaluatesTheSignalAtTheRequestedInstants)
+{
+    const Outcome o = cdma_sim("dump --code 106 --t0 0.406901 --dt 0.813802 --count 4");
+    ASSERT_EQ(o.status, 0);
+    const auto l = lines(o.out);
+    ASSERT_EQ(l.size(), 4u);
+    for (const auto& line : l) { // chip centres of the DAC output: +1 or -1
+        const double v = std::stod(line.substr(line.find(' ') + 1));
+        EXPECT_NEAR(std::abs(v), 1.0, 1e-3) << line;
+    }
+    EXPECT_EQ(lines(cdma_sim("dump --code -10").out).size(), 200u);
+}
+
+TEST(Cli, AnalogCodesNeedAllSixStages)
+{
+    const Outcome o = cdma_sim("dump --stages 5 --code 106");
+    EXPECT_EQ(o.status, 2);
+    EXPECT_THAT(o.err, HasSubstr("nr_stages 6"));
+    EXPECT_EQ(o.out, "");
+}
+
+TEST(Cli, RefusesValuesTheStagesCannotCarryAndNamesTheRange)
+{
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"--set iq_branches=3", "iq_branches"},       {"--set samples_per_chip=0", "samples_per_chip"},
+        {"--set if_mod=2", "if_mod"},                 {"--set bp_on3=0.5", "bp_on3"},
+        {"--set bp_center2=0", "bp_center2"},         {"--set bp_width1=-1", "bp_width1"},
+        {"--set roll_off=1.5", "roll_off"},           {"--set nyquist_pulses=-1", "nyquist_pulses"},
+        {"--set noise_to_signal=nan", "noise_to_signal"}, {"--set rf_freq=inf", "rf_freq"},
+    };
+    for (const auto& [args, field] : cases) {
+        const Outcome o = cdma_sim("run " + args);
+        EXPECT_EQ(o.status, 2) << args;
+        EXPECT_THAT(o.err, HasSubstr(field)) << args;
+        EXPECT_THAT(o.err, HasSubstr("allowed")) << args;
+        EXPECT_EQ(o.out, "") << args;
+    }
+}
+
+TEST(Cli, RefusesUnknownNamesOptionsAndTextThatIsNoNumber)
+{
+    for (const std::string args : {"run --set colour=1", "run --set roll_off=abc", "run --stages two",
+                                   "run --bytes 3x", "run --frobnicate", "fly", "dump --code 12",
+                                   "dump", "dump --all --code 1", "run --set bp_on5=1"}) {
+        const Outcome o = cdma_sim(args);
+        EXPECT_EQ(o.status, 2) << args;
+        EXPECT_NE(o.err, "") << args;
+        EXPECT_EQ(o.out, "") << args;
+    }
+}
+
+TEST(Cli, AcceptsMorePulsesThanChips)
+{
+    const Outcome o = cdma_sim("run --stages 6 --set nyquist_pulses=3000");
+    EXPECT_EQ(o.status, 0);
+    EXPECT_THAT(o.out, HasSubstr("wrong out of 24 signals"));
+}
+
+TEST(Cli, HelpAndVersionAnswerWithoutRunning)
+{
+    EXPECT_THAT(cdma_sim("--help").out, HasSubstr("cdma_sim dump [OPTIONS] --all"));
+    EXPECT_EQ(cdma_sim("--version").status, 0);
+}

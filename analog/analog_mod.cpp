@@ -81,7 +81,10 @@ void Analog_mod::prepare_run()
     captions[6] = "RF-demodulated signals ";
     captions[8] = qpsk.caption(1);
     captions[10] = "averages over the demod. chips (depend on the plot's time resolution)";
-    captions[11] = "av. (" + std::to_string(sample_count()) + " samples/chip) demodulated chips";
+    const float shown = std::isfinite(samples_per_chip)
+                            ? std::clamp(samples_per_chip, 0.0f, max_samples_per_chip)
+                            : 0.0f;
+    captions[11] = "av. (" + std::to_string(static_cast<int>(shown)) + " samples/chip) demodulated chips";
 
     // The ADC's sample interval, so that every filter is armed for the run.
     prepare_plot(1, static_cast<float>(1e6 / static_cast<double>(samples_per_chip * chip_rate)));
@@ -288,7 +291,8 @@ float Analog_mod::signal_at(const Chain_signal& chips, float t_us)
 float Analog_mod::chip_average(const Chain_signal& chips, float t)
 {
     const float f = da_ad.f_chip;
-    const float chip_pos = std::clamp(t * f, -2.0e9f, 2.0e9f);
+    const float product = t * f;
+    const float chip_pos = std::isfinite(product) ? std::clamp(product, -2.0e9f, 2.0e9f) : 0.0f;
     const int k = static_cast<int>(chip_pos);
     if (k == avg_chip) return avg_value;
     avg_chip = k;

@@ -56,12 +56,27 @@ bool setup_chain(Screen_port& screen)
     return ok;
 }
 
+namespace {
+// The buffers were allocated for the stage's present lengths.
+bool buffers_fit(const Elements& e)
+{
+    if (!e.allocated || e.buf.size() != static_cast<size_t>(e.n_tx + e.n_rx)) return false;
+    for (int k = 0; k < e.n_tx + e.n_rx; ++k) {
+        const int len = k < e.n_tx ? e.out_len : e.in_len;
+        if (e.buf[static_cast<size_t>(k)].size() != static_cast<size_t>(len)) return false;
+    }
+    return true;
+}
+} // namespace
+
 bool chain_ready()
 {
     if (nr_stages < 0 || nr_stages >= n_stages) return false;
     for (int k = 0; k <= nr_stages; ++k) {
         const Elements* e = stage_table[static_cast<size_t>(k)];
-        if (e == nullptr || !e->allocated) return false;
+        if (e == nullptr || !buffers_fit(*e)) return false;
+        // A stage set up for another block would read past its neighbour's buffer.
+        if (k > 0 && e->in_len != stage_table[static_cast<size_t>(k - 1)]->out_len) return false;
     }
     return true;
 }

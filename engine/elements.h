@@ -53,7 +53,8 @@ class PN_spread;
 // Clamps nr_stages, sets up and allocates stages 0..nr_stages, reports a failure on the
 // screen's error line and opens the run menu. Returns false when an allocation failed.
 bool setup_chain(Screen_port& screen);
-// Stages 0..nr_stages are set up and hold their buffers, so a run may start.
+// Stages 0..nr_stages are set up for one block, each reading what the one before it
+// writes, and hold buffers of their lengths, so a run may start.
 bool chain_ready();
 // The chained setup alone: stage k gets stage k-1's out_len, stage 0 gets len.
 bool setup_stages(int len);

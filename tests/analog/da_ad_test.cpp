@@ -1,0 +1,124 @@
+#include "analog/da_ad.h"
+
+#include <gmock/gmock.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr double f_chip = 1228800.0, t_chip = 1.0 / f_chip;
+constexpr double pi = 3.141592653589793;
+// A float t misses the centre by up to 1e-13 s and the 40 neighbouring terms each round to
+// about 1e-8 instead of 0: allow 3 float ulps of 1.
+constexpr double peak_tol = 3.6e-7;
+
+float at_chip(double chips) { return static_cast<float>(chips * t_chip); }
+
+std::vector<float> random_chips(int n, unsigned seed)
+{
+    std::mt19937 gen(seed);
+    std::vector<float> c(static_cast<size_t>(n));
+    for (auto& v : c) v = static_cast<float>(gen() % 2);
+    return c;
+}
+
+// Raised-cosine pulse of height 1, roll-off 0.2; the chip index taken modulo the count.
+double pulse_sum(const std::vector<float>& chips, int n, float t)
+{
+    const auto k0 = static_cast<long>(static_cast<double>(t) / t_chip);
+    const auto count = static_cast<long>(chips.size());
+    double sum = 0;
+    for (long k = k0 - n; k <= k0 + n; ++k) {
+        const double tau = static_cast<double>(t) - (static_cast<double>(k) + 0.5) * t_chip;
+        const double a = 2 * pi * f_chip * tau, d = 0.8 * f_chip * tau;
+        const double p = tau == 0 ? 1.0 : std::sin(a) / a * std::cos(0.2 * a) / (1 - d * d);
+        const auto chip = static_cast<double>(chips[static_cast<size_t>((k % count + count) % count)]);
+        sum += (2 * chip - 1) * p;
+    }
+    return sum;
+}
+
+struct Dac {
+    Analog_pars p;
+    Da_ad da;
+    explicit Dac(int n_chips, float pulses = 20.0f)
+    {
+        p.nyquist_pulses = pulses;
+        da.init(p.par_table, n_chips);
+    }
+};
+
+} // namespace
+
+TEST(Da_ad, AllOnesPeakAtCentresAndReturnToZeroBetweenAlsoAcrossTheWrap)
+{
+    const Dac d(64);
+    const std::vector<float> ones(64, 1.0f);
+    for (int k = 0; k < 64; ++k) {
+        EXPECT_NEAR(d.da.nyquist(ones.data(), at_chip(k + 0.5)), 1.0, peak_tol) << k;
+        EXPECT_NEAR(d.da.nyquist(ones.data(), at_chip(k + 0.25)), 0.5, 2e-5) << k;
+        EXPECT_NEAR(d.da.nyquist(ones.data(), at_chip(k + 0.75)), 0.5, 2e-5) << k;
+        EXPECT_NEAR(d.da.nyquist(ones.data(), at_chip(k)), 0.0, 1e-7) << k;
+    }
+}
+
+TEST(Da_ad, AlternatingChipsGiveUnitPeaksAndCosineBetween)
+{
+    const Dac d(64);
+    std::vector<float> chips(64);
+    for (size_t k = 0; k < chips.size(); ++k) chips[k] = static_cast<float>(k % 2);
+    for (int k = 0; k < 64; ++k) {
+        const double sign = k % 2 ? 1.0 : -1.0;
+        EXPECT_NEAR(d.da.nyquist(chips.data(), at_chip(k + 0.5)), sign, peak_tol) << k;
+        // cos(pi/4) a quarter chip away; the cut after 20 pulses leaves about 1.3e-5
+        EXPECT_NEAR(d.da.nyquist(chips.data(), at_chip(k + 0.25)), sign * std::sqrt(0.5), 5e-5);
+        EXPECT_NEAR(d.da.nyquist(chips.data(), at_chip(k + 0.75)), sign * std::sqrt(0.5), 5e-5);
+    }
+}
+
+class Da_ad_pulses : public testing::TestWithParam<std::pair<int, int>> {}; // pulses, chips
+INSTANTIATE_TEST_SUITE_P(PulsesOnChips, Da_ad_pulses,
+                         testing::Values(std::pair{20, 64}, std::pair{0, 16}, std::pair{50, 16},
+                                         std::pair{20, 21}));
+
+TEST_P(Da_ad_pulses, MatchesPlainPulseSum)
+{
+    const auto [pulses, n_chips] = GetParam();
+    const Dac d(n_chips, static_cast<float>(pulses));
+    const std::vector<float> chips = random_chips(n_chips, 3);
+    // not at a quarter chip from a centre: the pulse's denominator vanishes 1.25 chips away,
+    // and float rounding decides the value there
+    for (int k = 0; k < n_chips; ++k) {
+        for (const double frac : {0.0, 0.1, 0.37, 0.5, 0.62, 0.9}) {
+            const float t = at_chip(k + frac);
+            // float32 sum of up to 101 terms, each from a float tau: allow 1e-5
+            EXPECT_NEAR(d.da.nyquist(chips.data(), t), pulse_sum(chips, pulses, t), 1e-5)
+                << k << " + " << frac;
+        }
+    }
+}
+
+TEST(Da_ad, PairEqualsTwoSingleCallsBitForBit)
+{
+    const Dac d(40);
+    const std::vector<float> ci = random_chips(40, 1), cq = random_chips(40, 2);
+    std::vector<std::uint32_t> want, got;
+    for (int n = 0; n < 40 * 16; ++n) {
+        const float t = at_chip(n / 16.0 + (n % 3) * 0.01); // centres, zeros of the denominator
+        float vi = 0.0f, vq = 0.0f;
+        d.da.nyquist_pair(ci.data(), cq.data(), t, vi, vq);
+        got.insert(got.end(), {std::bit_cast<std::uint32_t>(vi), std::bit_cast<std::uint32_t>(vq)});
+        want.push_back(std::bit_cast<std::uint32_t>(d.da.nyquist(ci.data(), t)));
+        want.push_back(std::bit_cast<std::uint32_t>(d.da.nyquist(cq.data(), t)));
+    }
+    EXPECT_THAT(got, testing::ElementsAreArray(want));
+}
+
+TEST(Da_ad, CaptionStatesPulseRangeAndChipRate)
+{
+    EXPECT_EQ(Dac(16).da.caption, "Nyquist signals (range -/+ 20)  (f= 1.229 MHz)");
+}

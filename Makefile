@@ -16,6 +16,7 @@ run: build
 	./$(BUILD)/cdma_sim
 
 test: build
+	scripts/check-format
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) test-asan
 

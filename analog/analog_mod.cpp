@@ -65,7 +65,8 @@ void Analog_mod::prepare_run()
 {
     t_chip = 1.0 / static_cast<double>(chip_rate);
     w_rf = two_pi * static_cast<double>(rf_freq);
-    w_rf_rx = two_pi * static_cast<double>(rf_freq) * (0.01 * static_cast<double>(rf_detune_pct) + 1);
+    w_rf_rx =
+        two_pi * static_cast<double>(rf_freq) * (0.01 * static_cast<double>(rf_detune_pct) + 1);
     ph_rf_rx = static_cast<double>(rf_phase_pct) * 0.01 * 2 * pi;
     da_ad.init(par_table, out_len);
     qpsk.init(par_table);
@@ -76,15 +77,18 @@ void Analog_mod::prepare_run()
     captions[9] = filter_caption(4);
     captions[0] = da_ad.caption;
     captions[1] = qpsk.caption(0);
-    captions[3] = "RF-modulated signals (f= " + fixed(static_cast<double>(rf_freq) / 1e6, 3) + " MHz)";
-    captions[5] = "signals + noise (factor = " + fixed(static_cast<double>(noise_to_signal), 1) + ") ";
+    captions[3] =
+        "RF-modulated signals (f= " + fixed(static_cast<double>(rf_freq) / 1e6, 3) + " MHz)";
+    captions[5] =
+        "signals + noise (factor = " + fixed(static_cast<double>(noise_to_signal), 1) + ") ";
     captions[6] = "RF-demodulated signals ";
     captions[8] = qpsk.caption(1);
     captions[10] = "averages over the demod. chips (depend on the plot's time resolution)";
     const float shown = std::isfinite(samples_per_chip)
                             ? std::clamp(samples_per_chip, 0.0f, max_samples_per_chip)
                             : 0.0f;
-    captions[11] = "av. (" + std::to_string(static_cast<int>(shown)) + " samples/chip) demodulated chips";
+    captions[11] =
+        "av. (" + std::to_string(static_cast<int>(shown)) + " samples/chip) demodulated chips";
 
     // The ADC's sample interval, so that every filter is armed for the run.
     prepare_plot(1, static_cast<float>(1e6 / static_cast<double>(samples_per_chip * chip_rate)));

@@ -28,8 +28,8 @@ void Da_ad::init(const std::array<float*, par_count>& par_table, int chips)
 
     char mhz[64];
     std::snprintf(mhz, sizeof mhz, "%.3f", static_cast<double>(f_chip) * 1e-6);
-    caption = "Nyquist signals (range -/+ " + std::to_string(pulses) + ") " + " (f= " + mhz +
-              " MHz)";
+    caption =
+        "Nyquist signals (range -/+ " + std::to_string(pulses) + ") " + " (f= " + mhz + " MHz)";
 }
 
 long long Da_ad::first_chip(float t) const
@@ -40,8 +40,8 @@ long long Da_ad::first_chip(float t) const
 
 Da_ad::Term Da_ad::term(float t, long long k) const
 {
-    const auto tau = static_cast<float>(static_cast<double>(t) -
-                                        (static_cast<double>(k) + 0.5) * t_chip);
+    const auto tau =
+        static_cast<float>(static_cast<double>(t) - (static_cast<double>(k) + 0.5) * t_chip);
     const double tau_d = tau;
     const auto f1 = static_cast<float>(w_sinc * tau_d);
     const auto f2 = static_cast<float>(1.0 - k_den * tau_d * tau_d);
@@ -52,8 +52,10 @@ Da_ad::Term Da_ad::term(float t, long long k) const
 // modulo the chip count, which gives the same chip wherever one wrap suffices.
 int Da_ad::wrap(long long k) const
 {
-    if (k < 0) k += n_chips;
-    else if (k >= n_chips) k -= n_chips;
+    if (k < 0)
+        k += n_chips;
+    else if (k >= n_chips)
+        k -= n_chips;
     if (k < 0 || k >= n_chips) {
         k %= n_chips;
         if (k < 0) k += n_chips;
@@ -73,8 +75,7 @@ float Da_ad::nyquist(const float* chips, float t) const
         // taken as the chip value itself.
         if (std::fabs(static_cast<double>(p.x)) > 1e-80)
             v = static_cast<float>(std::sin(w_sinc * p.tau) * static_cast<double>(v) *
-                                   std::cos(w_cos * p.tau) /
-                                   static_cast<double>(p.x));
+                                   std::cos(w_cos * p.tau) / static_cast<double>(p.x));
         sum += v;
     }
     return sum;

@@ -65,7 +65,8 @@ void Path_samples::evaluate(const Analog_mod& a, const Chain_signal& chips, int 
     for (size_t p = 1; p < parts; ++p) {
         const size_t from = n * p / parts, to = n * (p + 1) / parts;
         try {
-            helpers.emplace_back([this, &a, &chips, from, to] { evaluate_range(a, chips, from, to); });
+            helpers.emplace_back(
+                [this, &a, &chips, from, to] { evaluate_range(a, chips, from, to); });
         } catch (const std::system_error&) { // no thread to be had: do the part here
             evaluate_range(a, chips, from, to);
         }

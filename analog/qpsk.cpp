@@ -20,7 +20,8 @@ void Qpsk::init(const std::array<float*, par_count>& par_table)
     if_detune_pct = *par_table[par_if_detune_pct];
     if_phase_pct = *par_table[par_if_phase_pct];
     w_if = two_pi * static_cast<double>(f_if);
-    w_if_rx = (0.01 * static_cast<double>(if_detune_pct) + 1.0) * static_cast<double>(f_if) * two_pi;
+    w_if_rx =
+        (0.01 * static_cast<double>(if_detune_pct) + 1.0) * static_cast<double>(f_if) * two_pi;
     ph_if_rx = static_cast<double>(if_phase_pct) * 0.01 * 2.0 * pi;
 
     char mhz[64];

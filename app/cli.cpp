@@ -5,12 +5,14 @@
 #include "engine/parameters.h"
 #include "engine/static_objects.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cfloat>
 #include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
@@ -55,8 +57,8 @@ long parse_integer(const std::string& option, const std::string& text, long lo, 
     if (text.empty() || *end != '\0' || errno == ERANGE)
         throw Refused(option + ": '" + text + "' is not a whole number");
     if (v < lo || v > hi)
-        throw Refused(option + " = " + text + " is out of range: allowed are " + std::to_string(lo) +
-                      " to " + std::to_string(hi));
+        throw Refused(option + " = " + text + " is out of range: allowed are " +
+                      std::to_string(lo) + " to " + std::to_string(hi));
     return v;
 }
 
@@ -87,70 +89,71 @@ struct Entries {
     bool filter_given = false;
     bool noise_given = false;
 
-    bool set_analog(const std::string& name, float v)
-    {
-        Analog_entry& a = analog;
-        if (name == "nyquist_pulses") a.nyquist_pulses = v;
-        else if (name == "roll_off") a.roll_off = v;
-        else if (name == "samples_per_chip") a.samples_per_chip = v;
-        else if (name == "iq_branches") a.iq_branches = v;
-        else if (name == "if_freq") a.if_mhz = v;
-        else if (name == "if_mod") a.if_mod = v;
-        else if (name == "if_demod") a.if_demod = v;
-        else if (name == "rf_freq") a.rf_mhz = v;
-        else if (name == "rf_mod") a.rf_mod = v;
-        else if (name == "rf_demod") a.rf_demod = v;
-        else return false;
-        return analog_given = true;
-    }
-
-    bool set_filter(const std::string& name, float v)
-    {
-        for (const char* field : {"bp_on", "bp_center", "bp_width"}) {
-            const std::string prefix = field;
-            if (name.size() != prefix.size() + 1 || name.compare(0, prefix.size(), prefix) != 0)
-                continue;
-            const char digit = name.back();
-            if (digit < '1' || digit > '4') return false;
-            Filter_line& line = filter[static_cast<size_t>(digit - '1')];
-            if (prefix == "bp_on") line.on = v;
-            else if (prefix == "bp_center") line.center_mhz = v;
-            else line.width_mhz = v;
-            return filter_given = true;
-        }
-        return false;
-    }
-
-    bool set_noise(const std::string& name, float v)
-    {
-        Noise_entry& n = noise;
-        if (name == "noise_to_signal") n.noise_to_signal = v;
-        else if (name == "if_detune_pct") n.if_detune_pct = v;
-        else if (name == "if_phase_pct") n.if_phase_pct = v;
-        else if (name == "rf_detune_pct") n.rf_detune_pct = v;
-        else if (name == "rf_phase_pct") n.rf_phase_pct = v;
-        else return false;
-        return noise_given = true;
-    }
-
-    void set(const std::string& assignment)
-    {
-        const size_t eq = assignment.find('=');
-        if (eq == std::string::npos) throw Refused("--set: expected NAME=VALUE, got '" + assignment + "'");
-        const std::string name = assignment.substr(0, eq);
-        const float v = as_float(parse_number(name, assignment.substr(eq + 1)));
-        if (!set_analog(name, v) && !set_filter(name, v) && !set_noise(name, v))
-            throw Refused("--set: unknown parameter '" + name + "' (see cdma_sim --help)");
-    }
-
-    void check() const
-    {
-        for (const std::string& e : {analog_given ? check_analog_entry(analog) : std::string(),
-                                     filter_given ? check_filter_entry(filter) : std::string(),
-                                     noise_given ? check_noise_entry(noise) : std::string()})
-            if (!e.empty()) throw Refused(e);
-    }
+    void set(const std::string& assignment);
+    void check() const;
 };
+
+// A parameter name of --set and the menu field it stands for.
+struct Named_field {
+    std::string name;
+    bool Entries::*set_given; // the menu set the field belongs to
+    std::function<void(Entries&, float)> store;
+};
+
+std::vector<Named_field> named_fields()
+{
+    using E = Entries;
+    std::vector<Named_field> f = {
+        {"nyquist_pulses", &E::analog_given, [](E& e, float v) { e.analog.nyquist_pulses = v; }},
+        {"roll_off", &E::analog_given, [](E& e, float v) { e.analog.roll_off = v; }},
+        {"samples_per_chip", &E::analog_given,
+         [](E& e, float v) { e.analog.samples_per_chip = v; }},
+        {"iq_branches", &E::analog_given, [](E& e, float v) { e.analog.iq_branches = v; }},
+        {"if_freq", &E::analog_given, [](E& e, float v) { e.analog.if_mhz = v; }},
+        {"if_mod", &E::analog_given, [](E& e, float v) { e.analog.if_mod = v; }},
+        {"if_demod", &E::analog_given, [](E& e, float v) { e.analog.if_demod = v; }},
+        {"rf_freq", &E::analog_given, [](E& e, float v) { e.analog.rf_mhz = v; }},
+        {"rf_mod", &E::analog_given, [](E& e, float v) { e.analog.rf_mod = v; }},
+        {"rf_demod", &E::analog_given, [](E& e, float v) { e.analog.rf_demod = v; }},
+        {"noise_to_signal", &E::noise_given, [](E& e, float v) { e.noise.noise_to_signal = v; }},
+        {"if_detune_pct", &E::noise_given, [](E& e, float v) { e.noise.if_detune_pct = v; }},
+        {"if_phase_pct", &E::noise_given, [](E& e, float v) { e.noise.if_phase_pct = v; }},
+        {"rf_detune_pct", &E::noise_given, [](E& e, float v) { e.noise.rf_detune_pct = v; }},
+        {"rf_phase_pct", &E::noise_given, [](E& e, float v) { e.noise.rf_phase_pct = v; }},
+    };
+    for (size_t k = 0; k < 4; ++k) {
+        const std::string n = std::to_string(k + 1);
+        f.push_back({"bp_on" + n, &E::filter_given, [k](E& e, float v) { e.filter[k].on = v; }});
+        f.push_back({"bp_center" + n, &E::filter_given,
+                     [k](E& e, float v) { e.filter[k].center_mhz = v; }});
+        f.push_back(
+            {"bp_width" + n, &E::filter_given, [k](E& e, float v) { e.filter[k].width_mhz = v; }});
+    }
+    return f;
+}
+
+void Entries::set(const std::string& assignment)
+{
+    const size_t eq = assignment.find('=');
+    if (eq == std::string::npos)
+        throw Refused("--set: expected NAME=VALUE, got '" + assignment + "'");
+    const std::string name = assignment.substr(0, eq);
+    static const std::vector<Named_field> fields = named_fields();
+    const auto field = std::find_if(fields.begin(), fields.end(),
+                                    [&](const Named_field& f) { return f.name == name; });
+    if (field == fields.end())
+        throw Refused("--set: unknown parameter '" + name + "' (see cdma_sim --help)");
+    field->store(*this, as_float(parse_number(name, assignment.substr(eq + 1))));
+    this->*(field->set_given) = true;
+}
+
+void Entries::check() const
+{
+    for (const std::string& e : {analog_given ? check_analog_entry(analog) : std::string(),
+                                 filter_given ? check_filter_entry(filter) : std::string(),
+                                 noise_given ? check_noise_entry(noise) : std::string()})
+        if (!e.empty()) throw Refused(e);
+}
 
 struct Command {
     std::string verb;
@@ -179,9 +182,11 @@ Command parse(int argc, const char* const* argv)
     for (int k = 2; k < argc; ++k) {
         const std::string opt = argv[k];
         if (opt == "--stages") {
-            c.stages = static_cast<int>(parse_integer(opt, value_of(k, argc, argv), INT_MIN, INT_MAX));
+            c.stages =
+                static_cast<int>(parse_integer(opt, value_of(k, argc, argv), INT_MIN, INT_MAX));
         } else if (opt == "--bytes") {
-            c.bytes = static_cast<int>(parse_integer(opt, value_of(k, argc, argv), INT_MIN, INT_MAX));
+            c.bytes =
+                static_cast<int>(parse_integer(opt, value_of(k, argc, argv), INT_MIN, INT_MAX));
         } else if (opt == "--set") {
             c.entries.set(value_of(k, argc, argv));
         } else if (c.verb == "dump" && opt == "--all") {
@@ -202,11 +207,13 @@ Command parse(int argc, const char* const* argv)
             c.count = parse_integer(opt, value_of(k, argc, argv), 0, max_count);
             c.plot_window_given = true;
         } else {
-            throw Refused("unknown option '" + opt + "' for '" + c.verb + "' (see cdma_sim --help)");
+            throw Refused("unknown option '" + opt + "' for '" + c.verb +
+                          "' (see cdma_sim --help)");
         }
     }
     if (c.verb == "dump") {
-        if (c.all == c.code.has_value()) throw Refused("dump needs exactly one of --all and --code C");
+        if (c.all == c.code.has_value())
+            throw Refused("dump needs exactly one of --all and --code C");
         if (c.all && c.plot_window_given) throw Refused("--t0, --dt and --count go with --code");
     }
     c.entries.check();
@@ -216,7 +223,8 @@ Command parse(int argc, const char* const* argv)
 // Stores the given sets in the order a user confirms the menus.
 void confirm(const Command& c)
 {
-    if (c.stages || c.bytes) apply_start_pars(c.stages.value_or(nr_stages), c.bytes.value_or(data_bytes));
+    if (c.stages || c.bytes)
+        apply_start_pars(c.stages.value_or(nr_stages), c.bytes.value_or(data_bytes));
     const Entries& e = c.entries;
     if (e.analog_given) apply_analog_pars(analog_pars(), e.analog);
     if (e.filter_given) apply_filter_pars(analog_pars(), e.filter);
@@ -240,22 +248,47 @@ void dump_all(std::ostream& out)
 bool is_analog_code(int code)
 {
     switch (code) {
-    case 106: case 206: case -306: case -406: case 107: case 207: case 7: case -107: case -207:
-    case 8: case -108: case -208: case 9: case -9: case 10: case -10: case 11:
-        return true;
-    default:
-        return false;
+    case 106:
+    case 206:
+    case -306:
+    case -406:
+    case 107:
+    case 207:
+    case 7:
+    case -107:
+    case -207:
+    case 8:
+    case -108:
+    case -208:
+    case 9:
+    case -9:
+    case 10:
+    case -10:
+    case 11: return true;
+    default: return false;
     }
 }
 
 bool is_buffer_code(int code)
 {
     switch (code) {
-    case 0: case 1: case -1: case 2: case -2: case 3: case -3: case 4: case -104: case -204:
-    case 105: case 205: case -105: case -205: case -106: case -206:
-        return true;
-    default:
-        return false;
+    case 0:
+    case 1:
+    case -1:
+    case 2:
+    case -2:
+    case 3:
+    case -3:
+    case 4:
+    case -104:
+    case -204:
+    case 105:
+    case 205:
+    case -105:
+    case -205:
+    case -106:
+    case -206: return true;
+    default: return false;
     }
 }
 
@@ -285,14 +318,16 @@ void dump_analog(std::ostream& out, const Command& c)
     const int code = *c.code;
     if (nr_stages != 6)
         throw Refused("--code " + std::to_string(code) +
-                      " is an analog signal: it needs nr_stages 6 (it is " + std::to_string(nr_stages) + ")");
+                      " is an analog signal: it needs nr_stages 6 (it is " +
+                      std::to_string(nr_stages) + ")");
     const Chain_signal chips{pn_spread_iq.buf[0].data(), pn_spread_iq.buf[1].data()};
     analog_mod.prepare_plot(code, static_cast<float>(c.dt_us));
     char line[96];
     for (long i = 0; i < c.count; ++i) {
         const auto t = static_cast<float>(c.t0_us + static_cast<double>(i) * c.dt_us);
         const float v = analog_mod.signal_at(chips, t);
-        std::snprintf(line, sizeof line, "%.9g %.9g\n", static_cast<double>(t), static_cast<double>(v));
+        std::snprintf(line, sizeof line, "%.9g %.9g\n", static_cast<double>(t),
+                      static_cast<double>(v));
         out << line;
     }
 }

@@ -2,13 +2,12 @@
 
 Analog_pars::Analog_pars()
 {
-    par_table = {&chip_rate,     &nyquist_pulses, &roll_off,     &samples_per_chip,
-                 &iq_branches,   &if_freq,        &if_mod,       &if_demod,
-                 &rf_freq,       &rf_mod,         &rf_demod,     &bp_on[0],
-                 &bp_center[0],  &bp_width[0],    &bp_on[1],     &bp_center[1],
-                 &bp_width[1],   &bp_on[2],       &bp_center[2], &bp_width[2],
-                 &bp_on[3],      &bp_center[3],   &bp_width[3],  &noise_to_signal,
-                 &if_detune_pct, &if_phase_pct,   &rf_detune_pct, &rf_phase_pct};
+    par_table = {&chip_rate,    &nyquist_pulses, &roll_off,     &samples_per_chip, &iq_branches,
+                 &if_freq,      &if_mod,         &if_demod,     &rf_freq,          &rf_mod,
+                 &rf_demod,     &bp_on[0],       &bp_center[0], &bp_width[0],      &bp_on[1],
+                 &bp_center[1], &bp_width[1],    &bp_on[2],     &bp_center[2],     &bp_width[2],
+                 &bp_on[3],     &bp_center[3],   &bp_width[3],  &noise_to_signal,  &if_detune_pct,
+                 &if_phase_pct, &rf_detune_pct,  &rf_phase_pct};
     set_defaults();
 }
 

@@ -31,8 +31,8 @@ std::string range_error(const std::string& field, float v, float lo, float hi,
                         const std::string& unit = "")
 {
     if (std::isfinite(v) && v >= lo && v <= hi) return {};
-    return field + " = " + describe(v) + " is out of range: allowed are " + describe(lo) +
-           " to " + describe(hi) + unit;
+    return field + " = " + describe(v) + " is out of range: allowed are " + describe(lo) + " to " +
+           describe(hi) + unit;
 }
 
 std::string above_zero_error(const std::string& field, float v, float hi, const std::string& unit)
@@ -72,7 +72,8 @@ Analog_entry current_analog_entry(const Analog_pars& p)
 Filter_entry current_filter_entry(const Analog_pars& p)
 {
     Filter_entry e;
-    for (int k = 0; k < 4; ++k) e[static_cast<size_t>(k)] = {p.bp_on[k], std::nullopt, std::nullopt};
+    for (int k = 0; k < 4; ++k)
+        e[static_cast<size_t>(k)] = {p.bp_on[k], std::nullopt, std::nullopt};
     return e;
 }
 

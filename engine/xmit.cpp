@@ -43,8 +43,8 @@ std::string Xmit::compare(int step, int selector) const
         const float tb = 2.0f * vb[static_cast<size_t>(i)] - range;
         if (ta * tb < 0.0f) ++errors;
     }
-    return ", rcve step " + std::to_string(step) + ": " + std::to_string(errors) + " wrong out of " +
-           std::to_string(n) + " signals";
+    return ", rcve step " + std::to_string(step) + ": " + std::to_string(errors) +
+           " wrong out of " + std::to_string(n) + " signals";
 }
 
 void run_transmission(Screen_port& screen)
@@ -61,8 +61,7 @@ void run_transmission(Screen_port& screen)
         const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(t1 - t0).count();
         const auto seconds = static_cast<long long>(static_cast<double>(ms) * 0.001);
         screen.hide_error();
-        screen.set_result(transmission.compare(1, 0) + "; t = " + std::to_string(seconds) +
-                          " sec");
+        screen.set_result(transmission.compare(1, 0) + "; t = " + std::to_string(seconds) + " sec");
     }
     screen.show_buttons();
 }

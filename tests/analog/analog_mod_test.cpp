@@ -32,10 +32,7 @@ std::vector<std::uint32_t> transmit(bool fast)
     return out;
 }
 
-void all_filters(Analog_pars& p)
-{
-    std::fill(std::begin(p.bp_on), std::end(p.bp_on), 1.0f);
-}
+void all_filters(Analog_pars& p) { std::fill(std::begin(p.bp_on), std::end(p.bp_on), 1.0f); }
 
 // A named change of the defaults: {par_table index, value} pairs.
 using Par_set = std::pair<std::string, std::vector<std::pair<int, float>>>;

@@ -36,7 +36,8 @@ double pulse_sum(const std::vector<float>& chips, int n, float t)
         const double tau = static_cast<double>(t) - (static_cast<double>(k) + 0.5) * t_chip;
         const double a = 2 * pi * f_chip * tau, d = 0.8 * f_chip * tau;
         const double p = tau == 0 ? 1.0 : std::sin(a) / a * std::cos(0.2 * a) / (1 - d * d);
-        const auto chip = static_cast<double>(chips[static_cast<size_t>((k % count + count) % count)]);
+        const auto chip =
+            static_cast<double>(chips[static_cast<size_t>((k % count + count) % count)]);
         sum += (2 * chip - 1) * p;
     }
     return sum;

@@ -35,7 +35,8 @@ TEST_P(Path_samples_threads, MatchesTheInstantByInstantEvaluation)
         ASSERT_EQ(bits(p.car[n].noise_sin), bits(c.noise_sin)) << n;
         ASSERT_EQ(bits(p.car[n].rx_sin), bits(c.rx_sin)) << n;
         ASSERT_EQ(bits(qpsk.demodulate(0, p.t[n], 1.0f)),
-                  bits(demod_gain(static_cast<float>(p.dem[0][n])))) << n;
+                  bits(demod_gain(static_cast<float>(p.dem[0][n]))))
+            << n;
     }
 }
 

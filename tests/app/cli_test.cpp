@@ -37,7 +37,8 @@ Outcome cdma_sim(const std::string& args)
     char err_path[] = "/tmp/cdma_sim_err_XXXXXX";
     close(mkstemp(out_path));
     close(mkstemp(err_path));
-    const std::string cmd = std::string(CDMA_SIM_PATH) + " " + args + " >" + out_path + " 2>" + err_path;
+    const std::string cmd =
+        std::string(CDMA_SIM_PATH) + " " + args + " >" + out_path + " 2>" + err_path;
     const int raw = std::system(cmd.c_str());
     Outcome o;
     o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -135,11 +136,16 @@ TEST(Cli, AnalogCodesNeedAllSixStages)
 TEST(Cli, RefusesValuesTheStagesCannotCarryAndNamesTheRange)
 {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"--set iq_branches=3", "iq_branches"},       {"--set samples_per_chip=0", "samples_per_chip"},
-        {"--set if_mod=2", "if_mod"},                 {"--set bp_on3=0.5", "bp_on3"},
-        {"--set bp_center2=0", "bp_center2"},         {"--set bp_width1=-1", "bp_width1"},
-        {"--set roll_off=1.5", "roll_off"},           {"--set nyquist_pulses=-1", "nyquist_pulses"},
-        {"--set noise_to_signal=nan", "noise_to_signal"}, {"--set rf_freq=inf", "rf_freq"},
+        {"--set iq_branches=3", "iq_branches"},
+        {"--set samples_per_chip=0", "samples_per_chip"},
+        {"--set if_mod=2", "if_mod"},
+        {"--set bp_on3=0.5", "bp_on3"},
+        {"--set bp_center2=0", "bp_center2"},
+        {"--set bp_width1=-1", "bp_width1"},
+        {"--set roll_off=1.5", "roll_off"},
+        {"--set nyquist_pulses=-1", "nyquist_pulses"},
+        {"--set noise_to_signal=nan", "noise_to_signal"},
+        {"--set rf_freq=inf", "rf_freq"},
     };
     for (const auto& [args, field] : cases) {
         const Outcome o = cdma_sim("run " + args);
@@ -152,9 +158,10 @@ TEST(Cli, RefusesValuesTheStagesCannotCarryAndNamesTheRange)
 
 TEST(Cli, RefusesUnknownNamesOptionsAndTextThatIsNoNumber)
 {
-    for (const std::string args : {"run --set colour=1", "run --set roll_off=abc", "run --stages two",
-                                   "run --bytes 3x", "run --frobnicate", "fly", "dump --code 12",
-                                   "dump", "dump --all --code 1", "run --set bp_on5=1"}) {
+    for (const std::string args :
+         {"run --set colour=1", "run --set roll_off=abc", "run --stages two", "run --bytes 3x",
+          "run --frobnicate", "fly", "dump --code 12", "dump", "dump --all --code 1",
+          "run --set bp_on5=1"}) {
         const Outcome o = cdma_sim(args);
         EXPECT_EQ(o.status, 2) << args;
         EXPECT_NE(o.err, "") << args;

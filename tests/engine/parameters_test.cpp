@@ -30,8 +30,7 @@ TEST(Parameters, FilterCentresFollowTheCarriers)
     Analog_entry e = current_analog_entry(p);
     e.rf_mod = e.rf_demod = 0.0f;
     apply_analog_pars(p, e);
-    EXPECT_THAT(p.bp_center,
-                ElementsAreArray({81228800.0f, 81228800.0f, 81228800.0f, 1228800.0f}));
+    EXPECT_THAT(p.bp_center, ElementsAreArray({81228800.0f, 81228800.0f, 81228800.0f, 1228800.0f}));
     EXPECT_THAT(p.bp_width, Each(4915200.0f));
 }
 

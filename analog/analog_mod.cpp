@@ -13,7 +13,6 @@ namespace {
 
 constexpr double two_pi = 6.283185307179586;
 constexpr double pi = 3.141592653589793;
-constexpr long double two_thirds = 2.0L / 3.0L;
 // Sample instants evaluated per block of the fast transmit step (bounds its memory).
 constexpr size_t block_samples = 1 << 16;
 // Plot steps averaged by one display average at most.
@@ -131,7 +130,7 @@ float Analog_mod::summed_if(const Chain_signal& chips, float t) const
         if (if_mod > 0.0f) v = qpsk.modulate(i, t, v);
         sum += v;
     }
-    return static_cast<float>(static_cast<long double>(sum) * two_thirds);
+    return static_cast<float>(static_cast<long double>(sum) * Analog_mod::branch_sum_scale);
 }
 
 float Analog_mod::channel(float sum, const Carriers& c)

@@ -13,6 +13,9 @@
 
 class Analog_mod : public virtual Elements, public Analog_pars {
 public:
+    // The IF-modulated branches are summed and scaled by 2/3 in extended precision.
+    static constexpr long double branch_sum_scale = 2.0L / 3.0L;
+
     int plot_point = 0;  // sign(code) * (|code| mod 100)
     int plot_branch = 0; // |code| / 100
     int avg_chip = -1;   // chip of the remembered display average

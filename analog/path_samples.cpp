@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr long double two_thirds = 2.0L / 3.0L;
-
 // Analog_mod::summed_if with both branches' pulse sums taken in one pass.
 float summed_if_pair(const Analog_mod& a, const Chain_signal& chips, float t)
 {
@@ -24,7 +22,7 @@ float summed_if_pair(const Analog_mod& a, const Chain_signal& chips, float t)
     float sum = 0.0f;
     sum += v[0];
     sum += v[1];
-    return static_cast<float>(static_cast<long double>(sum) * two_thirds);
+    return static_cast<float>(static_cast<long double>(sum) * Analog_mod::branch_sum_scale);
 }
 
 } // namespace

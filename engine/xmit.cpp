@@ -25,9 +25,13 @@ std::string Xmit::compare(int step, int selector) const
     const int h = selector / 2;
     const int ia = std::clamp(h, 0, a.n_tx - 1);
     const int ib = std::clamp(b.n_tx + h, b.n_tx, b.n_tx + b.n_rx - 1);
-    const int n = a.out_len;
+    if (static_cast<size_t>(ia) >= a.buf.size() || static_cast<size_t>(ib) >= b.buf.size())
+        return {}; // a stage without buffers has nothing to compare
     const std::vector<float>& va = a.buf[static_cast<size_t>(ia)];
     const std::vector<float>& vb = b.buf[static_cast<size_t>(ib)];
+    // The chain makes both lengths out_len of stage step-1; never read past either buffer.
+    const int n =
+        static_cast<int>(std::min({static_cast<size_t>(a.out_len), va.size(), vb.size()}));
 
     float max_a = 0.0f;
     float min_a = 100000.0f;

@@ -46,7 +46,9 @@ struct Refused : std::runtime_error {
 
 constexpr double max_t0_us = 1.0e9;
 constexpr double max_dt_us = 1.0e6;
-constexpr double min_dt_us = 1.0e-6;
+// Below about 3e-6 microseconds the band-pass filters, whose coefficients are floats,
+// are no longer stable.
+constexpr double min_dt_us = 1.0e-5;
 constexpr long max_count = 1000000;
 
 long parse_integer(const std::string& option, const std::string& text, long lo, long hi)
@@ -201,7 +203,7 @@ Command parse(int argc, const char* const* argv)
         } else if (c.verb == "dump" && opt == "--dt") {
             c.dt_us = parse_number(opt, value_of(k, argc, argv));
             if (!(c.dt_us >= min_dt_us && c.dt_us <= max_dt_us))
-                throw Refused("--dt is out of range: allowed are 1e-6 to 1e6 microseconds");
+                throw Refused("--dt is out of range: allowed are 1e-5 to 1e6 microseconds");
             c.plot_window_given = true;
         } else if (c.verb == "dump" && opt == "--count") {
             c.count = parse_integer(opt, value_of(k, argc, argv), 0, max_count);

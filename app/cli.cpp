@@ -6,6 +6,7 @@
 #include "engine/static_objects.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cfloat>
 #include <climits>
@@ -247,51 +248,20 @@ void dump_all(std::ostream& out)
     }
 }
 
+// The stage codes of the circuit diagram's buttons: signals computed on demand by the
+// analog stage, and signals the plots read from a stage's stored buffer.
+constexpr std::array analog_codes{106, 206,  -306, -406, 107, 207, 7,   -107, -207,
+                                  8,   -108, -208, 9,    -9,  10,  -10, 11};
+constexpr std::array buffer_codes{0,    1,    -1,  2,   -2,   3,    -3,   4,
+                                  -104, -204, 105, 205, -105, -205, -106, -206};
+
 bool is_analog_code(int code)
 {
-    switch (code) {
-    case 106:
-    case 206:
-    case -306:
-    case -406:
-    case 107:
-    case 207:
-    case 7:
-    case -107:
-    case -207:
-    case 8:
-    case -108:
-    case -208:
-    case 9:
-    case -9:
-    case 10:
-    case -10:
-    case 11: return true;
-    default: return false;
-    }
+    return std::ranges::find(analog_codes, code) != analog_codes.end();
 }
-
 bool is_buffer_code(int code)
 {
-    switch (code) {
-    case 0:
-    case 1:
-    case -1:
-    case 2:
-    case -2:
-    case 3:
-    case -3:
-    case 4:
-    case -104:
-    case -204:
-    case 105:
-    case 205:
-    case -105:
-    case -205:
-    case -106:
-    case -206: return true;
-    default: return false;
-    }
+    return std::ranges::find(buffer_codes, code) != buffer_codes.end();
 }
 
 void dump_buffer(std::ostream& out, int code)

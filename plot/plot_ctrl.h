@@ -1,15 +1,55 @@
 #pragma once
-// The plot control: which signal is drawn over which time window. For now it holds the
-// time window that the time-window panel hands over.
+// The plot control: turns a stage code into a drawn curve over the chosen time window,
+// writes the caption, and keeps the first values of the last plot for a spectrum.
+//
+// Stage code: sign = side (zero and positive transmit, negative receive),
+// |code| mod 100 = position in the chain (0..11, 6..11 belong to the analog stage),
+// |code| / 100 = variant (branch or buffer).
+
+#include "plot/canvas.h"
+#include "plot/plot_curves.h"
+
+#include <string>
 
 class Plot_ctrl {
 public:
-    float t_total = 0.0f; // duration of the transmitted block, microseconds
-    float delta_t = 0.0f; // window width, microseconds
-    float t_zero = 0.0f;  // window start, microseconds
+    float t_total = 0.0f;   // duration of the transmitted block, microseconds
+    float delta_t = 0.0f;   // window width, microseconds
+    float t_zero = 0.0f;    // window start, microseconds
+    float rate = 0.0f;      // samples per microsecond of the selected buffer
+    float us_per_px = 0.0f; // microseconds per pixel
+    int side = 0;           // +1 transmit, -1 receive
+    int variant = 0;
+    int buffer = 0; // index into the selected stage's buffers
+    int stage = 0;
+    int width = 0; // of the box being drawn, pixels
     int fft_count = 0;
     int fft_size = 0;
+    std::string fft_text;
+    Canvas* box = nullptr;
 
     // Stores the window and empties the spectrum capture.
     void set_window(float t_total, float delta_t, float t_zero);
+    // Selects the stage and buffer of code for drawing on box; returns microseconds per
+    // pixel.
+    float select(int code, Canvas& box);
+    // Draws the selected curve; returns the caption. which: 1 when all windows are
+    // redrawn, 0 when one window paints itself (the drawing is the same).
+    std::string plot(char which);
+    // The value source of a signal plot at t microseconds.
+    float sample_at(float t, const Curve_frame& frame);
+    // The spectrum of the captured values on box.
+    void plot_fft(Canvas& box);
+    // The value source of the spectrum: the transformed value at entry trunc(x).
+    float fft_value(float x, const Curve_frame& frame);
 };
+
+// Signed stage number of the captured spectrum values.
+extern int fft_code;
+
+// A signal plot window's whole drawing for code on box: select, the analog plot
+// preparation when all stages are in use, the curve, and the caption with the error
+// comparison of receive-side codes appended.
+std::string draw_signal_plot(int code, Canvas& box, char which);
+// The spectrum panel's drawing.
+void plot_spectrum(Canvas& box);

@@ -1,0 +1,33 @@
+#include "ui/sim_application.h"
+
+#include <QFont>
+#include <QMessageBox>
+
+#include <exception>
+
+void install_font_substitutes()
+{
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+    QFont::insertSubstitution("Times New Roman", "Liberation Serif");
+}
+
+Sim_application::Sim_application(int& argc, char** argv) : QApplication(argc, argv)
+{
+    install_font_substitutes();
+    // Without it a machine with only the Liberation faces falls back to a monospaced one.
+    QFont font("Times New Roman");
+    font.setPixelSize(13);
+    setFont(font);
+}
+
+bool Sim_application::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        QMessageBox::critical(activeWindow(), "Error", QString::fromStdString(e.what()));
+    } catch (...) {
+        QMessageBox::critical(activeWindow(), "Error", "unknown error");
+    }
+    return false;
+}

@@ -1,11 +1,33 @@
 #include "app/cli.h"
+#include "ui/main_screen.h"
+#include "ui/sim_application.h"
 
+#include <QMessageBox>
+
+#include <exception>
 #include <iostream>
+
+namespace {
+
+// The window: the main screen, then the start menu as its child, then the message loop.
+int run_window(int argc, char** argv)
+{
+    Sim_application app(argc, argv);
+    try {
+        TMain_screen main_screen;
+        main_screen.show();
+        main_screen.open_start_menu();
+        Sim_application::exec();
+    } catch (const std::exception& e) {
+        QMessageBox::critical(nullptr, "Error", QString::fromStdString(e.what()));
+    }
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     if (argc > 1) return run_cli(argc, argv, std::cout, std::cerr);
-    std::cout << "cdma_sim: the simulator window is not part of this build yet; "
-                 "use 'cdma_sim run' or 'cdma_sim dump' (see 'cdma_sim --help').\n";
-    return 0;
+    return run_window(argc, argv);
 }

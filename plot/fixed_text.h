@@ -1,0 +1,3 @@
+#pragma once
+#include <string>
+std::string fixed_text(double v, int precision, int digits);

@@ -1,0 +1,59 @@
+#include "ui/fourier_plot.h"
+
+#include "plot/plot_ctrl.h"
+#include "ui/main_screen.h"
+#include "ui/paint_box.h"
+#include "ui/qt_canvas.h"
+
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QFont>
+#include <QMenu>
+#include <QMessageBox>
+
+TFourier_plot::TFourier_plot(QWidget* parent, TMain_screen& main_screen)
+    : QWidget(parent), main(main_screen)
+{
+    resize(512, 134);
+    QFont font("Times New Roman");
+    font.setPixelSize(11);
+    setFont(font);
+    setAutoFillBackground(true);
+    Fourier = new Paint_box(this);
+    Fourier->setGeometry(0, 4, 512, 130);
+    Fourier->on_click = [this] { FourierClick(); };
+    hide();
+}
+
+void TFourier_plot::showEvent(QShowEvent*) { FourierPaint(); }
+
+void TFourier_plot::FourierPaint()
+{
+    {
+        Qt_canvas canvas(Fourier->image);
+        plot_spectrum(canvas);
+    }
+    Fourier->update();
+}
+
+void TFourier_plot::FourierClick()
+{
+    if (!main.Fourier_plot2->isHidden() && this != main.Fourier_plot2) return;
+    hide();
+}
+
+bool TFourier_plot::save_picture(const QString& path) const
+{
+    return Fourier->image.save(path, "PNG");
+}
+
+void TFourier_plot::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.addAction("Save picture...");
+    if (menu.exec(event->globalPos()) == nullptr) return;
+    const QString path =
+        QFileDialog::getSaveFileName(this, "Save picture...", QString(), "PNG picture (*.png)");
+    if (path.isEmpty()) return;
+    if (!save_picture(path)) QMessageBox::warning(this, "Save", "could not write " + path);
+}

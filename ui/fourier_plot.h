@@ -1,0 +1,25 @@
+#pragma once
+// A spectrum strip of the main screen: draws the spectrum of the values captured from
+// the last signal plot each time it is shown.
+
+#include <QWidget>
+
+class Paint_box;
+class TMain_screen;
+
+class TFourier_plot : public QWidget {
+    Q_OBJECT
+public:
+    TFourier_plot(QWidget* parent, TMain_screen& main);
+
+    Paint_box* Fourier = nullptr;
+    TMain_screen& main;
+
+    void FourierPaint();
+    void FourierClick();
+    bool save_picture(const QString& path) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+};

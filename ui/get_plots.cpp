@@ -1,0 +1,300 @@
+#include "ui/get_plots.h"
+
+#include "engine/parameters.h"
+#include "engine/xmit.h"
+#include "ui/circuit_picture.h"
+#include "ui/click_line.h"
+#include "ui/fourier_plot.h"
+#include "ui/main_screen.h"
+#include "ui/paint_box.h"
+#include "ui/parameter_btn.h"
+#include "ui/qt_canvas.h"
+#include "ui/run_menue.h"
+#include "ui/set_times.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+#include <algorithm>
+#include <string_view>
+
+namespace {
+
+struct Stage_spot {
+    const char* name;
+    int code;
+    int left;
+    int top;
+    int height;
+    int width;
+};
+
+// Every plottable point of the diagram, in panel coordinates.
+constexpr std::array<Stage_spot, 33> stage_spots{{
+    {"stage0", 0, 22, 2, 17, 12},        {"stage1", 1, 22, 58, 17, 12},
+    {"stage2", 2, 25, 122, 17, 12},      {"stage3", 3, 102, 82, 17, 12},
+    {"stage4", 4, 150, 66, 17, 12},      {"stage5a", 105, 198, 42, 17, 12},
+    {"stage5b", 205, 198, 90, 17, 12},   {"stage6a", 106, 230, 42, 17, 12},
+    {"stage6b", 206, 230, 90, 17, 12},   {"stage7a", 107, 270, 42, 17, 12},
+    {"stage7b", 207, 270, 90, 17, 12},   {"stage7", 7, 288, 62, 21, 12},
+    {"stage8", 8, 318, 62, 21, 12},      {"stage9", 9, 342, 62, 21, 12},
+    {"stage10", 10, 374, 46, 21, 12},    {"stage11", 11, 398, 46, 17, 12},
+    {"stage_10", -10, 430, 62, 21, 12},  {"stage_9", -9, 462, 62, 21, 12},
+    {"stage_8a", -108, 510, 50, 17, 12}, {"stage_8b", -208, 510, 90, 17, 12},
+    {"stage_7a", -107, 542, 50, 17, 12}, {"stage_7b", -207, 542, 90, 17, 12},
+    {"stage_6c", -306, 562, 50, 17, 12}, {"stage_6d", -406, 562, 90, 17, 12},
+    {"stage_6a", -106, 586, 50, 17, 12}, {"stage_6b", -206, 586, 90, 17, 12},
+    {"stage_5a", -105, 630, 34, 17, 12}, {"stage_5b", -205, 630, 106, 17, 11},
+    {"stage_4a", -104, 694, 42, 17, 12}, {"stage_4b", -204, 694, 98, 17, 12},
+    {"stage_3", -3, 820, 66, 17, 12},    {"stage_2", -2, 846, 74, 17, 12},
+    {"stage_1", -1, 844, 18, 17, 12},
+}};
+
+// The stage codes of each row, in slot order.
+constexpr std::array<std::array<int, TGet_plots::row_slots>, TGet_plots::row_total> row_codes{{
+    {0},
+    {1, -1},
+    {2, -2},
+    {3, -3},
+    {4, -104, -204},
+    {105, 205, -105, -205},
+    {106, 206, -106, -206, -306, -406},
+    {7, 107, 207, 8, -108, -208, -107, -207},
+    {9, 10, 11, -10, -9},
+}};
+
+// Rows offered for nr_stages 0..6, and the view buttons each row releases (exclusive).
+constexpr std::array<int, 7> rows_shown{1, 2, 3, 4, 5, 6, 9};
+constexpr std::array<int, TGet_plots::row_total> view_limit{3, 3, 5, 6, 7, 9, 11, 0, 0};
+
+QFont bold_font(const char* face, int px)
+{
+    QFont font(face);
+    font.setPixelSize(px);
+    font.setBold(true);
+    return font;
+}
+
+bool on(float x) { return x == 1.0f; }
+
+} // namespace
+
+int rows_for_stages(int stages) { return rows_shown[static_cast<size_t>(std::clamp(stages, 0, 6))]; }
+
+bool slot_shown(int r, int j)
+{
+    const Analog_pars& p = analog_pars();
+    const bool two = p.iq_branches == 2.0f;
+    switch (r) {
+    case 4:
+        return j < 2 || (j == 2 && two);
+    case 5:
+    case 6:
+        return j % 2 == 0 || two;
+    case 7:
+        switch (j) {
+        case 0:
+        case 3:
+        case 6:
+            return true;
+        case 1:
+            return on(p.if_mod);
+        case 2:
+            return on(p.if_mod) && two;
+        case 4:
+            return on(p.if_demod);
+        case 5:
+            return on(p.if_demod) && two;
+        case 7:
+            return two;
+        default:
+            return false;
+        }
+    case 8:
+        switch (j) {
+        case 1:
+        case 2:
+        case 4:
+            return true;
+        case 0:
+            return on(p.rf_mod);
+        case 3:
+            return on(p.rf_demod);
+        default:
+            return false;
+        }
+    default:
+        return false;
+    }
+}
+
+TGet_plots::TGet_plots(QWidget* parent, TMain_screen& main_screen)
+    : QWidget(parent), main(main_screen)
+{
+    resize(984, 185);
+    circuit = new QLabel(this);
+    circuit->setGeometry(0, -7, 889, 160);
+    circuit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    circuit->setPixmap(QPixmap::fromImage(circuit_picture(Circuit_note::average_8)));
+
+    for (const Stage_spot& s : stage_spots)
+        make_stage_button(s.name, s.code, s.left, s.top, s.height, s.width);
+    for (size_t r = 0; r < row_codes.size(); ++r)
+        for (int j = 0; j < row_count[r]; ++j)
+            rows[r][static_cast<size_t>(j)] = stage_button(row_codes[r][static_cast<size_t>(j)]);
+
+    run = new QPushButton("xmit/rcve", this);
+    run->setObjectName("run");
+    run->setGeometry(892, 8, 85, 30);
+    run->setFont(bold_font("Times New Roman", 19));
+    run->setStyleSheet("color: rgb(0, 0, 255)");
+    run->setDefault(true);
+    connect(run, &QPushButton::clicked, this, &TGet_plots::runClick);
+
+    see_result = make_view_button("see_result", "errors ?", 896, 48, 85, 30, 19);
+    connect(see_result, &QPushButton::clicked, this, &TGet_plots::see_resultClick);
+    FFT = make_view_button("FFT", "FFT", 896, 91, 85, 30, 19);
+    connect(FFT, &QPushButton::clicked, this, &TGet_plots::FFTClick);
+    en_decoder = make_view_button("en_decoder", "en/decoder", 414, 160, 89, 20, 13);
+    connect(en_decoder, &QPushButton::clicked, this, &TGet_plots::en_decoderClick);
+    Walsh = make_view_button("Walsh", "Walsh functions", 522, 160, 113, 20, 13);
+    PN_U = make_view_button("PN_U", "PN-U", 636, 160, 49, 20, 13);
+    PN_I = make_view_button("PN_I", "PN-I", 686, 160, 41, 20, 13);
+    PN_Q = make_view_button("PN_Q", "PN-Q", 728, 160, 41, 20, 13);
+    for (QPushButton* b : {Walsh, PN_U, PN_I, PN_Q})
+        connect(b, &QPushButton::clicked, this, [this, b] { WalshClick(b); });
+    bp_filter = make_view_button("bp_filter", "band-pass filter", 778, 160, 113, 20, 13);
+    connect(bp_filter, &QPushButton::clicked, this, &TGet_plots::bp_filterClick);
+    eye = make_view_button("eye", "eye pattern", 898, 160, 85, 20, 13);
+    connect(eye, &QPushButton::clicked, this, &TGet_plots::eyeClick);
+
+    analog_par = new TParameter_btn(this, main, 2);
+    analog_par->move(0, 155);
+    filter_par = new TParameter_btn(this, main, 3);
+    filter_par->move(132, 155);
+    distort_par = new TParameter_btn(this, main, 4);
+    distort_par->move(266, 155);
+
+    view_buttons = {analog_par->button, filter_par->button, distort_par->button,
+                    en_decoder,         FFT,                Walsh,
+                    PN_U,               PN_I,               PN_Q,
+                    eye,                bp_filter,          main.Fourier_plot1,
+                    main.Fourier_plot2};
+}
+
+QPushButton* TGet_plots::make_stage_button(const char* name, int code, int left, int top,
+                                           int height, int width)
+{
+    auto* b = new QPushButton("?", this);
+    b->setObjectName(name);
+    b->setProperty("Tag", code);
+    b->setGeometry(left, top, width, height);
+    b->setFont(bold_font("MS Sans Serif", 13));
+    b->setStyleSheet("QPushButton { color: rgb(0, 0, 255); padding: 0px; }");
+    b->setToolTip(QString("plot the signal here (stage code %1)").arg(code));
+    connect(b, &QPushButton::clicked, this, [this, b] { stage0Click(b); });
+    return b;
+}
+
+QPushButton* TGet_plots::make_view_button(const char* name, const char* caption, int left,
+                                          int top, int width, int height, int font_px)
+{
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    b->setGeometry(left, top, width, height);
+    b->setFont(bold_font("MS Sans Serif", font_px));
+    b->setStyleSheet("QPushButton { color: rgb(255, 0, 0); padding: 0px; }");
+    return b;
+}
+
+QPushButton* TGet_plots::stage_button(int code) const
+{
+    for (const Stage_spot& s : stage_spots)
+        if (s.code == code) return findChild<QPushButton*>(s.name, Qt::FindDirectChildrenOnly);
+    return nullptr;
+}
+
+void TGet_plots::hide_buttons()
+{
+    for (size_t r = 0; r < rows.size(); ++r)
+        for (int j = 0; j < row_count[r]; ++j)
+            rows[r][static_cast<size_t>(j)]->hide();
+    for (size_t k = 3; k <= 10; ++k)
+        view_buttons[k]->hide();
+    main.result->hide();
+    see_result->hide();
+}
+
+void TGet_plots::show_buttons()
+{
+    size_t k = 2;
+    const int shown_rows = rows_for_stages(nr_stages);
+    for (int r = 0; r < shown_rows; ++r) {
+        const auto ru = static_cast<size_t>(r);
+        for (int j = 0; j < row_count[ru]; ++j)
+            if (r < 4 || slot_shown(r, j)) rows[ru][static_cast<size_t>(j)]->show();
+        while (static_cast<int>(k) < view_limit[ru]) {
+            view_buttons[k]->show();
+            ++k;
+        }
+    }
+    if (main.run_menu != nullptr) {
+        main.run_menu->setWindowTitle(
+            "run time menue: Click the blue '?' to plot the respective signal "
+            "on the chosen time scale"
+            "  OR  one of the red boxes for further details");
+        if (main.run_menu->Set_times->isHidden()) main.run_menu->Set_times->show();
+    }
+    run->hide();
+    see_result->show();
+}
+
+void TGet_plots::hide_parameter_buttons()
+{
+    for (TParameter_btn* b : {analog_par, filter_par, distort_par})
+        b->hide();
+}
+
+void TGet_plots::show_parameter_buttons()
+{
+    for (TParameter_btn* b : {analog_par, filter_par, distort_par})
+        b->show();
+}
+
+void TGet_plots::stage0Click(QPushButton* sender) { main.view_item(sender->property("Tag").toInt()); }
+
+void TGet_plots::runClick() { run_transmission(main); }
+
+void TGet_plots::view_not_ready(const char* view)
+{
+    main.show_error(std::string("the ") + view + " view is not part of this version yet");
+}
+
+void TGet_plots::WalshClick(QPushButton*) { view_not_ready("spreading-function"); }
+
+void TGet_plots::FFTClick()
+{
+    TFourier_plot* target = main.Fourier_plot1;
+    if (!main.Fourier_plot1->isHidden()) {
+        target = main.Fourier_plot2;
+        if (!main.Fourier_plot2->isHidden()) {
+            Qt_canvas upper(main.Fourier_plot1->Fourier->image);
+            const Qt_canvas lower(main.Fourier_plot2->Fourier->image);
+            upper.copy_rect(lower, 0, 0, lower.width(), lower.height());
+            main.Fourier_plot1->Fourier->update();
+            main.Fourier_plot2->hide();
+        }
+    }
+    if (target->isHidden()) target->show();
+    target->setStyleSheet("background: white");
+}
+
+void TGet_plots::eyeClick() { view_not_ready("eye-pattern"); }
+
+void TGet_plots::bp_filterClick() { view_not_ready("band-pass filter"); }
+
+void TGet_plots::en_decoderClick() { view_not_ready("en/decoder"); }
+
+void TGet_plots::see_resultClick() { main.result->show(); }

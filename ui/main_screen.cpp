@@ -1,0 +1,252 @@
+#include "ui/main_screen.h"
+
+#include "engine/elements.h"
+#include "ui/click_line.h"
+#include "ui/fourier_plot.h"
+#include "ui/get_plots.h"
+#include "ui/parameter_menue.h"
+#include "ui/run_menue.h"
+#include "ui/set_times.h"
+#include "ui/signal_plot.h"
+#include "ui/start_menue.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int screen_width = 1032;
+constexpr int screen_height = 702;
+constexpr int max_height = 768;
+constexpr int menu_tag = 2000;
+constexpr int plot_width = 758;
+constexpr int plot_height = 155;
+
+int window_tag(const QMdiSubWindow* w) { return w->property("Tag").toInt(); }
+
+} // namespace
+
+TMain_screen::TMain_screen()
+{
+    setWindowTitle("Simulation of the digital and analog steps in CDMA transmission/reception");
+    resize(screen_width, screen_height);
+    setMaximumSize(screen_width, max_height);
+    if (const QScreen* s = QGuiApplication::primaryScreen()) {
+        const QRect desk = s->availableGeometry();
+        move(desk.center() - QPoint(screen_width / 2, screen_height / 2));
+    }
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    mdi = new QMdiArea(central);
+    layout->addWidget(mdi);
+
+    // The panels lie above the child windows: later children of the central widget,
+    // outside its layout.
+    Erase = new QPushButton("Erase", central);
+    Erase->setGeometry(475, 2, 79, 25);
+    QFont erase_font("MS Sans Serif");
+    erase_font.setPixelSize(24);
+    erase_font.setBold(true);
+    Erase->setFont(erase_font);
+    Erase->setStyleSheet("color: rgb(0, 0, 255)");
+    connect(Erase, &QPushButton::clicked, this, &TMain_screen::EraseClick);
+
+    error_message = new Click_line(central);
+    error_message->setGeometry(503, 325, 284, 23);
+    error_message->hide();
+    error_message->on_click = [this] { clear(error_message); };
+
+    Pn_generator1 = placeholder_panel(8, 570, 812, 68);
+    Pn_generator2 = placeholder_panel(8, 640, 812, 68);
+    Eye_patterns = placeholder_panel(8, 350, 260, 276);
+
+    result = new Click_line(central);
+    result->setGeometry(553, 350, 267, 23);
+    result->on_click = [this] { clear(result); };
+
+    Viterbi_decoder = placeholder_panel(4, 350, 0, 0);
+    Spreading_fcts = placeholder_panel(8, 320, 0, 0);
+    Bp_plots = placeholder_panel(0, 350, 0, 0);
+
+    Fourier_plot1 = new TFourier_plot(central, *this);
+    Fourier_plot1->move(400, 430);
+    Fourier_plot2 = new TFourier_plot(central, *this);
+    Fourier_plot2->move(400, 560);
+
+    Parameter_menue = new TParameter_menue(central);
+    Parameter_menue->move(10, 375);
+    Parameter_menue->on_confirmed = [this] { show_menu_buttons(); };
+
+    for (QWidget* w : {static_cast<QWidget*>(Erase), static_cast<QWidget*>(error_message),
+                       Pn_generator1, Pn_generator2, Eye_patterns, static_cast<QWidget*>(result),
+                       Viterbi_decoder, Spreading_fcts, Bp_plots,
+                       static_cast<QWidget*>(Fourier_plot1), static_cast<QWidget*>(Fourier_plot2),
+                       static_cast<QWidget*>(Parameter_menue)})
+        w->raise();
+}
+
+// The teaching views come as panels of their own; until then their places are empty.
+QWidget* TMain_screen::placeholder_panel(int left, int top, int width, int height)
+{
+    auto* panel = new QWidget(centralWidget());
+    panel->setGeometry(left, top, width, height);
+    panel->hide();
+    return panel;
+}
+
+void TMain_screen::open_start_menu()
+{
+    start_menu = new TStart_menue(*this);
+    mdi->addSubWindow(start_menu);
+    start_menu->place();
+    start_menu->show();
+}
+
+QList<QMdiSubWindow*> TMain_screen::child_windows() const
+{
+    return mdi->subWindowList(QMdiArea::CreationOrder);
+}
+
+void TMain_screen::EraseClick()
+{
+    erase_curves();
+    clear_display(all_views);
+}
+
+void TMain_screen::view_item(int code)
+{
+    if (plots_opened == 0) {
+        next_top = first_top;
+        next_left = 0;
+    } else {
+        const auto children = child_windows();
+        for (auto it = children.rbegin(); it != children.rend(); ++it)
+            if (window_tag(*it) == code) return;
+    }
+    ++plots_opened;
+    auto* plot = new TSignal_plot(*this, code);
+    mdi->addSubWindow(plot);
+    plot->setGeometry(next_left, next_top, plot_width, plot_height);
+    next_top += cascade_step;
+    next_left += cascade_step;
+    plot->show();
+}
+
+void TMain_screen::erase_curves()
+{
+    const auto children = child_windows();
+    for (auto it = children.rbegin(); it != children.rend(); ++it)
+        if (window_tag(*it) < 1000) (*it)->close();
+    next_top = first_top;
+    next_left = 0;
+}
+
+std::array<TMain_screen::View_bit, 11> TMain_screen::view_bits() const
+{
+    return {{{1, result},
+             {2, error_message},
+             {4, Fourier_plot1},
+             {8, Fourier_plot2},
+             {32, Spreading_fcts},
+             {64, Pn_generator1},
+             {128, Pn_generator2},
+             {512, Parameter_menue},
+             {1024, Eye_patterns},
+             {2048, Bp_plots},
+             {4096, Viterbi_decoder}}};
+}
+
+void TMain_screen::clear_display(int mask)
+{
+    for (const View_bit& v : view_bits())
+        if ((mask & v.bit) != 0) v.view->hide();
+}
+
+void TMain_screen::clear(QWidget* sender)
+{
+    for (const View_bit& v : view_bits())
+        if (v.view == sender) clear_display(v.bit);
+}
+
+void TMain_screen::repaint()
+{
+    const auto children = child_windows();
+    for (auto it = children.rbegin(); it != children.rend(); ++it)
+        if (std::abs(window_tag(*it)) < 1000)
+            if (auto* plot = dynamic_cast<TSignal_plot*>(*it)) caption_plot(*plot, 1);
+    clear_display(all_views);
+}
+
+void TMain_screen::open_parameter_menu(int tag)
+{
+    Parameter_menue->tag = tag;
+    Parameter_menue->show();
+    Parameter_menue->raise();
+    erase_curves();
+    clear_display(all_views & ~512);
+    if (run_menu != nullptr) {
+        TGet_plots& picker = *run_menu->Get_plots;
+        picker.hide_buttons();
+        picker.run->hide();
+        picker.hide_parameter_buttons();
+    } else if (start_menu != nullptr) {
+        start_menu->hide_parameter_buttons();
+    }
+}
+
+void TMain_screen::show_menu_buttons()
+{
+    if (!run_menu_open) {
+        if (start_menu != nullptr) start_menu->show_parameter_buttons();
+        return;
+    }
+    TGet_plots& picker = *run_menu->Get_plots;
+    if (chain_ready()) picker.run->show();
+    picker.show_parameter_buttons();
+    run_menu->setWindowTitle("run time menue:  click the 'xmit/rcve' button to start the "
+                             "simulation of the transmission & reception");
+    Erase->show();
+}
+
+void TMain_screen::show_error(const std::string& text)
+{
+    error_message->setText(QString::fromStdString(text));
+    error_message->show();
+}
+
+void TMain_screen::hide_error() { error_message->hide(); }
+
+void TMain_screen::set_result(const std::string& text)
+{
+    result->setText(QString::fromStdString(text));
+}
+
+void TMain_screen::open_run_menu()
+{
+    start_menu = nullptr; // closed by setup and gone with it
+    run_menu = new TRun_menue(*this);
+    mdi->addSubWindow(run_menu);
+    run_menu->place();
+    run_menu->show();
+    run_menu_open = true;
+    run_menu->Set_times->hide();
+    // A failed allocation keeps its message in view: it is the only sign of it.
+    clear_display(chain_ready() ? all_views : all_views & ~2);
+    run_menu->Get_plots->hide_buttons();
+    show_menu_buttons();
+}
+
+void TMain_screen::show_buttons()
+{
+    if (run_menu != nullptr) run_menu->Get_plots->show_buttons();
+}

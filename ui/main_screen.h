@@ -1,0 +1,88 @@
+#pragma once
+// The main window: holds the menus and the signal plot windows as child windows, the
+// views as embedded panels, the result and error lines, and the bookkeeping of the plot
+// windows. It is the engine's screen.
+
+#include "engine/screen_port.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QPushButton;
+class Click_line;
+class TFourier_plot;
+class TParameter_menue;
+class TRun_menue;
+class TStart_menue;
+
+class TMain_screen : public QMainWindow, public Screen_port {
+    Q_OBJECT
+public:
+    TMain_screen();
+
+    QMdiArea* mdi = nullptr;
+    QPushButton* Erase = nullptr;
+    Click_line* error_message = nullptr;
+    QWidget* Pn_generator1 = nullptr;
+    QWidget* Pn_generator2 = nullptr;
+    QWidget* Eye_patterns = nullptr;
+    Click_line* result = nullptr;
+    QWidget* Viterbi_decoder = nullptr;
+    QWidget* Spreading_fcts = nullptr;
+    QWidget* Bp_plots = nullptr;
+    TFourier_plot* Fourier_plot1 = nullptr;
+    TFourier_plot* Fourier_plot2 = nullptr;
+    TParameter_menue* Parameter_menue = nullptr;
+
+    bool run_menu_open = false;
+    TRun_menue* run_menu = nullptr;
+    TStart_menue* start_menu = nullptr;
+
+    // Plot windows ever created, and where the next one goes (cascade).
+    int plots_opened = 0;
+    int next_top = 0;
+    int next_left = 0;
+
+    // Opens the start menu; the program entry calls it right after construction.
+    void open_start_menu();
+
+    void EraseClick();
+    // Opens the signal plot window of a stage code, unless one is open already.
+    void view_item(int code);
+    // Closes every plot window; the menus stay.
+    void erase_curves();
+    // Hides the views whose bits are set in mask (see view_bits).
+    void clear_display(int mask);
+    // Hides the view that was clicked.
+    void clear(QWidget* sender);
+    // Redraws every plot window for the current time window and hides every view.
+    void repaint();
+    // The parameter button of set tag: shows the parameter menu and hides the buttons.
+    void open_parameter_menu(int tag);
+    void show_menu_buttons();
+
+    // The child windows, first to last.
+    QList<QMdiSubWindow*> child_windows() const;
+
+    // Screen of the engine.
+    void show_error(const std::string& text) override;
+    void hide_error() override;
+    void set_result(const std::string& text) override;
+    void open_run_menu() override;
+    void show_buttons() override;
+
+    static constexpr int all_views = 8191;
+    static constexpr int first_top = 335;
+    static constexpr int cascade_step = 20;
+
+private:
+    struct View_bit {
+        int bit;
+        QWidget* view;
+    };
+    std::array<View_bit, 11> view_bits() const;
+    QWidget* placeholder_panel(int left, int top, int width, int height);
+};

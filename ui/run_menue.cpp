@@ -1,0 +1,34 @@
+#include "ui/run_menue.h"
+
+#include "ui/get_plots.h"
+#include "ui/set_times.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QPushButton>
+
+TRun_menue::TRun_menue(TMain_screen& main)
+{
+    setProperty("Tag", 2000);
+    setWindowFlags(Qt::SubWindow | Qt::WindowSystemMenuHint | Qt::WindowTitleHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle("run time menue");
+    auto* body = new QWidget(this);
+    setWidget(body);
+    QFont font("MS Sans Serif");
+    font.setPixelSize(10);
+    body->setFont(font);
+    Set_times = new TSet_times(body, main);
+    Set_times->move(10, 0);
+    Get_plots = new TGet_plots(body, main);
+    Get_plots->move(6, 80);
+    Get_plots->run->setFocus();
+}
+
+void TRun_menue::place() { setGeometry(10, 35, 1000, 300); }
+
+void TRun_menue::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    showMinimized();
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The run-time menu: the time-window panel above the circuit-diagram stage picker.
+// The main screen creates it at setup and drives its panels.
+
+#include <QMdiSubWindow>
+
+class TGet_plots;
+class TMain_screen;
+class TSet_times;
+
+class TRun_menue : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    explicit TRun_menue(TMain_screen& main);
+
+    TSet_times* Set_times = nullptr;
+    TGet_plots* Get_plots = nullptr;
+
+    // Puts the window at its place in the main screen.
+    void place();
+
+protected:
+    // The menu stays for the rest of the program: closing only minimises it.
+    void closeEvent(QCloseEvent* event) override;
+};

@@ -1,0 +1,36 @@
+#pragma once
+// A signal plot window: one stage code's signal over the chosen time window, redrawn
+// when its size or the time window changes. It frees itself when closed.
+
+#include <QMdiSubWindow>
+
+#include <string>
+#include <vector>
+
+class Paint_box;
+class TMain_screen;
+
+class TSignal_plot : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    TSignal_plot(TMain_screen& main, int code);
+
+    int tag() const;
+    Paint_box* bits = nullptr;
+    TMain_screen& main;
+    // The values of the last drawing, one per pixel column, with their times (µs).
+    std::vector<float> times_us;
+    std::vector<float> values;
+
+    // Writes the paint box as a PNG; false when the file cannot be written.
+    bool save_picture(const QString& path) const;
+    // Writes the plotted values as CSV (time in microseconds, value).
+    bool save_values(const QString& path) const;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+};
+
+// Draws the window's signal and sets its caption; which is 1 when all windows are
+// redrawn and 0 when the window draws itself.
+void caption_plot(TSignal_plot& control, char which);

@@ -1,0 +1,38 @@
+#pragma once
+// The start menu: the circuit diagram, the four parameter buttons and "setup", which
+// fixes the start parameters, sets up the chain and opens the run-time menu.
+
+#include <QMdiSubWindow>
+
+class QLabel;
+class QPushButton;
+class TMain_screen;
+class TParameter_btn;
+
+class TStart_menue : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    explicit TStart_menue(TMain_screen& main);
+
+    QLabel* title = nullptr;
+    QLabel* sub_title = nullptr;
+    QPushButton* setup = nullptr;
+    QLabel* Image1 = nullptr;
+    TParameter_btn* start_par = nullptr;
+    TParameter_btn* analog_par = nullptr;
+    TParameter_btn* filter_par = nullptr;
+    TParameter_btn* distort_par = nullptr;
+
+    // Puts the window at its place in the main screen.
+    void place();
+    void setupClick();
+    void hide_parameter_buttons();
+    void show_parameter_buttons();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    TMain_screen& main;
+    bool setup_done = false;
+};

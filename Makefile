@@ -12,8 +12,10 @@ build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DWARNINGS_AS_ERRORS=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
+# Without a display the window opens on a virtual one (screenshots: see README).
 run: build
-	./$(BUILD)/cdma_sim
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./$(BUILD)/cdma_sim; \
+	else xvfb-run -a -s "-screen 0 1280x1024x24" ./$(BUILD)/cdma_sim; fi
 
 test: build
 	scripts/check-format
@@ -22,9 +24,9 @@ test: build
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DENABLE_SANITIZERS=ON -DBUILD_BENCH=OFF
-	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target core_tests cli_tests
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-		ctest --output-on-failure -j $(JOBS)
+		ctest --output-on-failure -j $(JOBS) -LE gui
 
 bench: build
 	./$(BUILD)/bench_chain

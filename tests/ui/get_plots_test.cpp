@@ -1,0 +1,152 @@
+#include "ui/get_plots.h"
+
+#include "tests/ui/ui_fixture.h"
+#include "ui/fourier_plot.h"
+#include "ui/paint_box.h"
+#include "ui/parameter_btn.h"
+#include "ui/parameter_menue.h"
+#include "ui/set_times.h"
+
+#include <set>
+
+using Get_plots = Ui_flow;
+
+namespace {
+
+std::set<int> shown_codes(TGet_plots& picker)
+{
+    std::set<int> codes;
+    for (size_t r = 0; r < picker.rows.size(); ++r)
+        for (int j = 0; j < TGet_plots::row_count[r]; ++j) {
+            const QPushButton* b = picker.rows[r][static_cast<size_t>(j)];
+            if (!b->isHidden()) codes.insert(b->property("Tag").toInt());
+        }
+    return codes;
+}
+
+std::set<std::string> shown_views(TGet_plots& picker)
+{
+    std::set<std::string> names;
+    for (QPushButton* b : {picker.en_decoder, picker.FFT, picker.Walsh, picker.PN_U, picker.PN_I,
+                           picker.PN_Q, picker.eye, picker.bp_filter})
+        if (!b->isHidden()) names.insert(b->objectName().toStdString());
+    return names;
+}
+
+const std::set<int> q_codes{205, 206, 207, -204, -205, -206, -406, -207, -208};
+
+} // namespace
+
+TEST_F(Get_plots, EveryButtonOfTheFullChainAfterARun)
+{
+    setup_and_run();
+    EXPECT_EQ(shown_codes(picker()).size(), 33u);
+    EXPECT_EQ(shown_views(picker()).size(), 8u);
+    EXPECT_TRUE(picker().run->isHidden());
+    EXPECT_FALSE(picker().see_result->isHidden());
+    EXPECT_FALSE(main->run_menu->Set_times->isHidden());
+    EXPECT_EQ(main->run_menu->windowTitle(),
+              "run time menue: Click the blue '?' to plot the respective signal on the chosen "
+              "time scale  OR  one of the red boxes for further details");
+}
+
+TEST_F(Get_plots, OneBranchShowsNoQButton)
+{
+    analog_pars().iq_branches = 1.0f;
+    setup_and_run();
+    const auto codes = shown_codes(picker());
+    for (int q : q_codes)
+        EXPECT_EQ(codes.count(q), 0u) << q;
+    EXPECT_EQ(codes.size(), 33u - q_codes.size());
+}
+
+TEST_F(Get_plots, SwitchedOffMixersHideTheirButtons)
+{
+    analog_pars().if_mod = 0.0f;
+    analog_pars().rf_mod = 0.0f;
+    analog_pars().rf_demod = 0.0f;
+    setup_and_run();
+    const auto codes = shown_codes(picker());
+    for (int hidden : {107, 207, 9, -10})
+        EXPECT_EQ(codes.count(hidden), 0u) << hidden;
+    for (int shown : {7, 10, 11, -9, -108})
+        EXPECT_EQ(codes.count(shown), 1u) << shown;
+}
+
+TEST_F(Get_plots, FewerStagesShowFewerRowsAndViews)
+{
+    setup_and_run(1);
+    EXPECT_EQ(shown_codes(picker()), (std::set<int>{0, 1, -1}));
+    EXPECT_TRUE(shown_views(picker()).empty());
+    EXPECT_FALSE(picker().distort_par->button->isHidden());
+}
+
+TEST_F(Get_plots, ViewButtonsComeWithTheirRows)
+{
+    setup_and_run(2);
+    EXPECT_EQ(shown_views(picker()), (std::set<std::string>{"en_decoder", "FFT"}));
+    main.reset();
+    SetUp();
+    setup_and_run(5);
+    EXPECT_EQ(shown_views(picker()),
+              (std::set<std::string>{"en_decoder", "FFT", "Walsh", "PN_U", "PN_I", "PN_Q"}));
+}
+
+TEST_F(Get_plots, NoStagesShowOnlyTheDataSource)
+{
+    setup_and_run(0);
+    EXPECT_EQ(shown_codes(picker()), (std::set<int>{0}));
+}
+
+TEST_F(Get_plots, BlueButtonOpensItsPlotWindow)
+{
+    setup_and_run();
+    click(picker().stage_button(-205));
+    const auto plots = plot_windows();
+    ASSERT_EQ(plots.size(), 1);
+    EXPECT_EQ(plots[0]->property("Tag").toInt(), -205);
+}
+
+TEST_F(Get_plots, FftSlotsFillUpperFirstThenShiftUp)
+{
+    setup_and_run();
+    TFourier_plot& upper = *main->Fourier_plot1;
+    TFourier_plot& lower = *main->Fourier_plot2;
+    click(picker().FFT);
+    EXPECT_FALSE(upper.isHidden());
+    EXPECT_TRUE(lower.isHidden());
+    click(picker().FFT);
+    EXPECT_FALSE(lower.isHidden());
+    // A mark in the lower picture must move to the upper one on the third press.
+    lower.Fourier->image.setPixel(3, 3, qRgb(1, 2, 3));
+    click(picker().FFT);
+    EXPECT_FALSE(upper.isHidden());
+    EXPECT_FALSE(lower.isHidden());
+    EXPECT_EQ(upper.Fourier->image.pixel(3, 3), qRgb(1, 2, 3));
+}
+
+TEST_F(Get_plots, UpperSpectrumClosesOnlyAfterTheLower)
+{
+    setup_and_run();
+    click(picker().FFT);
+    click(picker().FFT);
+    main->Fourier_plot1->FourierClick();
+    EXPECT_FALSE(main->Fourier_plot1->isHidden());
+    main->Fourier_plot2->FourierClick();
+    EXPECT_TRUE(main->Fourier_plot2->isHidden());
+    main->Fourier_plot1->FourierClick();
+    EXPECT_TRUE(main->Fourier_plot1->isHidden());
+}
+
+TEST_F(Get_plots, ParameterButtonHidesRunAndStageButtons)
+{
+    setup_and_run();
+    click(picker().filter_par->button);
+    EXPECT_FALSE(main->Parameter_menue->isHidden());
+    EXPECT_TRUE(picker().run->isHidden());
+    EXPECT_TRUE(picker().analog_par->isHidden());
+    EXPECT_TRUE(shown_codes(picker()).empty());
+    main->show_menu_buttons();
+    EXPECT_FALSE(picker().run->isHidden());
+    EXPECT_FALSE(picker().filter_par->isHidden());
+}

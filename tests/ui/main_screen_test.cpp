@@ -1,0 +1,124 @@
+#include "ui/main_screen.h"
+
+#include "tests/ui/ui_fixture.h"
+#include "ui/click_line.h"
+#include "ui/fourier_plot.h"
+#include "ui/set_times.h"
+#include "ui/signal_plot.h"
+#include "engine/static_objects.h"
+
+using Main_screen = Ui_flow;
+
+TEST_F(Main_screen, StartsWithTheStartMenuAndNoResultLine)
+{
+    EXPECT_EQ(main->windowTitle(),
+              "Simulation of the digital and analog steps in CDMA transmission/reception");
+    const auto children = main->child_windows();
+    ASSERT_EQ(children.size(), 1);
+    EXPECT_EQ(children[0]->property("Tag").toInt(), 2000);
+    EXPECT_TRUE(main->result->isHidden());
+    EXPECT_FALSE(main->Erase->isHidden());
+}
+
+TEST_F(Main_screen, StartMenuOnlyMinimisesBeforeSetup)
+{
+    main->start_menu->close();
+    flush_deletes();
+    ASSERT_EQ(main->child_windows().size(), 1);
+    EXPECT_TRUE(main->start_menu->isMinimized());
+}
+
+TEST_F(Main_screen, SetupReplacesTheStartMenuByTheRunMenu)
+{
+    press_setup();
+    const auto children = main->child_windows();
+    ASSERT_EQ(children.size(), 1);
+    EXPECT_EQ(children[0], main->run_menu);
+    EXPECT_EQ(main->run_menu->geometry(), QRect(10, 35, 1000, 300));
+    EXPECT_TRUE(main->run_menu->Set_times->isHidden());
+    EXPECT_FALSE(picker().run->isHidden());
+    EXPECT_TRUE(picker().stage_button(0)->isHidden());
+    EXPECT_TRUE(picker().see_result->isHidden());
+    EXPECT_EQ(main->run_menu->windowTitle(), "run time menue:  click the 'xmit/rcve' button to "
+                                             "start the simulation of the transmission & reception");
+}
+
+TEST_F(Main_screen, PlotWindowsCascadeAndOpenOncePerCode)
+{
+    setup_and_run();
+    main->view_item(1);
+    main->view_item(-1);
+    main->view_item(1);
+    auto plots = plot_windows();
+    ASSERT_EQ(plots.size(), 2);
+    EXPECT_EQ(plots[0]->pos(), QPoint(0, 335));
+    EXPECT_EQ(plots[1]->pos(), QPoint(20, 355));
+    EXPECT_EQ(plots[0]->size(), QSize(758, 155));
+
+    main->erase_curves();
+    EXPECT_TRUE(plot_windows().isEmpty());
+    EXPECT_EQ(main->child_windows().size(), 1) << "the run-time menu stays";
+    main->view_item(3);
+    plots = plot_windows();
+    ASSERT_EQ(plots.size(), 1);
+    EXPECT_EQ(plots[0]->pos(), QPoint(0, 335));
+}
+
+TEST_F(Main_screen, ClosedPlotWindowReopensAtTheNextCascadePlace)
+{
+    setup_and_run();
+    main->view_item(2);
+    plot_windows()[0]->close();
+    ASSERT_TRUE(plot_windows().isEmpty());
+    main->view_item(2);
+    ASSERT_EQ(plot_windows().size(), 1);
+    EXPECT_EQ(plot_windows()[0]->pos(), QPoint(20, 355));
+}
+
+TEST_F(Main_screen, ClearDisplayHidesOnlyTheViewsOfItsMask)
+{
+    setup_and_run();
+    main->result->show();
+    main->error_message->show();
+    main->clear_display(16);
+    EXPECT_FALSE(main->result->isHidden());
+    EXPECT_FALSE(main->error_message->isHidden());
+    main->clear_display(2);
+    EXPECT_FALSE(main->result->isHidden());
+    EXPECT_TRUE(main->error_message->isHidden());
+}
+
+TEST_F(Main_screen, ClickedResultLineHidesAndErrorsButtonShowsItAgain)
+{
+    setup_and_run();
+    click(picker().see_result);
+    ASSERT_FALSE(main->result->isHidden());
+    EXPECT_TRUE(main->result->text().contains(": 0 wrong out of 24")) << main->result->text().toStdString();
+    QTest::mouseClick(main->result, Qt::LeftButton);
+    EXPECT_TRUE(main->result->isHidden());
+    click(picker().see_result);
+    EXPECT_FALSE(main->result->isHidden());
+}
+
+TEST_F(Main_screen, EraseClosesPlotsAndHidesViewsButKeepsTheMenu)
+{
+    setup_and_run();
+    main->view_item(0);
+    main->Fourier_plot1->show();
+    click(main->Erase);
+    EXPECT_TRUE(plot_windows().isEmpty());
+    EXPECT_TRUE(main->Fourier_plot1->isHidden());
+    EXPECT_EQ(main->child_windows().size(), 1);
+}
+
+TEST_F(Main_screen, RunButtonStaysHiddenWhileTheChainIsNotAllocated)
+{
+    press_setup();
+    vocoder.allocated = false; // as after a failed allocation
+    main->open_parameter_menu(2);
+    main->show_menu_buttons();
+    EXPECT_TRUE(picker().run->isHidden());
+    vocoder.allocated = true;
+    main->show_menu_buttons();
+    EXPECT_FALSE(picker().run->isHidden());
+}

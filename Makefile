@@ -30,6 +30,7 @@ test-asan: deps
 
 bench: build
 	./$(BUILD)/bench_chain
+	./$(BUILD)/bench_window
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

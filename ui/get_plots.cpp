@@ -81,52 +81,41 @@ bool on(float x) { return x == 1.0f; }
 
 } // namespace
 
-int rows_for_stages(int stages) { return rows_shown[static_cast<size_t>(std::clamp(stages, 0, 6))]; }
+int rows_for_stages(int stages)
+{
+    return rows_shown[static_cast<size_t>(std::clamp(stages, 0, 6))];
+}
 
 bool slot_shown(int r, int j)
 {
     const Analog_pars& p = analog_pars();
     const bool two = p.iq_branches == 2.0f;
     switch (r) {
-    case 4:
-        return j < 2 || (j == 2 && two);
+    case 4: return j < 2 || (j == 2 && two);
     case 5:
-    case 6:
-        return j % 2 == 0 || two;
+    case 6: return j % 2 == 0 || two;
     case 7:
         switch (j) {
         case 0:
         case 3:
-        case 6:
-            return true;
-        case 1:
-            return on(p.if_mod);
-        case 2:
-            return on(p.if_mod) && two;
-        case 4:
-            return on(p.if_demod);
-        case 5:
-            return on(p.if_demod) && two;
-        case 7:
-            return two;
-        default:
-            return false;
+        case 6: return true;
+        case 1: return on(p.if_mod);
+        case 2: return on(p.if_mod) && two;
+        case 4: return on(p.if_demod);
+        case 5: return on(p.if_demod) && two;
+        case 7: return two;
+        default: return false;
         }
     case 8:
         switch (j) {
         case 1:
         case 2:
-        case 4:
-            return true;
-        case 0:
-            return on(p.rf_mod);
-        case 3:
-            return on(p.rf_demod);
-        default:
-            return false;
+        case 4: return true;
+        case 0: return on(p.rf_mod);
+        case 3: return on(p.rf_demod);
+        default: return false;
         }
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -177,10 +166,18 @@ TGet_plots::TGet_plots(QWidget* parent, TMain_screen& main_screen)
     distort_par = new TParameter_btn(this, main, 4);
     distort_par->move(266, 155);
 
-    view_buttons = {analog_par->button, filter_par->button, distort_par->button,
-                    en_decoder,         FFT,                Walsh,
-                    PN_U,               PN_I,               PN_Q,
-                    eye,                bp_filter,          main.Fourier_plot1,
+    view_buttons = {analog_par->button,
+                    filter_par->button,
+                    distort_par->button,
+                    en_decoder,
+                    FFT,
+                    Walsh,
+                    PN_U,
+                    PN_I,
+                    PN_Q,
+                    eye,
+                    bp_filter,
+                    main.Fourier_plot1,
                     main.Fourier_plot2};
 }
 
@@ -198,8 +195,8 @@ QPushButton* TGet_plots::make_stage_button(const char* name, int code, int left,
     return b;
 }
 
-QPushButton* TGet_plots::make_view_button(const char* name, const char* caption, int left,
-                                          int top, int width, int height, int font_px)
+QPushButton* TGet_plots::make_view_button(const char* name, const char* caption, int left, int top,
+                                          int width, int height, int font_px)
 {
     auto* b = new QPushButton(caption, this);
     b->setObjectName(name);
@@ -219,10 +216,8 @@ QPushButton* TGet_plots::stage_button(int code) const
 void TGet_plots::hide_buttons()
 {
     for (size_t r = 0; r < rows.size(); ++r)
-        for (int j = 0; j < row_count[r]; ++j)
-            rows[r][static_cast<size_t>(j)]->hide();
-    for (size_t k = 3; k <= 10; ++k)
-        view_buttons[k]->hide();
+        for (int j = 0; j < row_count[r]; ++j) rows[r][static_cast<size_t>(j)]->hide();
+    for (size_t k = 3; k <= 10; ++k) view_buttons[k]->hide();
     main.result->hide();
     see_result->hide();
 }
@@ -253,17 +248,18 @@ void TGet_plots::show_buttons()
 
 void TGet_plots::hide_parameter_buttons()
 {
-    for (TParameter_btn* b : {analog_par, filter_par, distort_par})
-        b->hide();
+    for (TParameter_btn* b : {analog_par, filter_par, distort_par}) b->hide();
 }
 
 void TGet_plots::show_parameter_buttons()
 {
-    for (TParameter_btn* b : {analog_par, filter_par, distort_par})
-        b->show();
+    for (TParameter_btn* b : {analog_par, filter_par, distort_par}) b->show();
 }
 
-void TGet_plots::stage0Click(QPushButton* sender) { main.view_item(sender->property("Tag").toInt()); }
+void TGet_plots::stage0Click(QPushButton* sender)
+{
+    main.view_item(sender->property("Tag").toInt());
+}
 
 void TGet_plots::runClick() { run_transmission(main); }
 

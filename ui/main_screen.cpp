@@ -87,11 +87,11 @@ TMain_screen::TMain_screen()
     Parameter_menue->move(10, 375);
     Parameter_menue->on_confirmed = [this] { show_menu_buttons(); };
 
-    for (QWidget* w : {static_cast<QWidget*>(Erase), static_cast<QWidget*>(error_message),
-                       Pn_generator1, Pn_generator2, Eye_patterns, static_cast<QWidget*>(result),
-                       Viterbi_decoder, Spreading_fcts, Bp_plots,
-                       static_cast<QWidget*>(Fourier_plot1), static_cast<QWidget*>(Fourier_plot2),
-                       static_cast<QWidget*>(Parameter_menue)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(Erase), static_cast<QWidget*>(error_message), Pn_generator1,
+          Pn_generator2, Eye_patterns, static_cast<QWidget*>(result), Viterbi_decoder,
+          Spreading_fcts, Bp_plots, static_cast<QWidget*>(Fourier_plot1),
+          static_cast<QWidget*>(Fourier_plot2), static_cast<QWidget*>(Parameter_menue)})
         w->raise();
 }
 

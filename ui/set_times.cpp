@@ -34,8 +34,7 @@ TSet_times::TSet_times(QWidget* parent, TMain_screen& main_screen)
     sel_start->setGeometry(320, 44, 497, 23);
     sel_range = new QLineEdit(this);
     sel_range->setGeometry(320, 16, 497, 23);
-    for (QLineEdit* e : {sel_start, sel_range})
-        e->setReadOnly(true);
+    for (QLineEdit* e : {sel_start, sel_range}) e->setReadOnly(true);
     UpDown1 = new Lr_spinner(this, -spinner_limit, spinner_limit);
     UpDown1->setGeometry(264, 18, 49, 20);
     UpDown1->on_click = [this] { UpDown1Click(); };
@@ -106,8 +105,8 @@ void TSet_times::write_caption()
     {
         Qt_canvas canvas(time_caption->image);
         canvas.text_out(0, 0,
-                        "data: " + std::to_string(n_bits) + " bits, i.e. dt = " +
-                            us_text(t_total * 0.001f) + " ms");
+                        "data: " + std::to_string(n_bits) +
+                            " bits, i.e. dt = " + us_text(t_total * 0.001f) + " ms");
         canvas.text_out(0, 20,
                         "display:  " + std::to_string(static_cast<int>(min_width * 1000.0f)) +
                             " ns <=  delta_t   <  " + std::to_string(static_cast<int>(t_total)) +

@@ -98,12 +98,10 @@ void TStart_menue::closeEvent(QCloseEvent* event)
 
 void TStart_menue::hide_parameter_buttons()
 {
-    for (TParameter_btn* b : {start_par, analog_par, filter_par, distort_par})
-        b->hide();
+    for (TParameter_btn* b : {start_par, analog_par, filter_par, distort_par}) b->hide();
 }
 
 void TStart_menue::show_parameter_buttons()
 {
-    for (TParameter_btn* b : {start_par, analog_par, filter_par, distort_par})
-        b->show();
+    for (TParameter_btn* b : {start_par, analog_par, filter_par, distort_par}) b->show();
 }

@@ -55,8 +55,7 @@ TEST_F(Get_plots, OneBranchShowsNoQButton)
     analog_pars().iq_branches = 1.0f;
     setup_and_run();
     const auto codes = shown_codes(picker());
-    for (int q : q_codes)
-        EXPECT_EQ(codes.count(q), 0u) << q;
+    for (int q : q_codes) EXPECT_EQ(codes.count(q), 0u) << q;
     EXPECT_EQ(codes.size(), 33u - q_codes.size());
 }
 
@@ -67,10 +66,8 @@ TEST_F(Get_plots, SwitchedOffMixersHideTheirButtons)
     analog_pars().rf_demod = 0.0f;
     setup_and_run();
     const auto codes = shown_codes(picker());
-    for (int hidden : {107, 207, 9, -10})
-        EXPECT_EQ(codes.count(hidden), 0u) << hidden;
-    for (int shown : {7, 10, 11, -9, -108})
-        EXPECT_EQ(codes.count(shown), 1u) << shown;
+    for (int hidden : {107, 207, 9, -10}) EXPECT_EQ(codes.count(hidden), 0u) << hidden;
+    for (int shown : {7, 10, 11, -9, -108}) EXPECT_EQ(codes.count(shown), 1u) << shown;
 }
 
 TEST_F(Get_plots, FewerStagesShowFewerRowsAndViews)

@@ -39,8 +39,9 @@ TEST_F(Main_screen, SetupReplacesTheStartMenuByTheRunMenu)
     EXPECT_FALSE(picker().run->isHidden());
     EXPECT_TRUE(picker().stage_button(0)->isHidden());
     EXPECT_TRUE(picker().see_result->isHidden());
-    EXPECT_EQ(main->run_menu->windowTitle(), "run time menue:  click the 'xmit/rcve' button to "
-                                             "start the simulation of the transmission & reception");
+    EXPECT_EQ(main->run_menu->windowTitle(),
+              "run time menue:  click the 'xmit/rcve' button to "
+              "start the simulation of the transmission & reception");
 }
 
 TEST_F(Main_screen, PlotWindowsCascadeAndOpenOncePerCode)
@@ -93,7 +94,8 @@ TEST_F(Main_screen, ClickedResultLineHidesAndErrorsButtonShowsItAgain)
     setup_and_run();
     click(picker().see_result);
     ASSERT_FALSE(main->result->isHidden());
-    EXPECT_TRUE(main->result->text().contains(": 0 wrong out of 24")) << main->result->text().toStdString();
+    EXPECT_TRUE(main->result->text().contains(": 0 wrong out of 24"))
+        << main->result->text().toStdString();
     QTest::mouseClick(main->result, Qt::LeftButton);
     EXPECT_TRUE(main->result->isHidden());
     click(picker().see_result);

@@ -16,8 +16,7 @@ namespace {
 
 void press(Lr_spinner* s, int times)
 {
-    for (int i = 0; i < std::abs(times); ++i)
-        times > 0 ? s->click_right() : s->click_left();
+    for (int i = 0; i < std::abs(times); ++i) times > 0 ? s->click_right() : s->click_left();
 }
 
 } // namespace

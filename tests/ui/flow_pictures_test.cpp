@@ -1,0 +1,40 @@
+// Pictures of each step of the user flow, for a person to look at: written only when
+// CDMA_SIM_PICTURES names a directory.
+#include "tests/ui/ui_fixture.h"
+#include "ui/get_plots.h"
+#include "ui/parameter_btn.h"
+
+#include <QDir>
+
+#include <cstdlib>
+
+using Flow_pictures = Ui_flow;
+
+namespace {
+
+void save(QWidget& w, const QString& dir, const char* name)
+{
+    QCoreApplication::processEvents();
+    w.grab().save(QDir(dir).filePath(name));
+}
+
+} // namespace
+
+TEST_F(Flow_pictures, EveryStepOfTheFlow)
+{
+    const char* dir = std::getenv("CDMA_SIM_PICTURES");
+    if (dir == nullptr || *dir == '\0') GTEST_SKIP() << "set CDMA_SIM_PICTURES to a directory";
+    main->resize(1032, 702);
+    save(*main, dir, "1_start.png");
+    click(main->start_menu->analog_par->button);
+    save(*main, dir, "2_parameter_menu.png");
+    main->show_menu_buttons();
+    press_setup();
+    save(*main, dir, "3_run_menu.png");
+    click(picker().run);
+    save(*main, dir, "4_after_run.png");
+    for (int code : {1, 106, -10, -106}) main->view_item(code);
+    click(picker().FFT);
+    click(picker().see_result);
+    save(*main, dir, "5_plots.png");
+}

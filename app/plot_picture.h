@@ -1,0 +1,18 @@
+#pragma once
+// The headless plot: a signal plot window's paint box drawn into a picture file.
+
+#include <string>
+
+struct Plot_picture {
+    int code = 0;
+    float start_us = 0.0f;
+    float window_us = 0.0f;
+    int width = 750; // of the paint box, pixels
+    int height = 128;
+    std::string png_path;
+};
+
+// After setup and a run: hands the time window to the plot control as the time-window
+// panel does, draws the signal of p.code exactly as its window would, writes the PNG and
+// returns the window caption. Throws std::runtime_error when the file cannot be written.
+std::string write_plot_picture(const Plot_picture& p);

@@ -1,0 +1,46 @@
+#include "ui/parameter_line.h"
+
+#include <QFont>
+#include <QPalette>
+
+namespace {
+
+QFont times(int pixel_size)
+{
+    QFont font("Times New Roman");
+    font.setPixelSize(pixel_size);
+    return font;
+}
+
+QLineEdit* entry_field(QWidget* parent, int left, int width)
+{
+    constexpr int top = 0;
+    constexpr int height = 23;
+    auto* field = new QLineEdit(parent);
+    field->setGeometry(left, top, width, height);
+    field->hide();
+    return field;
+}
+
+} // namespace
+
+TParameter_line::TParameter_line(QWidget* parent) : QWidget(parent)
+{
+    resize(766, 26);
+    setFont(times(13));
+
+    caption = new QLabel(this);
+    caption->setTextFormat(Qt::PlainText);
+    caption->setFont(times(15));
+    caption->move(8, 8);
+    QPalette face = caption->palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    caption->setPalette(face);
+    caption->setAutoFillBackground(true);
+
+    data1 = entry_field(this, 528, 81);
+    data2 = entry_field(this, 608, 81);
+    data3 = entry_field(this, 688, 73);
+
+    hide();
+}

@@ -5,8 +5,10 @@
 #include "engine/static_objects.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -239,7 +241,7 @@ void Analog_mod::rcve(Chain_signal& s)
 float Analog_mod::signal_at(const Chain_signal& chips, float t_us)
 {
     if (chips.i == nullptr || chips.q == nullptr) return 0.0f;
-    const auto t = static_cast<float>(static_cast<double>(t_us) * 1e-6);
+    const float t = seconds(t_us);
     const int b = std::clamp(plot_branch / 2, 0, 1);
     const int p = plot_point;
 
@@ -252,8 +254,10 @@ float Analog_mod::signal_at(const Chain_signal& chips, float t_us)
         return v;
     }
     if (p == 6 || p == 7 || (p >= 8 && p <= 11) || p == -10) {
-        const Carriers c = carriers(t);
-        float sum = summed_if(chips, t);
+        size_t n = 0;
+        const bool cached = find_column(chips, t, n);
+        const Carriers c = cached ? columns->car[n] : carriers(t);
+        float sum = cached ? columns->sum[n] : summed_if(chips, t);
         names[0] = captions[1];
         if (p == 7) return sum;
         names[0] = captions[2];
@@ -275,10 +279,15 @@ float Analog_mod::signal_at(const Chain_signal& chips, float t_us)
     }
     if (p >= -9 && p <= -7) {
         names[1] = captions[7];
-        float v = rf_path(chips, t);
+        size_t n = 0;
+        const bool cached = find_column(chips, t, n);
+        float v = cached ? channel(columns->sum[n], columns->car[n]) : rf_path(chips, t);
         if (p == -9) return v;
         names[1] = captions[8];
-        if (if_demod > 0.0f) v = qpsk.demodulate(b, t, v);
+        if (if_demod > 0.0f)
+            v = cached ? demod_gain(static_cast<float>(static_cast<double>(v) *
+                                                       columns->dem[static_cast<size_t>(b)][n]))
+                       : qpsk.demodulate(b, t, v);
         if (p == -8) return v;
         names[1] = captions[9];
         if (bp_on[3] != 0.0f) v = band_pass_4[static_cast<size_t>(b)].filter(v);
@@ -319,4 +328,42 @@ float Analog_mod::chip_average(const Chain_signal& chips, float t)
     }
     avg_value = sum / static_cast<float>(count);
     return avg_value;
+}
+
+float Analog_mod::seconds(float t_us)
+{
+    return static_cast<float>(static_cast<double>(t_us) * 1e-6);
+}
+
+void Analog_mod::use_columns(const Path_samples* samples, const Chain_signal& chips)
+{
+    columns = samples;
+    column_chips = chips;
+    next_column = 0;
+}
+
+bool Analog_mod::point_uses_columns() const
+{
+    const int p = plot_point;
+    return ((p == 6 || p == 7) && plot_branch == 0) || (p >= 8 && p <= 11) || (p >= -10 && p <= -7);
+}
+
+bool Analog_mod::find_column(const Chain_signal& chips, float t, size_t& n)
+{
+    if (columns == nullptr || chips.i != column_chips.i || chips.q != column_chips.q) return false;
+    const std::vector<float>& stored = columns->t;
+    const size_t size = std::min({stored.size(), columns->sum.size(), columns->car.size(),
+                                  columns->dem[0].size(), columns->dem[1].size()});
+    // Bit patterns: +0 and -0 give different carrier signs.
+    const auto same = [t](float u) {
+        return std::bit_cast<std::uint32_t>(u) == std::bit_cast<std::uint32_t>(t);
+    };
+    if (next_column < size && same(stored[next_column]))
+        n = next_column;
+    else if (size > 0 && same(stored[0]))
+        n = 0;
+    else
+        return false;
+    next_column = n + 1;
+    return true;
 }

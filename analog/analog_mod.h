@@ -9,7 +9,10 @@
 #include "engine/elements.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
+
+class Path_samples;
 
 class Analog_mod : public virtual Elements, public Analog_pars {
 public:
@@ -52,6 +55,16 @@ public:
     // plot's own step; held for the rest of the chip.
     float chip_average(const Chain_signal& chips, float t);
 
+    // While columns is set, signal_at takes the filter-independent values of an instant
+    // stored there (for the same chips) instead of computing them, so that a plot computes
+    // them once for both of its passes; the filters still run at every call. Instants are
+    // looked up in stored order; any other instant is computed directly. Null ends it.
+    void use_columns(const Path_samples* columns, const Chain_signal& chips);
+    // The selected point is computed from the summed IF signal, so use_columns saves work.
+    bool point_uses_columns() const;
+    // A plot instant in microseconds as the instant in seconds that signal_at evaluates.
+    static float seconds(float t_us);
+
     // Branches evaluated: the integers below iq_branches, at most two.
     int branch_count() const;
     // ADC samples per chip: the integers below samples_per_chip.
@@ -70,6 +83,12 @@ public:
     float channel(float sum, const Carriers& c);
 
 private:
+    const Path_samples* columns = nullptr;
+    Chain_signal column_chips;
+    size_t next_column = 0;
+
+    // Finds t among the columns: the next one in order, else the first (a new pass).
+    bool find_column(const Chain_signal& chips, float t, size_t& n);
     float adc_result(float acc) const;
     std::string filter_caption(int k) const;
 };

@@ -34,7 +34,9 @@ void Da_ad::init(const std::array<float*, par_count>& par_table, int chips)
 
 long long Da_ad::first_chip(float t) const
 {
-    const double k0 = std::clamp(static_cast<double>(t) / t_chip, -max_chip_index, max_chip_index);
+    const double chips = static_cast<double>(t) / t_chip;
+    // A NaN instant has no chip; it reads from chip 0 rather than reach the int conversion.
+    const double k0 = std::isnan(chips) ? 0.0 : std::clamp(chips, -max_chip_index, max_chip_index);
     return static_cast<long long>(k0) - pulses;
 }
 

@@ -4,6 +4,7 @@
 #include "engine/headless_screen.h"
 #include "engine/parameters.h"
 #include "engine/static_objects.h"
+#include "plot/null_canvas.h"
 
 #include <algorithm>
 #include <array>
@@ -266,21 +267,19 @@ bool is_buffer_code(int code)
 
 void dump_buffer(std::ostream& out, int code)
 {
-    const int side = code < 0 ? -1 : 1;
-    const int stage = std::abs(code) % 100;
-    const int variant = std::abs(code) / 100;
+    // The buffer a signal plot of the code reads; the selection needs a box, not a picture.
+    static Null_canvas box;
+    plot_ctrl.select(code, box);
+    const int stage = plot_ctrl.stage;
     if (stage > nr_stages)
         throw Refused("--code " + std::to_string(code) + " needs nr_stages of at least " +
                       std::to_string(stage) + " (it is " + std::to_string(nr_stages) + ")");
     const Elements* e = stage_table[static_cast<size_t>(stage)];
-    const int n_tx = get_nbuf(e, 1);
-    const int buffer = side > 0 ? std::min(variant / 2, n_tx - 1)
-                                : std::min(n_tx + variant / 2, n_tx + get_nbuf(e, -1) - 1);
-    const int len = get_len(e, side);
+    const int len = get_len(e, plot_ctrl.side);
     char line[64];
     for (int i = 0; i < len; ++i) {
         std::snprintf(line, sizeof line, "%d %.9g\n", i,
-                      static_cast<double>(get_sample(e, buffer, i)));
+                      static_cast<double>(get_sample(e, plot_ctrl.buffer, i)));
         out << line;
     }
 }

@@ -4,6 +4,7 @@
 #include "engine/headless_screen.h"
 #include "engine/parameters.h"
 #include "engine/static_objects.h"
+#include "plot/null_canvas.h"
 
 #include <benchmark/benchmark.h>
 
@@ -61,6 +62,23 @@ void BM_analog_plot(benchmark::State& state)
     }
 }
 BENCHMARK(BM_analog_plot)->Unit(benchmark::kMicrosecond);
+
+// One 750-pixel signal plot window of point -10 as the window draws it (3 bytes, the first
+// 250 µs), into a canvas that draws nothing. Arg 0 computes every column twice, for
+// comparison.
+void BM_signal_plot_draw(benchmark::State& state)
+{
+    set_up(3);
+    float t_total = 0.0f;
+    time_base(1, &t_total, nullptr);
+    float width = 250.0f, start = 0.0f;
+    time_base(2, &width, &start);
+    Null_canvas box(750, 128);
+    plot_ctrl.column_cache = state.range(0) != 0;
+    for (auto _ : state) benchmark::DoNotOptimize(draw_signal_plot(-10, box, 0));
+    plot_ctrl.column_cache = true;
+}
+BENCHMARK(BM_signal_plot_draw)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 void BM_viterbi_576(benchmark::State& state)
 {

@@ -12,6 +12,7 @@ PN_spread pn_spread_iq("IQ");
 Analog_mod analog_mod;
 Xmit transmission;
 Plot_ctrl plot_ctrl;
+Plot_curves plot_curves;
 FFT fourier_fft(512);
 
 Band_pass band_pass_1;

@@ -26,6 +26,8 @@ extern PN_spread pn_spread_iq;
 extern Analog_mod analog_mod;
 extern Xmit transmission;
 extern Plot_ctrl plot_ctrl;
+// The curve drawer of the signal plots, spectra, eye patterns and band-pass plots.
+extern Plot_curves plot_curves;
 // Collects the first values of the last plot for the spectrum panels.
 extern FFT fourier_fft;
 

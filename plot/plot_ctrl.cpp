@@ -1,5 +1,59 @@
 #include "plot/plot_ctrl.h"
 
+#include "analog/path_samples.h"
+#include "engine/elements.h"
+#include "engine/parameters.h"
+#include "engine/static_objects.h"
+#include "plot/conversions.h"
+#include "plot/fixed_text.h"
+#include "plot/narrowed_canvas.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+int fft_code = 0;
+
+namespace {
+
+// Spectra are at most 2^9 = 512 values long.
+constexpr int max_fft_exponent = 9;
+// Wider plots compute their analog columns one instant at a time rather than hold them.
+constexpr int max_cached_columns = 1 << 16;
+
+// The largest power of two up to 512 that fits the width; 1 for a box one pixel wide or
+// less, which has no columns and so captures nothing.
+int fft_size_for(int width)
+{
+    int k = max_fft_exponent;
+    while (k > 0 && (1 << k) > width) --k;
+    return 1 << k;
+}
+
+// The PN-I / PN-Q transmit chips, if they hold as many chips as the analog stage reads;
+// otherwise none, and the analog stage gives 0.
+Chain_signal plot_chips()
+{
+    const auto& b = pn_spread_iq.buf;
+    if (b.size() < 2 || da_ad.n_chips < 0) return {};
+    const auto n = static_cast<size_t>(da_ad.n_chips);
+    if (b[0].size() < n || b[1].size() < n) return {};
+    return {pn_spread_iq.buf[0].data(), pn_spread_iq.buf[1].data()};
+}
+
+// Ends the analog stage's use of a plot's columns, however the drawing ends.
+struct Column_use {
+    Column_use(const Path_samples& columns, const Chain_signal& chips)
+    {
+        analog_mod.use_columns(&columns, chips);
+    }
+    ~Column_use() { analog_mod.use_columns(nullptr, {}); }
+    Column_use(const Column_use&) = delete;
+    Column_use& operator=(const Column_use&) = delete;
+};
+
+} // namespace
+
 void Plot_ctrl::set_window(float total, float width, float start)
 {
     t_total = total;
@@ -8,7 +62,205 @@ void Plot_ctrl::set_window(float total, float width, float start)
     fft_count = 0;
     fft_size = 0;
 }
-int fft_code = 0;
-float Plot_ctrl::select(int, Canvas&) { return 0; }
-std::string draw_signal_plot(int code, Canvas& box, char) { box.text_out(10, 10, "stub " + std::to_string(code)); return "stub " + std::to_string(code); }
-void plot_spectrum(Canvas& box) { box.text_out(10, 10, "no valid input for FFT! "); }
+
+float Plot_ctrl::select(int code, Canvas& target)
+{
+    const long long magnitude = std::llabs(static_cast<long long>(code));
+    side = code < 0 ? -1 : 1;
+    stage = static_cast<int>(magnitude % 100);
+    variant = static_cast<int>(magnitude / 100);
+    // Every position from 6 to 11 belongs to the analog stage.
+    const Elements* e = stage_table[static_cast<size_t>(std::min(6, stage))];
+    const int len = get_len(e, side);
+    width = target.width();
+    box = &target;
+    const int n_tx = get_nbuf(e, 1);
+    buffer = side > 0 ? std::min(variant / 2, n_tx - 1)
+                      : std::min(n_tx + variant / 2, n_tx + get_nbuf(e, -1) - 1);
+    // A box without width is drawn as if one pixel wide; no plot time means no rate.
+    us_per_px = to_float(static_cast<double>(delta_t) / std::max(1, width));
+    rate = t_total > 0.0f ? to_float(len / static_cast<double>(t_total)) : 0.0f;
+    return us_per_px;
+}
+
+bool Plot_ctrl::digital_point() const
+{
+    const int n = side * stage;
+    return (n >= -5 && n <= 5) || (n == -6 && variant <= 2);
+}
+
+bool Plot_ctrl::analog_point() const
+{
+    const int n = side * stage;
+    return (n >= -10 && n <= -7) || (n >= 6 && n <= 11) || (n == -6 && variant > 2);
+}
+
+float Plot_ctrl::sample_at(float t, const Curve_frame& frame)
+{
+    float v = 0.0f; // codes outside the table
+    if (digital_point()) {
+        const int i = trunc_to_int(static_cast<double>(t) * static_cast<double>(frame.rate));
+        v = 2.0f * get_sample(stage_table[static_cast<size_t>(stage)], buffer, i) - 1.0f;
+    } else if (analog_point()) {
+        v = analog_mod.signal_at(plot_chips(), t);
+    }
+    capture(v, side * stage);
+    return v;
+}
+
+void Plot_ctrl::capture(float v, int signed_stage)
+{
+    const auto room = static_cast<int>(fourier_fft.data.size());
+    if (fft_count < 0 || fft_count >= fft_size || fft_count >= room) return;
+    fourier_fft.data[static_cast<size_t>(fft_count)] = v;
+    ++fft_count;
+    fft_code = signed_stage;
+}
+
+void Plot_ctrl::draw_curve(Curve_frame& frame)
+{
+    const Value_source source = [this](float t, const Curve_frame& f) { return sample_at(t, f); };
+    const Chain_signal chips = plot_chips();
+    const bool cached = column_cache && analog_point() && analog_mod.point_uses_columns() &&
+                        chips.i != nullptr && width <= max_cached_columns;
+    if (!cached) {
+        plot_curves.plot(*box, frame, source);
+        return;
+    }
+    Path_samples columns;
+    for (int x = 0; x + 1 < width; ++x)
+        columns.t.push_back(Analog_mod::seconds(column_abscissa(frame, x)));
+    columns.evaluate(analog_mod, chips, worker_threads());
+    const Column_use use(columns, chips);
+    plot_curves.plot(*box, frame, source);
+}
+
+std::string Plot_ctrl::plot(char which)
+{
+    static_cast<void>(which); // all windows are drawn alike
+    if (box == nullptr) return {};
+    fft_size = fft_size_for(width);
+    Curve_frame frame;
+    frame.x0 = t_zero;
+    frame.dx = us_per_px;
+    frame.y_lo = 1.0f; // y_lo >= y_hi: automatic range
+    frame.y_hi = -1.0f;
+    frame.rate = rate;
+    const double spp = static_cast<double>(us_per_px) * static_cast<double>(rate);
+    const int ppx = std::max(1, trunc_to_int(std::ceil(spp > 0.0 ? 1.0 / spp : HUGE_VAL)));
+
+    draw_curve(frame);
+    int off = 0;
+    std::string text = caption(frame, off);
+    plot_curves.axes(ppx - off, ppx);
+    return text;
+}
+
+std::string Plot_ctrl::stage_text() const
+{
+    int k = std::max(0, -side);
+    if (stage == 5) k = variant - side;
+    if (stage == 4) k = variant;
+    const Elements* e = stage_table[static_cast<size_t>(std::min(6, stage))];
+    if (e == nullptr || k < 0 || k >= Elements::max_buffers) return {};
+    return e->names[static_cast<size_t>(k)];
+}
+
+std::string Plot_ctrl::iq_suffix() const
+{
+    static const char* const branch[3] = {"I + Q", "I", "Q"};
+    const int s = variant > 2 ? variant - 2 : variant;
+    const bool shown = side > 0 ? stage >= 6 && stage <= 7 : stage >= 6 && stage <= 8;
+    if (!shown || s < 0 || s > 2) return {};
+    return std::string(", ") + branch[s];
+}
+
+std::string Plot_ctrl::caption(const Curve_frame& frame, int& off) const
+{
+    const auto r = static_cast<double>(rate);
+    const double spp = static_cast<double>(us_per_px) * r;
+    const int first = trunc_to_int(static_cast<double>(t_zero) * r + spp);
+    const int last = trunc_to_int((static_cast<double>(width) - 1.0) * spp + first);
+    std::string text = std::to_string(side * stage) + ". step; " + std::to_string(first) + " - " +
+                       std::to_string(last) + ". " + stage_text();
+    if (stage < 6) text += ", f= " + fixed_text(r, 8, 3) + " MHz";
+    text += iq_suffix();
+    text += ", y: " + fixed_text(static_cast<double>(frame.y_lo), 6, 3) + " to " +
+            fixed_text(static_cast<double>(frame.y_hi), 6, 3);
+    off = 0;
+    if (r > 0.0 && us_per_px > 0.0f)
+        off = trunc_to_int(std::max(0.0, static_cast<double>(t_zero) - first / r) /
+                           static_cast<double>(us_per_px));
+    return text;
+}
+
+std::string draw_signal_plot(int code, Canvas& box, char which)
+{
+    const float us_per_px = plot_ctrl.select(code, box);
+    if (nr_stages == 6) analog_mod.prepare_plot(code, us_per_px);
+    std::string caption = plot_ctrl.plot(which);
+    const long long magnitude = std::llabs(static_cast<long long>(code));
+    const auto r = static_cast<int>(magnitude % 100);
+    // Receive buffers that have a transmit counterpart get the error count.
+    if (code < 0 && r <= 6 && -(code / 100) <= 2)
+        caption += transmission.compare(r, static_cast<int>(magnitude / 100));
+    return caption;
+}
+
+float Plot_ctrl::fft_value(float x, const Curve_frame& frame)
+{
+    static_cast<void>(frame);
+    const std::vector<float>& d = fourier_fft.data;
+    if (!(x >= 0.0f) || x >= static_cast<float>(d.size())) return 0.0f;
+    return d[static_cast<size_t>(x)]; // truncates toward zero
+}
+
+void Plot_ctrl::draw_spectrum(Canvas& target, Curve_frame& frame)
+{
+    const Value_source source = [this](float x, const Curve_frame& f) { return fft_value(x, f); };
+    // Column x shows entry x; a box wider than the entries is cleared whole, and the curve
+    // and its axes stop after the last entry.
+    const int columns = static_cast<int>(fourier_fft.data.size()) + 1;
+    if (target.width() <= columns) {
+        plot_curves.plot(target, frame, source);
+        plot_curves.axes(0, 100);
+        return;
+    }
+    target.rectangle(0, 0, target.width(), target.height());
+    frame.overlay = overlay_flag;
+    Narrowed_canvas part(target, columns);
+    plot_curves.plot(part, frame, source);
+    plot_curves.axes(0, 100);
+    plot_curves.canvas = &target; // the narrowed view ends here
+}
+
+void Plot_ctrl::plot_fft(Canvas& target)
+{
+    box = &target;
+    if (fft_count <= 0) {
+        target.text_out(10, 10, "no valid input for FFT! ");
+        return;
+    }
+    fourier_fft.spectrum(fft_size); // a single value is its own spectrum
+    Curve_frame frame;
+    frame.x0 = 0.0f;
+    frame.dx = 1.0f;
+    frame.y_lo = 0.0f; // automatic range
+    frame.y_hi = 0.0f;
+    frame.log = 1.0f;
+    fft_count = 0;
+    draw_spectrum(target, frame);
+
+    static const char* const scale[2] = {"linear", "log"};
+    fft_text = std::string("FFT: y_range (") + scale[frame.log == 1.0f ? 1 : 0] +
+               "): " + fixed_text(static_cast<double>(frame.y_lo), 5, 2) + " to " +
+               fixed_text(static_cast<double>(frame.y_hi), 5, 2);
+    target.text_out(270, 70, fft_text);
+    // The Nyquist frequency of the captured values, in MHz as their spacing is in µs.
+    const double nyquist = us_per_px != 0.0f ? 0.5 / static_cast<double>(us_per_px) : HUGE_VAL;
+    fft_text = "stage: " + std::to_string(fft_code) +
+               "; frequency range = " + fixed_text(nyquist, 7, 2) + " MHz";
+    target.text_out(270, 85, fft_text);
+}
+
+void plot_spectrum(Canvas& box) { plot_ctrl.plot_fft(box); }

@@ -27,6 +27,9 @@ public:
     int fft_size = 0;
     std::string fft_text;
     Canvas* box = nullptr;
+    // Analog signals: compute the filter-independent part of every column once for both
+    // passes of the drawing (the values are the same either way).
+    bool column_cache = true;
 
     // Stores the window and empties the spectrum capture.
     void set_window(float t_total, float delta_t, float t_zero);
@@ -40,8 +43,21 @@ public:
     float sample_at(float t, const Curve_frame& frame);
     // The spectrum of the captured values on box.
     void plot_fft(Canvas& box);
-    // The value source of the spectrum: the transformed value at entry trunc(x).
+    // The value source of the spectrum: the transformed value at entry trunc(x); 0 for an
+    // entry that does not exist.
     float fft_value(float x, const Curve_frame& frame);
+
+private:
+    // The selected signal is read from a stage buffer / computed by the analog stage.
+    bool digital_point() const;
+    bool analog_point() const;
+    void capture(float v, int signed_stage);
+    void draw_curve(Curve_frame& frame);
+    void draw_spectrum(Canvas& target, Curve_frame& frame);
+    // The caption of the plot just drawn; off receives the tick offset.
+    std::string caption(const Curve_frame& frame, int& off) const;
+    std::string stage_text() const;
+    std::string iq_suffix() const;
 };
 
 // Signed stage number of the captured spectrum values.

@@ -25,6 +25,10 @@ constexpr float overlay_flag = 997.0f;
 // Called once per column and pass with the column's abscissa.
 using Value_source = std::function<float(float x, const Curve_frame& frame)>;
 
+// The abscissa at which Plot_curves::plot asks for column x: x * dx + x0, in double,
+// rounded once to float. Both passes use exactly these values.
+float column_abscissa(const Curve_frame& frame, int x);
+
 class Plot_curves {
 public:
     float floor = 0.01f; // smallest value drawn in log mode
@@ -42,4 +46,14 @@ public:
     // On the box of the last plot: the dashed zero line and ticks at first,
     // first + spacing, ... standing on the bottom edge.
     void axes(int first, int spacing);
+
+private:
+    // Finds the range of the finite values; -1 .. 1 when it collapses.
+    void auto_range(Curve_frame& frame, const Value_source& f) const;
+    // The value as drawn: log10 with the floor in log mode.
+    float mapped(float v, const Curve_frame& frame) const;
+    // Pixel row y, truncated toward zero; NaN gives the zero row, rows far beyond the
+    // box are clamped.
+    int row(double y) const;
+    void tick(int x, int length);
 };

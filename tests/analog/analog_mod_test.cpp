@@ -1,5 +1,7 @@
 #include "analog/analog_mod.h"
 
+#include "analog/path_samples.h"
+
 #include "../engine/chain_fixture.h"
 
 #include <gmock/gmock.h>
@@ -212,4 +214,45 @@ TEST(Analog_mod, PreparePlotClearsTheFilterStatesEveryTime)
     EXPECT_THAT(plot(-107), ElementsAreArray(first_i));
     EXPECT_THAT(plot(-107), ElementsAreArray(first_i));
     EXPECT_THAT(plot(-207), ElementsAreArray(first_q));
+}
+
+namespace {
+
+class Analog_mod_columns : public testing::TestWithParam<Par_set> {};
+INSTANTIATE_TEST_SUITE_P(ParameterSets, Analog_mod_columns, testing::ValuesIn(par_sets),
+                         [](const auto& info) { return info.param.first; });
+
+// Two passes over the plot instants, then a pass over other instants.
+std::vector<std::uint32_t> three_passes(int code, const std::vector<float>& t_us)
+{
+    analog_mod.prepare_plot(code, 0.33333334f);
+    std::vector<std::uint32_t> v;
+    for (const float shift : {0.0f, 0.0f, 0.1f})
+        for (const float t : t_us)
+            v.push_back(std::bit_cast<std::uint32_t>(analog_mod.signal_at(pn_chips(), t + shift)));
+    return v;
+}
+
+} // namespace
+
+TEST_P(Analog_mod_columns, StoredColumnsGiveTheSameValuesAsComputingThem)
+{
+    setup_fresh_chain(6, 3);
+    for (const auto& [index, value] : GetParam().second)
+        *analog_pars().par_table[static_cast<size_t>(index)] = value;
+    run_once();
+    std::vector<float> t_us;
+    for (int x = 0; x < 749; ++x) t_us.push_back(static_cast<float>(x) * 0.33333334f + 3.0f);
+    Path_samples columns;
+    for (const float t : t_us) columns.t.push_back(Analog_mod::seconds(t));
+    columns.evaluate(analog_mod, pn_chips(), 2);
+
+    for (const int code :
+         {106, 206, 107, 207, 7, 8, 9, 10, 11, -10, -9, -108, -208, -107, -207, -306, -406}) {
+        const auto plain = three_passes(code, t_us);
+        analog_mod.use_columns(&columns, pn_chips());
+        const auto cached = three_passes(code, t_us);
+        analog_mod.use_columns(nullptr, {});
+        EXPECT_THAT(cached, ElementsAreArray(plain)) << code;
+    }
 }

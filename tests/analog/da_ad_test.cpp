@@ -119,6 +119,22 @@ TEST(Da_ad, PairEqualsTwoSingleCallsBitForBit)
     EXPECT_THAT(got, testing::ElementsAreArray(want));
 }
 
+TEST(Da_ad, InstantsWithoutAChipStillGiveThePairOfSingleCalls)
+{
+    const Dac d(40);
+    const std::vector<float> ci = random_chips(40, 3), cq = random_chips(40, 4);
+    for (const float t : {std::nanf(""), HUGE_VALF, -HUGE_VALF, 3.0e38f}) {
+        float vi = 0.0f, vq = 0.0f;
+        d.da.nyquist_pair(ci.data(), cq.data(), t, vi, vq);
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(vi),
+                  std::bit_cast<std::uint32_t>(d.da.nyquist(ci.data(), t)))
+            << t;
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(vq),
+                  std::bit_cast<std::uint32_t>(d.da.nyquist(cq.data(), t)))
+            << t;
+    }
+}
+
 TEST(Da_ad, CaptionStatesPulseRangeAndChipRate)
 {
     EXPECT_EQ(Dac(16).da.caption, "Nyquist signals (range -/+ 20)  (f= 1.229 MHz)");

@@ -119,20 +119,34 @@ void Plot_ctrl::capture(float v, int signed_stage)
 
 void Plot_ctrl::draw_curve(Curve_frame& frame)
 {
-    const Value_source source = [this](float t, const Curve_frame& f) { return sample_at(t, f); };
+    std::vector<float> returned;
+    const Value_source source = [this, &returned](float t, const Curve_frame& f) {
+        returned.push_back(sample_at(t, f));
+        return returned.back();
+    };
     const Chain_signal chips = plot_chips();
     const bool cached = column_cache && analog_point() && analog_mod.point_uses_columns() &&
                         chips.i != nullptr && width <= max_cached_columns;
     if (!cached) {
         plot_curves.plot(*box, frame, source);
-        return;
+    } else {
+        Path_samples columns;
+        for (int x = 0; x + 1 < width; ++x)
+            columns.t.push_back(Analog_mod::seconds(column_abscissa(frame, x)));
+        columns.evaluate(analog_mod, chips, worker_threads());
+        const Column_use use(columns, chips);
+        plot_curves.plot(*box, frame, source);
     }
-    Path_samples columns;
-    for (int x = 0; x + 1 < width; ++x)
-        columns.t.push_back(Analog_mod::seconds(column_abscissa(frame, x)));
-    columns.evaluate(analog_mod, chips, worker_threads());
-    const Column_use use(columns, chips);
-    plot_curves.plot(*box, frame, source);
+    keep_drawn(frame, returned);
+}
+
+void Plot_ctrl::keep_drawn(const Curve_frame& frame, const std::vector<float>& returned)
+{
+    const size_t columns = std::min(returned.size(), static_cast<size_t>(std::max(0, width - 1)));
+    drawn_values.assign(returned.end() - static_cast<std::ptrdiff_t>(columns), returned.end());
+    drawn_t.clear();
+    for (size_t x = 0; x < columns; ++x)
+        drawn_t.push_back(column_abscissa(frame, static_cast<int>(x)));
 }
 
 std::string Plot_ctrl::plot(char which)

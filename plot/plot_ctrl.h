@@ -10,6 +10,7 @@
 #include "plot/plot_curves.h"
 
 #include <string>
+#include <vector>
 
 class Plot_ctrl {
 public:
@@ -30,6 +31,9 @@ public:
     // Analog signals: compute the filter-independent part of every column once for both
     // passes of the drawing (the values are the same either way).
     bool column_cache = true;
+    // The last signal plot as drawn: one abscissa (microseconds) and value per column.
+    std::vector<float> drawn_t;
+    std::vector<float> drawn_values;
 
     // Stores the window and empties the spectrum capture.
     void set_window(float t_total, float delta_t, float t_zero);
@@ -53,6 +57,8 @@ private:
     bool analog_point() const;
     void capture(float v, int signed_stage);
     void draw_curve(Curve_frame& frame);
+    // Keeps the values of the drawing pass out of all values the source returned.
+    void keep_drawn(const Curve_frame& frame, const std::vector<float>& returned);
     void draw_spectrum(Canvas& target, Curve_frame& frame);
     // The caption of the plot just drawn; off receives the tick offset.
     std::string caption(const Curve_frame& frame, int& off) const;

@@ -1,5 +1,6 @@
 #include "ui/signal_plot.h"
 
+#include "engine/static_objects.h"
 #include "plot/plot_ctrl.h"
 #include "ui/main_screen.h"
 #include "ui/paint_box.h"
@@ -37,6 +38,8 @@ void caption_plot(TSignal_plot& control, char which)
     control.bits->clear_image();
     Qt_canvas canvas(control.bits->image);
     const std::string caption = draw_signal_plot(control.tag(), canvas, which);
+    control.times_us = plot_ctrl.drawn_t;
+    control.values = plot_ctrl.drawn_values;
     control.setWindowTitle(QString::fromStdString(caption));
     control.bits->update();
 }

@@ -1,0 +1,78 @@
+#include "ui/signal_plot.h"
+
+#include "tests/ui/ui_fixture.h"
+#include "ui/click_line.h"
+#include "ui/paint_box.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+using Signal_plot = Ui_flow;
+
+namespace {
+
+TSignal_plot& only_plot(const QList<QMdiSubWindow*>& plots)
+{
+    return dynamic_cast<TSignal_plot&>(*plots.at(0));
+}
+
+} // namespace
+
+TEST_F(Signal_plot, CaptionOfTheConvolutionalCodeOverTheFirstWindow)
+{
+    setup_and_run(6, 3);
+    main->view_item(1);
+    TSignal_plot& plot = only_plot(plot_windows());
+    EXPECT_EQ(plot.bits->width(), 750);
+    EXPECT_EQ(plot.windowTitle(),
+              "1. step; 0 - 7. conv. encoded signals, f= 0.029 MHz, y: -1.000 to 1.000");
+}
+
+TEST_F(Signal_plot, ReceiveSidePlotsCarryTheErrorComparison)
+{
+    setup_and_run(6, 3);
+    main->view_item(-105);
+    main->view_item(-306);
+    const auto plots = plot_windows();
+    EXPECT_TRUE(plots[0]->windowTitle().endsWith(": 0 wrong out of 2048 signals"))
+        << plots[0]->windowTitle().toStdString();
+    EXPECT_FALSE(plots[1]->windowTitle().contains("wrong out of"));
+}
+
+TEST_F(Signal_plot, DrawingHidesTheResultLine)
+{
+    setup_and_run(6, 3);
+    main->result->show();
+    main->view_item(0);
+    EXPECT_TRUE(main->result->isHidden());
+}
+
+TEST_F(Signal_plot, CoveredWindowKeepsItsPicture)
+{
+    setup_and_run(6, 3);
+    main->view_item(1);
+    TSignal_plot& plot = only_plot(plot_windows());
+    const QImage drawn = plot.bits->image;
+    EXPECT_NE(drawn.pixel(1, drawn.height() / 2), drawn.pixel(0, 0)) << "something was drawn";
+    EXPECT_EQ(plot.bits->grab().toImage().convertToFormat(QImage::Format_RGB32), drawn);
+}
+
+TEST_F(Signal_plot, SavesItsPictureAndValues)
+{
+    setup_and_run(6, 3);
+    main->view_item(-10);
+    TSignal_plot& plot = only_plot(plot_windows());
+    QTemporaryDir dir;
+    ASSERT_TRUE(plot.save_picture(dir.filePath("plot.png")));
+    EXPECT_EQ(QImage(dir.filePath("plot.png")).size(), plot.bits->image.size());
+
+    ASSERT_TRUE(plot.save_values(dir.filePath("plot.csv")));
+    QFile csv(dir.filePath("plot.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString(csv.readAll()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), plot.bits->width()) << "a header and one line per column";
+    EXPECT_EQ(lines[0], "t_us,value");
+    EXPECT_TRUE(lines[1].startsWith("0,"));
+    EXPECT_FALSE(plot.save_values(dir.filePath("missing/plot.csv")));
+}

@@ -1,5 +1,7 @@
 #include "app/cli.h"
 
+#include "ui/plot_picture.h"
+
 #include "engine/elements.h"
 #include "engine/headless_screen.h"
 #include "engine/parameters.h"
@@ -29,6 +31,11 @@ const char* const usage_text =
   cdma_sim run  [OPTIONS]                    sets up, runs once, prints the result line
   cdma_sim dump [OPTIONS] --all              sets up, runs once, prints every stage buffer
   cdma_sim dump [OPTIONS] --code C [--t0 US] [--dt US] [--count N]
+  cdma_sim plot [OPTIONS] --code C [--start US] [--window US] [--width PX] [--height PX]
+                --png FILE                   sets up, runs once, draws the plot window of
+                                             code C over that time window into a PNG and
+                                             prints the window caption (defaults: start 0,
+                                             window 250 or the block length, 750 x 128)
   cdma_sim --help | --version
 OPTIONS
   --stages N          nr_stages, as typed into the start-parameter menu (clamped at setup)
@@ -169,6 +176,8 @@ struct Command {
     double dt_us = 0.05;
     long count = 200;
     bool plot_window_given = false;
+    Plot_picture picture;
+    bool window_given = false;
 };
 
 std::string value_of(int& k, int argc, const char* const* argv)
@@ -178,11 +187,53 @@ std::string value_of(int& k, int argc, const char* const* argv)
     return argv[++k];
 }
 
+// Bounds of the plot command: the time-window panel's narrowest window, and the finest
+// plot step at which the band-pass filters stay stable.
+constexpr double min_window_us = 0.0051;
+constexpr long max_picture_px = 4000;
+
+bool parse_plot_option(Command& c, const std::string& opt, int& k, int argc,
+                       const char* const* argv)
+{
+    Plot_picture& p = c.picture;
+    if (opt == "--start") {
+        const double v = parse_number(opt, value_of(k, argc, argv));
+        if (!(v >= 0.0 && v <= max_t0_us))
+            throw Refused("--start is out of range: allowed are 0 to 1e9 microseconds");
+        p.start_us = static_cast<float>(v);
+    } else if (opt == "--window") {
+        const double v = parse_number(opt, value_of(k, argc, argv));
+        if (!(v >= min_window_us && v <= max_dt_us))
+            throw Refused("--window is out of range: allowed are 0.0051 to 1e6 microseconds");
+        p.window_us = static_cast<float>(v);
+        c.window_given = true;
+    } else if (opt == "--width") {
+        p.width = static_cast<int>(parse_integer(opt, value_of(k, argc, argv), 2, max_picture_px));
+    } else if (opt == "--height") {
+        p.height = static_cast<int>(parse_integer(opt, value_of(k, argc, argv), 2, max_picture_px));
+    } else if (opt == "--png") {
+        p.png_path = value_of(k, argc, argv);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void check_plot(const Command& c)
+{
+    if (!c.code) throw Refused("plot needs --code C");
+    if (c.picture.png_path.empty()) throw Refused("plot needs --png FILE");
+    if (c.window_given && static_cast<double>(c.picture.window_us) / c.picture.width < min_dt_us)
+        throw Refused("--window / --width is below 1e-5 microseconds per pixel, where the "
+                      "band-pass filters are no longer stable");
+}
+
 Command parse(int argc, const char* const* argv)
 {
     Command c;
     c.verb = argv[1];
-    if (c.verb != "run" && c.verb != "dump") throw Refused("unknown command '" + c.verb + "'");
+    if (c.verb != "run" && c.verb != "dump" && c.verb != "plot")
+        throw Refused("unknown command '" + c.verb + "'");
     for (int k = 2; k < argc; ++k) {
         const std::string opt = argv[k];
         if (opt == "--stages") {
@@ -195,7 +246,8 @@ Command parse(int argc, const char* const* argv)
             c.entries.set(value_of(k, argc, argv));
         } else if (c.verb == "dump" && opt == "--all") {
             c.all = true;
-        } else if (c.verb == "dump" && opt == "--code") {
+        } else if (c.verb == "plot" && parse_plot_option(c, opt, k, argc, argv)) {
+        } else if (c.verb != "run" && opt == "--code") {
             c.code = static_cast<int>(parse_integer(opt, value_of(k, argc, argv), -9999, 9999));
         } else if (c.verb == "dump" && opt == "--t0") {
             c.t0_us = parse_number(opt, value_of(k, argc, argv));
@@ -220,6 +272,7 @@ Command parse(int argc, const char* const* argv)
             throw Refused("dump needs exactly one of --all and --code C");
         if (c.all && c.plot_window_given) throw Refused("--t0, --dt and --count go with --code");
     }
+    if (c.verb == "plot") check_plot(c);
     c.entries.check();
     return c;
 }
@@ -303,6 +356,32 @@ void dump_analog(std::ostream& out, const Command& c)
     }
 }
 
+// The stage a code belongs to must be in the chain.
+void check_in_chain(int code)
+{
+    const int stage = std::min(6, std::abs(code) % 100);
+    if (stage > nr_stages)
+        throw Refused("--code " + std::to_string(code) + " needs nr_stages of at least " +
+                      std::to_string(stage) + " (it is " + std::to_string(nr_stages) + ")");
+}
+
+int plot_picture(const Command& c, std::ostream& out, std::ostream& err)
+{
+    check_in_chain(*c.code);
+    Plot_picture p = c.picture;
+    p.code = *c.code;
+    float block_us = 0.0f;
+    time_base(1, &block_us, nullptr);
+    if (!c.window_given) p.window_us = std::min(250.0f, block_us);
+    try {
+        out << write_plot_picture(p) << '\n';
+    } catch (const std::runtime_error& e) {
+        err << "cdma_sim: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 int execute(const Command& c, std::ostream& out, std::ostream& err)
 {
     if (c.code && !is_analog_code(*c.code) && !is_buffer_code(*c.code))
@@ -316,6 +395,8 @@ int execute(const Command& c, std::ostream& out, std::ostream& err)
     run_transmission(screen);
     if (c.verb == "run") {
         out << (nr_stages > 0 ? screen.result : std::string()) << '\n';
+    } else if (c.verb == "plot") {
+        return plot_picture(c, out, err);
     } else if (c.all) {
         dump_all(out);
     } else if (is_analog_code(*c.code)) {

@@ -176,6 +176,53 @@ TEST(Cli, AcceptsMorePulsesThanChips)
     EXPECT_THAT(o.out, HasSubstr("wrong out of 24 signals"));
 }
 
+// Width and height from a PNG file's header chunk (big-endian at bytes 16 and 20).
+std::pair<unsigned, unsigned> png_size(const std::string& path)
+{
+    const std::string bytes = slurp(path);
+    if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0) return {0, 0};
+    auto word = [&](size_t at) {
+        unsigned v = 0;
+        for (size_t k = 0; k < 4; ++k) v = v << 8 | static_cast<unsigned char>(bytes[at + k]);
+        return v;
+    };
+    return {word(16), word(20)};
+}
+
+TEST(Cli, PlotWritesThePictureAndPrintsTheWindowCaption)
+{
+    const std::string png = testing::TempDir() + "cli_plot.png";
+    Outcome o = cdma_sim("plot --stages 1 --code 1 --png " + png);
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, "1. step; 0 - 7. conv. encoded signals, f= 0.029 MHz, y: -1.000 to 1.000\n");
+    EXPECT_EQ(png_size(png), std::make_pair(750u, 128u));
+
+    o = cdma_sim("plot --code -105 --start 500 --window 125 --width 300 --height 90 --png " + png);
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_THAT(o.out, HasSubstr("PN-I despread  signals"));
+    EXPECT_THAT(o.out, HasSubstr(", rcve step 5: 0 wrong out of 2048 signals"));
+    EXPECT_EQ(png_size(png), std::make_pair(300u, 90u));
+    std::remove(png.c_str());
+}
+
+TEST(Cli, PlotRefusesWhatItCannotDraw)
+{
+    for (const std::string args :
+         {"plot --code 1", "plot --png x.png", "plot --code 12 --png x.png",
+          "plot --code 1 --width 1 --png x.png", "plot --code 1 --height 5000 --png x.png",
+          "plot --code 1 --window 0 --png x.png", "plot --code 1 --start -1 --png x.png",
+          "plot --code 1 --window 0.01 --width 4000 --png x.png",
+          "plot --stages 3 --code 7 --png x.png", "plot --code 1 --all --png x.png"}) {
+        const Outcome o = cdma_sim(args);
+        EXPECT_EQ(o.status, 2) << args;
+        EXPECT_NE(o.err, "") << args;
+        EXPECT_EQ(o.out, "") << args;
+    }
+    const Outcome o = cdma_sim("plot --code 1 --png /nonexistent-dir/x.png");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_THAT(o.err, HasSubstr("cannot write the picture"));
+}
+
 TEST(Cli, HelpAndVersionAnswerWithoutRunning)
 {
     EXPECT_THAT(cdma_sim("--help").out, HasSubstr("cdma_sim dump [OPTIONS] --all"));

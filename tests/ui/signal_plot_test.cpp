@@ -3,6 +3,7 @@
 #include "tests/ui/ui_fixture.h"
 #include "ui/click_line.h"
 #include "ui/paint_box.h"
+#include "ui/plot_picture.h"
 
 #include <QFile>
 #include <QImage>
@@ -75,4 +76,25 @@ TEST_F(Signal_plot, SavesItsPictureAndValues)
     EXPECT_EQ(lines[0], "t_us,value");
     EXPECT_TRUE(lines[1].startsWith("0,"));
     EXPECT_FALSE(plot.save_values(dir.filePath("missing/plot.csv")));
+}
+
+TEST_F(Signal_plot, HeadlessPictureEqualsTheWindowsPaintBox)
+{
+    setup_and_run(6, 3);
+    for (int code : {-10, 1, -306}) {
+        main->view_item(code);
+        const TSignal_plot& plot = dynamic_cast<TSignal_plot&>(*plot_windows().back());
+        QTemporaryDir dir;
+        Plot_picture p;
+        p.code = code;
+        p.start_us = 0.0f;
+        p.window_us = 250.0f;
+        p.width = plot.bits->width();
+        p.height = plot.bits->height();
+        p.png_path = dir.filePath("p.png").toStdString();
+        EXPECT_EQ(write_plot_picture(p), plot.windowTitle().toStdString());
+        EXPECT_EQ(QImage(dir.filePath("p.png")).convertToFormat(QImage::Format_RGB32),
+                  plot.bits->image)
+            << code;
+    }
 }

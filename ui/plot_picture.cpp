@@ -1,4 +1,4 @@
-#include "app/plot_picture.h"
+#include "ui/plot_picture.h"
 
 #include "engine/elements.h"
 #include "plot/plot_ctrl.h"

@@ -5,6 +5,7 @@
 #include "ui/main_screen.h"
 #include "ui/run_menue.h"
 #include "ui/set_times.h"
+#include "ui/signal_plot.h"
 #include "ui/sim_application.h"
 #include "ui/lr_spinner.h"
 #include "ui/start_menue.h"
@@ -15,6 +16,8 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -56,13 +59,59 @@ void BM_time_window_change(benchmark::State& state)
 }
 BENCHMARK(BM_time_window_change)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The run button with 36 bytes: the whole chain run from the window.
+void BM_run_button(benchmark::State& state)
+{
+    analog_pars().set_defaults();
+    apply_start_pars(6, 36);
+    TMain_screen main;
+    main.show();
+    main.open_start_menu();
+    main.start_menu->setupClick();
+    settle();
+    for (auto _ : state) main.run_menu->Get_plots->runClick();
+}
+BENCHMARK(BM_run_button)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One plot window redrawn, per stage code.
+void BM_plot_window_redraw(benchmark::State& state)
+{
+    analog_pars().set_defaults();
+    apply_start_pars(6, 3);
+    TMain_screen main;
+    main.show();
+    main.open_start_menu();
+    main.start_menu->setupClick();
+    main.run_menu->Get_plots->runClick();
+    main.view_item(static_cast<int>(state.range(0)));
+    settle();
+    auto& plot = dynamic_cast<TSignal_plot&>(*main.child_windows().back());
+    for (auto _ : state) caption_plot(plot, 1);
+}
+BENCHMARK(BM_plot_window_redraw)
+    ->Arg(1)
+    ->Arg(-105)
+    ->Arg(106)
+    ->Arg(-106)
+    ->Arg(7)
+    ->Arg(10)
+    ->Arg(-10)
+    ->Arg(-107)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (platform == nullptr || *platform == '\0') setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The application object exists once per process: timed here, not as a benchmark.
+    const auto before = std::chrono::steady_clock::now();
     Sim_application app(argc, argv);
+    const std::chrono::duration<double, std::milli> app_start =
+        std::chrono::steady_clock::now() - before;
+    std::printf("application object: %.1f ms\n", app_start.count());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -4,6 +4,7 @@
 #include "ui/main_screen.h"
 #include "ui/paint_box.h"
 #include "ui/qt_canvas.h"
+#include "ui/vector_state.h"
 
 #include <QContextMenuEvent>
 #include <QFileDialog>
@@ -31,6 +32,7 @@ void TFourier_plot::FourierPaint()
 {
     {
         Qt_canvas canvas(Fourier->image);
+        clear_upper_vector_state();
         plot_spectrum(canvas);
     }
     Fourier->update();

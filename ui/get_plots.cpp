@@ -11,6 +11,7 @@
 #include "ui/qt_canvas.h"
 #include "ui/run_menue.h"
 #include "ui/set_times.h"
+#include "ui/vector_state.h"
 
 #include <QFont>
 #include <QLabel>
@@ -261,7 +262,11 @@ void TGet_plots::stage0Click(QPushButton* sender)
     main.view_item(sender->property("Tag").toInt());
 }
 
-void TGet_plots::runClick() { run_transmission(main); }
+void TGet_plots::runClick()
+{
+    clear_upper_vector_state();
+    run_transmission(main);
+}
 
 void TGet_plots::view_not_ready(const char* view)
 {

@@ -4,6 +4,7 @@
 #include "plot/plot_ctrl.h"
 #include "ui/qt_canvas.h"
 #include "ui/sim_application.h"
+#include "ui/vector_state.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -44,6 +45,7 @@ std::string write_plot_picture(const Plot_picture& p)
     std::string caption;
     {
         Qt_canvas canvas(image);
+        clear_upper_vector_state();
         caption = draw_signal_plot(p.code, canvas, 0);
     }
     if (!image.save(QString::fromStdString(p.png_path), "PNG"))

@@ -1,5 +1,7 @@
 #include "ui/qt_canvas.h"
 
+#include "ui/vector_state.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPen>
@@ -49,21 +51,25 @@ void Qt_canvas::line_to(int x, int y)
     if (x != pen_x || y != pen_y) painter.drawLine(pen_x, pen_y, x, y);
     pen_x = x;
     pen_y = y;
+    clear_upper_vector_state(); // the plots evaluate the engine between strokes
 }
 
 void Qt_canvas::rectangle(int x1, int y1, int x2, int y2)
 {
     painter.drawRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
+    clear_upper_vector_state(); // the plots evaluate the engine between strokes
 }
 
 void Qt_canvas::ellipse(int x1, int y1, int x2, int y2)
 {
     painter.drawEllipse(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
+    clear_upper_vector_state(); // the plots evaluate the engine between strokes
 }
 
 void Qt_canvas::fill_rect(int x1, int y1, int x2, int y2)
 {
     painter.fillRect(x1, y1, x2 - x1, y2 - y1, brush_colour);
+    clear_upper_vector_state(); // the plots evaluate the engine between strokes
 }
 
 void Qt_canvas::text_out(int x, int y, const std::string& text)
@@ -76,6 +82,7 @@ void Qt_canvas::text_out(int x, int y, const std::string& text)
     painter.setPen(font_colour);
     painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, s);
     painter.setPen(pen);
+    clear_upper_vector_state(); // the plots evaluate the engine between strokes
 }
 
 void Qt_canvas::copy_rect(const Canvas& source, int x1, int y1, int x2, int y2)
@@ -84,4 +91,5 @@ void Qt_canvas::copy_rect(const Canvas& source, int x1, int y1, int x2, int y2)
     if (from == nullptr || from == this) return;
     const QRect r(x1, y1, x2 - x1, y2 - y1);
     painter.drawImage(r.topLeft(), from->image(), r);
+    clear_upper_vector_state();
 }

@@ -5,6 +5,7 @@
 #include "ui/main_screen.h"
 #include "ui/paint_box.h"
 #include "ui/qt_canvas.h"
+#include "ui/vector_state.h"
 #include "ui/click_line.h"
 
 #include <QContextMenuEvent>
@@ -37,6 +38,7 @@ void caption_plot(TSignal_plot& control, char which)
     control.main.result->hide();
     control.bits->clear_image();
     Qt_canvas canvas(control.bits->image);
+    clear_upper_vector_state();
     const std::string caption = draw_signal_plot(control.tag(), canvas, which);
     control.times_us = plot_ctrl.drawn_t;
     control.values = plot_ctrl.drawn_values;

@@ -25,6 +25,18 @@ namespace {
 
 void settle() { QCoreApplication::processEvents(); }
 
+// Program-start parameters with all six stages and the given block, set up and run once.
+void set_up_and_run(TMain_screen& main, int bytes)
+{
+    analog_pars().set_defaults();
+    apply_start_pars(6, bytes);
+    main.show();
+    main.open_start_menu();
+    main.start_menu->setupClick();
+    main.run_menu->Get_plots->runClick();
+    settle();
+}
+
 // The main screen and the start menu built and shown, as at program start.
 void BM_window_startup(benchmark::State& state)
 {
@@ -40,13 +52,8 @@ BENCHMARK(BM_window_startup)->Unit(benchmark::kMillisecond)->UseRealTime();
 // One step of the width spinner with ten plot windows open, all of them redrawn.
 void BM_time_window_change(benchmark::State& state)
 {
-    analog_pars().set_defaults();
-    apply_start_pars(6, 3);
     TMain_screen main;
-    main.show();
-    main.open_start_menu();
-    main.start_menu->setupClick();
-    main.run_menu->Get_plots->runClick();
+    set_up_and_run(main, 3);
     constexpr std::array<int, 10> codes{1, -1, 105, -105, 106, -106, 7, 10, -10, -107};
     for (int code : codes) main.view_item(code);
     settle();
@@ -62,13 +69,8 @@ BENCHMARK(BM_time_window_change)->Unit(benchmark::kMillisecond)->UseRealTime();
 // The run button with 36 bytes: the whole chain run from the window.
 void BM_run_button(benchmark::State& state)
 {
-    analog_pars().set_defaults();
-    apply_start_pars(6, 36);
     TMain_screen main;
-    main.show();
-    main.open_start_menu();
-    main.start_menu->setupClick();
-    settle();
+    set_up_and_run(main, 36);
     for (auto _ : state) main.run_menu->Get_plots->runClick();
 }
 BENCHMARK(BM_run_button)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -76,13 +78,8 @@ BENCHMARK(BM_run_button)->Unit(benchmark::kMillisecond)->UseRealTime();
 // One plot window redrawn, per stage code.
 void BM_plot_window_redraw(benchmark::State& state)
 {
-    analog_pars().set_defaults();
-    apply_start_pars(6, 3);
     TMain_screen main;
-    main.show();
-    main.open_start_menu();
-    main.start_menu->setupClick();
-    main.run_menu->Get_plots->runClick();
+    set_up_and_run(main, 3);
     main.view_item(static_cast<int>(state.range(0)));
     settle();
     auto& plot = dynamic_cast<TSignal_plot&>(*main.child_windows().back());

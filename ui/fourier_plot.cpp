@@ -3,6 +3,7 @@
 #include "plot/plot_ctrl.h"
 #include "ui/main_screen.h"
 #include "ui/paint_box.h"
+#include "ui/pixel_font.h"
 #include "ui/qt_canvas.h"
 #include "ui/vector_state.h"
 
@@ -16,9 +17,7 @@ TFourier_plot::TFourier_plot(QWidget* parent, TMain_screen& main_screen)
     : QWidget(parent), main(main_screen)
 {
     resize(512, 134);
-    QFont font("Times New Roman");
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(pixel_font("Times New Roman", 11));
     setAutoFillBackground(true);
     Fourier = new Paint_box(this);
     Fourier->setGeometry(0, 4, 512, 130);

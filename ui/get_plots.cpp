@@ -8,6 +8,7 @@
 #include "ui/main_screen.h"
 #include "ui/paint_box.h"
 #include "ui/parameter_btn.h"
+#include "ui/pixel_font.h"
 #include "ui/qt_canvas.h"
 #include "ui/run_menue.h"
 #include "ui/set_times.h"
@@ -70,14 +71,6 @@ constexpr std::array<std::array<int, TGet_plots::row_slots>, TGet_plots::row_tot
 constexpr std::array<int, 7> rows_shown{1, 2, 3, 4, 5, 6, 9};
 constexpr std::array<int, TGet_plots::row_total> view_limit{3, 3, 5, 6, 7, 9, 11, 0, 0};
 
-QFont bold_font(const char* face, int px)
-{
-    QFont font(face);
-    font.setPixelSize(px);
-    font.setBold(true);
-    return font;
-}
-
 bool on(float x) { return x == 1.0f; }
 
 } // namespace
@@ -138,7 +131,7 @@ TGet_plots::TGet_plots(QWidget* parent, TMain_screen& main_screen)
     run = new QPushButton("xmit/rcve", this);
     run->setObjectName("run");
     run->setGeometry(892, 8, 85, 30);
-    run->setFont(bold_font("Times New Roman", 19));
+    run->setFont(pixel_font("Times New Roman", 19, true));
     run->setStyleSheet("color: rgb(0, 0, 255)");
     run->setDefault(true);
     connect(run, &QPushButton::clicked, this, &TGet_plots::runClick);
@@ -189,7 +182,7 @@ QPushButton* TGet_plots::make_stage_button(const char* name, int code, int left,
     b->setObjectName(name);
     b->setProperty("Tag", code);
     b->setGeometry(left, top, width, height);
-    b->setFont(bold_font("MS Sans Serif", 13));
+    b->setFont(pixel_font("MS Sans Serif", 13, true));
     b->setStyleSheet("QPushButton { color: rgb(0, 0, 255); padding: 0px; }");
     b->setToolTip(QString("plot the signal here (stage code %1)").arg(code));
     connect(b, &QPushButton::clicked, this, [this, b] { stage0Click(b); });
@@ -202,7 +195,7 @@ QPushButton* TGet_plots::make_view_button(const char* name, const char* caption,
     auto* b = new QPushButton(caption, this);
     b->setObjectName(name);
     b->setGeometry(left, top, width, height);
-    b->setFont(bold_font("MS Sans Serif", font_px));
+    b->setFont(pixel_font("MS Sans Serif", font_px, true));
     b->setStyleSheet("QPushButton { color: rgb(255, 0, 0); padding: 0px; }");
     return b;
 }

@@ -5,6 +5,7 @@
 #include "ui/fourier_plot.h"
 #include "ui/get_plots.h"
 #include "ui/parameter_menue.h"
+#include "ui/pixel_font.h"
 #include "ui/run_menue.h"
 #include "ui/set_times.h"
 #include "ui/signal_plot.h"
@@ -54,10 +55,7 @@ TMain_screen::TMain_screen()
     // outside its layout.
     Erase = new QPushButton("Erase", central);
     Erase->setGeometry(475, 2, 79, 25);
-    QFont erase_font("MS Sans Serif");
-    erase_font.setPixelSize(24);
-    erase_font.setBold(true);
-    Erase->setFont(erase_font);
+    Erase->setFont(pixel_font("MS Sans Serif", 24, true));
     Erase->setStyleSheet("color: rgb(0, 0, 255)");
     connect(Erase, &QPushButton::clicked, this, &TMain_screen::EraseClick);
 

@@ -1,6 +1,7 @@
 #include "ui/parameter_btn.h"
 
 #include "ui/main_screen.h"
+#include "ui/pixel_font.h"
 
 #include <QFont>
 #include <QPushButton>
@@ -22,10 +23,7 @@ TParameter_btn::TParameter_btn(QWidget* parent, TMain_screen& main_screen, int t
     button = new QPushButton(parameter_set_name(tag), this);
     button->setGeometry(0, 0, 130, 25);
     button->setProperty("Tag", tag);
-    QFont font("Times New Roman");
-    font.setPixelSize(15);
-    font.setBold(true);
-    button->setFont(font);
+    button->setFont(pixel_font("Times New Roman", 15, true));
     button->setStyleSheet("color: rgb(255, 0, 0)");
     PaintBox1 = new QWidget(this);
     PaintBox1->setGeometry(0, 27, 1, 1);

@@ -1,16 +1,11 @@
 #include "ui/parameter_line.h"
 
+#include "ui/pixel_font.h"
+
 #include <QFont>
 #include <QPalette>
 
 namespace {
-
-QFont times(int pixel_size)
-{
-    QFont font("Times New Roman");
-    font.setPixelSize(pixel_size);
-    return font;
-}
 
 QLineEdit* entry_field(QWidget* parent, int left, int width)
 {
@@ -27,11 +22,11 @@ QLineEdit* entry_field(QWidget* parent, int left, int width)
 TParameter_line::TParameter_line(QWidget* parent) : QWidget(parent)
 {
     resize(766, 26);
-    setFont(times(13));
+    setFont(pixel_font("Times New Roman", 13));
 
     caption = new QLabel(this);
     caption->setTextFormat(Qt::PlainText);
-    caption->setFont(times(15));
+    caption->setFont(pixel_font("Times New Roman", 15));
     caption->move(8, 8);
     QPalette face = caption->palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));

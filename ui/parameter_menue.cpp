@@ -1,6 +1,7 @@
 #include "ui/parameter_menue.h"
 
 #include "plot/fixed_text.h"
+#include "ui/pixel_font.h"
 
 #include <QFont>
 #include <QMessageBox>
@@ -101,13 +102,6 @@ const Set_layout* set_layout(int tag)
     return &sets[static_cast<size_t>(tag - 1)];
 }
 
-QFont face(const char* family, int pixel_size)
-{
-    QFont font(family);
-    font.setPixelSize(pixel_size);
-    return font;
-}
-
 void set_text_colour(QWidget* w, QPalette::ColorRole role, const QColor& colour)
 {
     QPalette p = w->palette();
@@ -175,7 +169,7 @@ std::optional<float> to_float(const QString& text, QString& problem)
 TParameter_menue::TParameter_menue(QWidget* parent) : QWidget(parent)
 {
     resize(806, 239);
-    setFont(face("Times New Roman", 13));
+    setFont(pixel_font("Times New Roman", 13));
     // Opaque, so that the child windows it lies over do not show through.
     setAutoFillBackground(true);
 
@@ -184,12 +178,12 @@ TParameter_menue::TParameter_menue(QWidget* parent) : QWidget(parent)
 
     caption1 = new QLabel(this);
     caption1->setTextFormat(Qt::PlainText);
-    caption1->setFont(face("Times New Roman", 17));
+    caption1->setFont(pixel_font("Times New Roman", 17));
     set_text_colour(caption1, QPalette::WindowText, Qt::red);
     caption1->move(30, 8);
 
     set_quit = new QPushButton("use these parameters", this);
-    set_quit->setFont(face("MS Sans Serif", 20));
+    set_quit->setFont(pixel_font("MS Sans Serif", 20));
     set_text_colour(set_quit, QPalette::ButtonText, Qt::red);
     set_quit->setGeometry(288, 198, 313, 25);
     connect(set_quit, &QPushButton::clicked, this, &TParameter_menue::set_quitClick);

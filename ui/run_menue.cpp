@@ -1,6 +1,7 @@
 #include "ui/run_menue.h"
 
 #include "ui/get_plots.h"
+#include "ui/pixel_font.h"
 #include "ui/set_times.h"
 
 #include <QCloseEvent>
@@ -15,9 +16,7 @@ TRun_menue::TRun_menue(TMain_screen& main)
     setWindowTitle("run time menue");
     auto* body = new QWidget(this);
     setWidget(body);
-    QFont font("MS Sans Serif");
-    font.setPixelSize(10);
-    body->setFont(font);
+    body->setFont(pixel_font("MS Sans Serif", 10));
     Set_times = new TSet_times(body, main);
     Set_times->move(10, 0);
     Get_plots = new TGet_plots(body, main);

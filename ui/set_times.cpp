@@ -5,6 +5,7 @@
 #include "ui/lr_spinner.h"
 #include "ui/main_screen.h"
 #include "ui/paint_box.h"
+#include "ui/pixel_font.h"
 #include "ui/qt_canvas.h"
 
 #include <QFont>
@@ -27,9 +28,7 @@ TSet_times::TSet_times(QWidget* parent, TMain_screen& main_screen)
     : QWidget(parent), main(main_screen)
 {
     resize(828, 73);
-    QFont font("Times New Roman");
-    font.setPixelSize(13);
-    setFont(font);
+    setFont(pixel_font("Times New Roman", 13));
     sel_start = new QLineEdit(this);
     sel_start->setGeometry(320, 44, 497, 23);
     sel_range = new QLineEdit(this);

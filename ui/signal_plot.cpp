@@ -2,11 +2,12 @@
 
 #include "engine/static_objects.h"
 #include "plot/plot_ctrl.h"
+#include "ui/click_line.h"
 #include "ui/main_screen.h"
 #include "ui/paint_box.h"
+#include "ui/pixel_font.h"
 #include "ui/qt_canvas.h"
 #include "ui/vector_state.h"
-#include "ui/click_line.h"
 
 #include <QContextMenuEvent>
 #include <QFile>
@@ -22,9 +23,7 @@ TSignal_plot::TSignal_plot(TMain_screen& main_screen, int code) : main(main_scre
     setWindowFlags(Qt::SubWindow | Qt::WindowSystemMenuHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setProperty("Tag", code);
-    QFont font("Times New Roman");
-    font.setPixelSize(10);
-    setFont(font);
+    setFont(pixel_font("Times New Roman", 10));
     setWindowTitle("Signal_plot");
     bits = new Paint_box(this);
     setWidget(bits);

@@ -1,5 +1,7 @@
 #include "ui/sim_application.h"
 
+#include "ui/pixel_font.h"
+
 #include <QFont>
 #include <QMessageBox>
 
@@ -15,9 +17,7 @@ Sim_application::Sim_application(int& argc, char** argv) : QApplication(argc, ar
 {
     install_font_substitutes();
     // Without it a machine with only the Liberation faces falls back to a monospaced one.
-    QFont font("Times New Roman");
-    font.setPixelSize(13);
-    setFont(font);
+    setFont(pixel_font("Times New Roman", 13));
 }
 
 bool Sim_application::notify(QObject* receiver, QEvent* event)

@@ -5,6 +5,7 @@
 #include "ui/click_line.h"
 #include "ui/main_screen.h"
 #include "ui/parameter_btn.h"
+#include "ui/pixel_font.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -15,14 +16,6 @@
 namespace {
 
 constexpr int menu_tag = 2000;
-
-QFont face(const char* name, int px, bool bold = false)
-{
-    QFont font(name);
-    font.setPixelSize(px);
-    font.setBold(bold);
-    return font;
-}
 
 } // namespace
 
@@ -37,21 +30,21 @@ TStart_menue::TStart_menue(TMain_screen& main_screen) : main(main_screen)
     setWidget(body);
 
     title = new QLabel("Simulation of a CDMA System", body);
-    title->setFont(face("Times New Roman", 21));
+    title->setFont(pixel_font("Times New Roman", 21));
     title->setStyleSheet("color: rgb(0, 0, 255)");
     title->adjustSize();
     title->move(8, 0);
     sub_title = new QLabel(QString("click the respective button ") +
                                "(the start parameters can be modified at this stage only)",
                            body);
-    sub_title->setFont(face("MS Sans Serif", 16));
+    sub_title->setFont(pixel_font("MS Sans Serif", 16));
     sub_title->setStyleSheet("color: rgb(0, 0, 255)");
     sub_title->adjustSize();
     sub_title->move(8, 26);
 
     setup = new QPushButton("setup", body);
     setup->setGeometry(785, 41, 98, 29);
-    setup->setFont(face("Times New Roman", 24, true));
+    setup->setFont(pixel_font("Times New Roman", 24, true));
     setup->setStyleSheet("color: rgb(0, 0, 255)");
     setup->setDefault(true);
     connect(setup, &QPushButton::clicked, this, &TStart_menue::setupClick);

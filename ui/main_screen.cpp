@@ -26,7 +26,6 @@ namespace {
 constexpr int screen_width = 1032;
 constexpr int screen_height = 702;
 constexpr int max_height = 768;
-constexpr int menu_tag = 2000;
 constexpr int plot_width = 758;
 constexpr int plot_height = 155;
 
@@ -144,7 +143,7 @@ void TMain_screen::erase_curves()
 {
     const auto children = child_windows();
     for (auto it = children.rbegin(); it != children.rend(); ++it)
-        if (window_tag(*it) < 1000) (*it)->close();
+        if (window_tag(*it) < plot_tag_limit) (*it)->close();
     next_top = first_top;
     next_left = 0;
 }
@@ -180,7 +179,7 @@ void TMain_screen::repaint()
 {
     const auto children = child_windows();
     for (auto it = children.rbegin(); it != children.rend(); ++it)
-        if (std::abs(window_tag(*it)) < 1000)
+        if (std::abs(window_tag(*it)) < plot_tag_limit)
             if (auto* plot = dynamic_cast<TSignal_plot*>(*it)) caption_plot(*plot, 1);
     clear_display(all_views);
 }

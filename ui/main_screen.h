@@ -75,6 +75,10 @@ public:
     void show_buttons() override;
 
     static constexpr int all_views = 8191;
+    // Window tags: plot windows carry their stage code, below plot_tag_limit in size;
+    // the menus carry menu_tag.
+    static constexpr int plot_tag_limit = 1000;
+    static constexpr int menu_tag = 2000;
     static constexpr int first_top = 335;
     static constexpr int cascade_step = 20;
 

@@ -1,6 +1,7 @@
 #include "ui/run_menue.h"
 
 #include "ui/get_plots.h"
+#include "ui/main_screen.h"
 #include "ui/pixel_font.h"
 #include "ui/set_times.h"
 
@@ -10,7 +11,7 @@
 
 TRun_menue::TRun_menue(TMain_screen& main)
 {
-    setProperty("Tag", 2000);
+    setProperty("Tag", TMain_screen::menu_tag);
     setWindowFlags(Qt::SubWindow | Qt::WindowSystemMenuHint | Qt::WindowTitleHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle("run time menue");

@@ -13,15 +13,11 @@
 #include <QPixmap>
 #include <QPushButton>
 
-namespace {
-
-constexpr int menu_tag = 2000;
-
-} // namespace
+namespace {} // namespace
 
 TStart_menue::TStart_menue(TMain_screen& main_screen) : main(main_screen)
 {
-    setProperty("Tag", menu_tag);
+    setProperty("Tag", TMain_screen::menu_tag);
     setWindowFlags(Qt::SubWindow | Qt::WindowSystemMenuHint | Qt::WindowTitleHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString("Start menue: option to view/modify the system parameters; ") +

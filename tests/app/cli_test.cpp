@@ -13,6 +13,7 @@
 #include <vector>
 
 using testing::HasSubstr;
+using testing::MatchesRegex;
 
 namespace {
 
@@ -63,7 +64,8 @@ TEST(Cli, RunPrintsTheResultLineOfACleanSixStageRun)
 {
     const Outcome o = cdma_sim("run --bytes 36");
     EXPECT_EQ(o.status, 0);
-    EXPECT_EQ(o.out, ", rcve step 1: 0 wrong out of 288 signals; t = 0 sec\n");
+    // The run time in whole seconds depends on the machine's load.
+    EXPECT_THAT(o.out, MatchesRegex(", rcve step 1: 0 wrong out of 288 signals; t = [0-9]+ sec\n"));
     EXPECT_EQ(o.err, "");
 }
 
@@ -76,8 +78,8 @@ TEST(Cli, RunWithoutCodingStagesPrintsAnEmptyLine)
 
 TEST(Cli, StageCountIsClampedAndOddByteCountsFallBackToThree)
 {
-    EXPECT_EQ(cdma_sim("run --stages 9 --bytes 10").out,
-              ", rcve step 1: 0 wrong out of 24 signals; t = 0 sec\n");
+    EXPECT_THAT(cdma_sim("run --stages 9 --bytes 10").out,
+                MatchesRegex(", rcve step 1: 0 wrong out of 24 signals; t = [0-9]+ sec\n"));
     EXPECT_EQ(cdma_sim("run --stages -2").out, "\n");
 }
 

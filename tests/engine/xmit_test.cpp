@@ -44,7 +44,9 @@ TEST_P(Run_sizes, DefaultChannelDeliversEveryBit)
         EXPECT_EQ(screen.result, ""); // the result line is left alone
         return;
     }
-    EXPECT_EQ(screen.result,
-              ", rcve step 1: 0 wrong out of " + std::to_string(8 * bytes) + " signals; t = 0 sec");
+    // The run time in whole seconds depends on the machine's load.
+    EXPECT_THAT(screen.result,
+                testing::MatchesRegex(", rcve step 1: 0 wrong out of " + std::to_string(8 * bytes) +
+                                      " signals; t = [0-9]+ sec"));
     EXPECT_THAT(conv_code.buf[1], testing::ElementsAreArray(vocoder.buf[0]));
 }

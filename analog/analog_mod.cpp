@@ -2,7 +2,6 @@
 
 #include "analog/path_samples.h"
 #include "engine/parameters.h"
-#include "engine/static_objects.h"
 
 #include <algorithm>
 #include <bit>
@@ -30,6 +29,12 @@ std::string fixed(double v, int decimals)
 const float* branch_chips(const Chain_signal& chips, int b) { return b == 0 ? chips.i : chips.q; }
 
 } // namespace
+
+Analog_mod::Analog_mod(Da_ad& dac, Qpsk& modulator, Band_pass& filter_1, Band_pass& filter_2,
+                       Band_pass& filter_3, std::array<Band_pass, 2>& filter_4, float& last_average)
+    : da_ad(dac), qpsk(modulator), band_pass_1(filter_1), band_pass_2(filter_2),
+      band_pass_3(filter_3), band_pass_4(filter_4), avg_value(last_average)
+{}
 
 int Analog_mod::setup(int len)
 {

@@ -5,6 +5,9 @@
 // The signal between DAC and ADC is never stored: it is evaluated at any instant on
 // demand; only the band-pass filters keep state from one sample to the next.
 
+#include "analog/band_pass.h"
+#include "analog/da_ad.h"
+#include "analog/qpsk.h"
 #include "engine/analog_pars.h"
 #include "engine/elements.h"
 
@@ -18,6 +21,19 @@ class Analog_mod : public virtual Elements, public Analog_pars {
 public:
     // The IF-modulated branches are summed and scaled by 2/3 in extended precision.
     static constexpr long double branch_sum_scale = 2.0L / 3.0L;
+
+    // The building blocks the path runs through; the stage keeps references only, so they
+    // may be constructed after it.
+    Analog_mod(Da_ad& dac, Qpsk& modulator, Band_pass& filter_1, Band_pass& filter_2,
+               Band_pass& filter_3, std::array<Band_pass, 2>& filter_4, float& last_average);
+
+    Da_ad& da_ad;
+    Qpsk& qpsk;
+    Band_pass& band_pass_1;
+    Band_pass& band_pass_2;
+    Band_pass& band_pass_3;
+    std::array<Band_pass, 2>& band_pass_4; // I branch, Q branch
+    float& avg_value;                      // the last display average of the demodulated chips
 
     int plot_point = 0;  // sign(code) * (|code| mod 100)
     int plot_branch = 0; // |code| / 100

@@ -1,7 +1,5 @@
 #include "analog/path_samples.h"
 
-#include "engine/static_objects.h"
-
 #include <algorithm>
 #include <cmath>
 #include <system_error>
@@ -13,9 +11,9 @@ namespace {
 float summed_if_pair(const Analog_mod& a, const Chain_signal& chips, float t)
 {
     float v[2];
-    da_ad.nyquist_pair(chips.i, chips.q, t, v[0], v[1]);
+    a.da_ad.nyquist_pair(chips.i, chips.q, t, v[0], v[1]);
     if (a.if_mod > 0.0f) {
-        const float phase = qpsk.tx_phase(t);
+        const float phase = a.qpsk.tx_phase(t);
         v[0] = mix(0, phase, v[0]);
         v[1] = mix(1, phase, v[1]);
     }
@@ -43,7 +41,7 @@ void Path_samples::evaluate_range(const Analog_mod& a, const Chain_signal& chips
         sum[n] = pair ? summed_if_pair(a, chips, tn) : a.summed_if(chips, tn);
         car[n] = a.carriers(tn);
         if (demod) {
-            const auto phase = static_cast<double>(qpsk.rx_phase(tn));
+            const auto phase = static_cast<double>(a.qpsk.rx_phase(tn));
             dem[0][n] = std::sin(phase);
             dem[1][n] = std::cos(phase);
         }

@@ -3,7 +3,10 @@
 #include "analog/fft.h"
 #include "engine/headless_screen.h"
 #include "engine/parameters.h"
-#include "engine/static_objects.h"
+#include "analog/analog_objects.h"
+#include "engine/engine_objects.h"
+#include "plot/plot_objects.h"
+#include "plot/time_base.h"
 #include "plot/null_canvas.h"
 
 #include <benchmark/benchmark.h>

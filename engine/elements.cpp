@@ -2,19 +2,13 @@
 
 #include "engine/parameters.h"
 #include "engine/screen_port.h"
-#include "engine/static_objects.h"
+#include "engine/engine_objects.h"
 
 #include <algorithm>
 #include <new>
 #include <stdexcept>
 
 std::array<Elements*, n_stages> stage_table{};
-
-namespace {
-// 288 bits last 20000 microseconds (14.4 kbit/s); 1/288 is held as a double.
-constexpr double one_288th = 0.003472222222222222;
-float block_duration_us = 0.0f;
-} // namespace
 
 bool Elements::alloc_buffers()
 {
@@ -48,8 +42,7 @@ bool setup_stages(int len)
 bool setup_chain(Screen_port& screen)
 {
     nr_stages = std::max(0, std::min(6, nr_stages));
-    stage_table = {&vocoder,     &conv_code,    &interleaver, &walsh_code,
-                   &pn_spread_u, &pn_spread_iq, &analog_mod};
+    stage_table = chain_stages();
     const bool ok = setup_stages(data_bytes);
     if (!ok) screen.show_error("not enough memory, please exit");
     screen.open_run_menu();
@@ -108,16 +101,4 @@ PN_spread* get_pn_spread(char c)
     if (c == 'I' || c == 'Q') return &pn_spread_iq;
     if (c == 'U') return &pn_spread_u;
     return nullptr;
-}
-
-int time_base(int mode, float* t, float* t2)
-{
-    if (mode == 1) {
-        const int bits = get_len(stage_table[0], 1);
-        block_duration_us = static_cast<float>(bits * 20000.0 * one_288th);
-        *t = block_duration_us;
-        return bits;
-    }
-    if (mode == 2) plot_ctrl.set_window(block_duration_us, *t, *t2);
-    return 0;
 }

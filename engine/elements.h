@@ -68,7 +68,3 @@ float get_sample(const Elements* e, int buffer, int index);
 Walsh_code* get_walsh_code();
 // 'I' or 'Q': the I/Q spreader, 'U': the long-code spreader, otherwise null.
 PN_spread* get_pn_spread(char c);
-
-// mode 1: block duration in microseconds to *t, returns stage 0's out_len;
-// mode 2: hands (duration, *t = window width, *t2 = window start) to the plot control.
-int time_base(int mode, float* t, float* t2);

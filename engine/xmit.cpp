@@ -1,9 +1,8 @@
 #include "engine/xmit.h"
 
-#include "analog/analog_mod.h"
 #include "engine/parameters.h"
 #include "engine/screen_port.h"
-#include "engine/static_objects.h"
+#include "engine/engine_objects.h"
 
 #include <algorithm>
 #include <chrono>
@@ -53,7 +52,7 @@ std::string Xmit::compare(int step, int selector) const
 
 void run_transmission(Screen_port& screen)
 {
-    analog_mod.prepare_run();
+    prepare_analog_run();
     if (!chain_ready()) {
         screen.show_error("the chain is not set up, press 'setup' first");
         return;

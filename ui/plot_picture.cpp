@@ -1,4 +1,5 @@
 #include "ui/plot_picture.h"
+#include "plot/time_base.h"
 
 #include "engine/elements.h"
 #include "plot/plot_ctrl.h"

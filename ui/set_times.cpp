@@ -1,4 +1,5 @@
 #include "ui/set_times.h"
+#include "plot/time_base.h"
 
 #include "engine/elements.h"
 #include "plot/fixed_text.h"

@@ -1,6 +1,6 @@
 #include "ui/signal_plot.h"
 
-#include "engine/static_objects.h"
+#include "plot/plot_objects.h"
 #include "plot/plot_ctrl.h"
 #include "ui/click_line.h"
 #include "ui/main_screen.h"

@@ -1,4 +1,5 @@
 #include "analog/analog_mod.h"
+#include "analog/analog_objects.h"
 
 #include "analog/path_samples.h"
 

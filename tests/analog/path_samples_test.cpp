@@ -1,6 +1,7 @@
 // The filter-independent part of the analog path, evaluated in parallel, must give the
 // same bits as evaluating each instant on its own.
 
+#include "analog/analog_objects.h"
 #include "analog/path_samples.h"
 
 #include "../engine/chain_fixture.h"

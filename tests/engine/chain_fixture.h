@@ -4,7 +4,7 @@
 #include "engine/elements.h"
 #include "engine/headless_screen.h"
 #include "engine/parameters.h"
-#include "engine/static_objects.h"
+#include "engine/engine_objects.h"
 
 #include <gtest/gtest.h>
 

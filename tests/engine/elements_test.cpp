@@ -55,17 +55,6 @@ TEST(Elements, SeqIsSentAsReferenceWalshSymbols)
     EXPECT_THAT(symbols, ElementsAreArray({6, 29, 53, 53, 20, 58, 34, 24}));
 }
 
-TEST(Elements, TimeBaseGivesBlockDurationInMicroseconds)
-{
-    float t = 0.0f;
-    setup_fresh_chain(0, 36);
-    EXPECT_EQ(time_base(1, &t, nullptr), 288);
-    EXPECT_FLOAT_EQ(t, 20000.0f);
-    setup_fresh_chain(0, 3);
-    EXPECT_EQ(time_base(1, &t, nullptr), 24);
-    EXPECT_NEAR(t, 1666.7f, 0.05f); // quoted to one decimal
-}
-
 TEST(Elements, AccessorsGiveZeroOrNullOutsideTheirRange)
 {
     setup_fresh_chain(1, 3);

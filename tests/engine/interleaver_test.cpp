@@ -1,4 +1,4 @@
-#include "engine/static_objects.h"
+#include "engine/engine_objects.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,7 +1,10 @@
 // The plot control: stage codes to buffers, captions, ticks, the spectrum capture, and
 // drawing that survives any code, window or box.
 
+#include "analog/analog_objects.h"
 #include "plot/plot_ctrl.h"
+#include "plot/plot_objects.h"
+#include "plot/time_base.h"
 
 #include "../engine/chain_fixture.h"
 #include "../fakes/record_canvas.h"

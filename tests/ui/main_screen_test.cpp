@@ -5,7 +5,8 @@
 #include "ui/fourier_plot.h"
 #include "ui/set_times.h"
 #include "ui/signal_plot.h"
-#include "engine/static_objects.h"
+#include "engine/engine_objects.h"
+#include "plot/plot_objects.h"
 
 using Main_screen = Ui_flow;
 

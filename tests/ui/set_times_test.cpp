@@ -4,7 +4,7 @@
 #include "tests/ui/ui_fixture.h"
 #include "ui/lr_spinner.h"
 #include "ui/fourier_plot.h"
-#include "engine/static_objects.h"
+#include "plot/plot_objects.h"
 
 #include <QLineEdit>
 

@@ -109,8 +109,10 @@ void Analog_mod::prepare_plot(int code, float dt_us)
     plot_branch = static_cast<int>(magnitude / 100);
     plot_dt_us = dt_us;
     avg_chip = -1;
-    plot_point = 0;
-    if (code != 0) plot_point = (code > 0 ? 1 : -1) * static_cast<int>(magnitude % 100);
+    plot_point = Analog_point::none;
+    if (code != 0)
+        plot_point =
+            static_cast<Analog_point>((code > 0 ? 1 : -1) * static_cast<int>(magnitude % 100));
 
     Band_pass* position[4] = {&band_pass_1, &band_pass_2, &band_pass_3, &band_pass_4[0]};
     for (int k = 0; k < 4; ++k) {
@@ -176,12 +178,7 @@ void Analog_mod::xmit_reference(Chain_signal& s)
         float acc[2] = {0.0f, 0.0f};
         for (int j = 0; j < samples; ++j) {
             const float r = rf_path(chips, t);
-            for (int i = 0; i < branches; ++i) {
-                float v = r;
-                if (if_demod > 0.0f) v = qpsk.demodulate(i, t, v);
-                if (bp_on[3] != 0.0f) v = band_pass_4[static_cast<size_t>(i)].filter(v);
-                acc[i] += v;
-            }
+            for (int i = 0; i < branches; ++i) acc[i] += receive(i, t, r);
             t += dt;
         }
         buf[0][static_cast<size_t>(k)] = adc_result(acc[0]);
@@ -197,8 +194,6 @@ void Analog_mod::xmit(Chain_signal& s)
     const int samples = sample_count();
     const int branches = branch_count();
     const auto dt = static_cast<float>(t_chip / static_cast<double>(samples_per_chip));
-    const bool demod = if_demod > 0.0f;
-    const bool filter4 = bp_on[3] != 0.0f;
     const int chips_per_block =
         samples > 0 ? std::max(1, static_cast<int>(block_samples) / samples) : out_len;
     const int threads = worker_threads();
@@ -218,14 +213,9 @@ void Analog_mod::xmit(Chain_signal& s)
             float acc[2] = {0.0f, 0.0f};
             for (int j = 0; j < samples; ++j, ++n) {
                 const float r = channel(block.sum[n], block.car[n]);
-                for (int i = 0; i < branches; ++i) {
-                    float v = r;
-                    if (demod)
-                        v = demod_gain(static_cast<float>(static_cast<double>(v) *
-                                                          block.dem[static_cast<size_t>(i)][n]));
-                    if (filter4) v = band_pass_4[static_cast<size_t>(i)].filter(v);
-                    acc[i] += v;
-                }
+                for (int i = 0; i < branches; ++i)
+                    acc[i] +=
+                        band_pass_4_out(i, if_demodulated(r, block.dem[static_cast<size_t>(i)][n]));
             }
             buf[0][static_cast<size_t>(k)] = adc_result(acc[0]);
             buf[1][static_cast<size_t>(k)] = adc_result(acc[1]);
@@ -248,61 +238,97 @@ float Analog_mod::signal_at(const Chain_signal& chips, float t_us)
     if (chips.i == nullptr || chips.q == nullptr) return 0.0f;
     const float t = seconds(t_us);
     const int b = std::clamp(plot_branch / 2, 0, 1);
-    const int p = plot_point;
-
-    if ((p == 6 || p == 7) && plot_branch > 0) {
-        names[0] = captions[0];
-        float v = da_ad.nyquist(branch_chips(chips, b), t);
-        if (p == 6) return v;
-        names[0] = captions[1];
-        if (if_mod > 0.0f) v = qpsk.modulate(b, t, v);
-        return v;
-    }
-    if (p == 6 || p == 7 || (p >= 8 && p <= 11) || p == -10) {
-        size_t n = 0;
-        const bool cached = find_column(chips, t, n);
-        const Carriers c = cached ? columns->car[n] : carriers(t);
-        float sum = cached ? columns->sum[n] : summed_if(chips, t);
-        names[0] = captions[1];
-        if (p == 7) return sum;
-        names[0] = captions[2];
-        if (bp_on[0] != 0.0f) sum = band_pass_1.filter(sum);
-        if (p == 8) return sum;
-        names[0] = captions[3];
-        if (rf_mod > 0.0f) sum = static_cast<float>(c.rf_sin * static_cast<double>(sum));
-        if (p == 9) return sum;
-        names[0] = captions[4];
-        if (bp_on[1] != 0.0f) sum = band_pass_2.filter(sum);
-        if (p == 10) return sum;
-        names[0] = captions[5];
-        sum = static_cast<float>(c.noise_sin * static_cast<double>(noise_to_signal) +
-                                 static_cast<double>(sum));
-        if (p == 11) return sum;
-        names[1] = captions[6];
-        if (rf_demod > 0.0f) sum = static_cast<float>(c.rx_sin * static_cast<double>(sum));
-        return sum;
-    }
-    if (p >= -9 && p <= -7) {
-        names[1] = captions[7];
-        size_t n = 0;
-        const bool cached = find_column(chips, t, n);
-        float v = cached ? channel(columns->sum[n], columns->car[n]) : rf_path(chips, t);
-        if (p == -9) return v;
-        names[1] = captions[8];
-        if (if_demod > 0.0f)
-            v = cached ? demod_gain(static_cast<float>(static_cast<double>(v) *
-                                                       columns->dem[static_cast<size_t>(b)][n]))
-                       : qpsk.demodulate(b, t, v);
-        if (p == -8) return v;
-        names[1] = captions[9];
-        if (bp_on[3] != 0.0f) v = band_pass_4[static_cast<size_t>(b)].filter(v);
-        return v;
-    }
-    if (p == -6) {
+    using P = Analog_point;
+    const P p = plot_point;
+    if ((p == P::dac || p == P::if_modulated) && plot_branch > 0) return branch_point(chips, t, b);
+    if (p == P::dac || p == P::if_modulated || p == P::band_pass_1 || p == P::rf_modulated ||
+        p == P::band_pass_2 || p == P::noise_added || p == P::rf_demodulated)
+        return sum_path_point(chips, t);
+    if (p == P::band_pass_3 || p == P::if_demodulated || p == P::band_pass_4)
+        return receive_point(chips, t, b);
+    if (p == P::chip_average) {
         names[1] = captions[10];
         return chip_average(chips, t);
     }
     return 0.0f; // the digital points are read from the stage buffers
+}
+
+float Analog_mod::branch_point(const Chain_signal& chips, float t, int b)
+{
+    names[0] = captions[0];
+    float v = da_ad.nyquist(branch_chips(chips, b), t);
+    if (plot_point == Analog_point::dac) return v;
+    names[0] = captions[1];
+    if (if_mod > 0.0f) v = qpsk.modulate(b, t, v);
+    return v;
+}
+
+float Analog_mod::sum_path_point(const Chain_signal& chips, float t)
+{
+    using P = Analog_point;
+    const P p = plot_point;
+    size_t n = 0;
+    const bool cached = find_column(chips, t, n);
+    const Carriers c = cached ? columns->car[n] : carriers(t);
+    float sum = cached ? columns->sum[n] : summed_if(chips, t);
+    names[0] = captions[1];
+    if (p == P::if_modulated) return sum;
+    names[0] = captions[2];
+    if (bp_on[0] != 0.0f) sum = band_pass_1.filter(sum);
+    if (p == P::band_pass_1) return sum;
+    names[0] = captions[3];
+    if (rf_mod > 0.0f) sum = static_cast<float>(c.rf_sin * static_cast<double>(sum));
+    if (p == P::rf_modulated) return sum;
+    names[0] = captions[4];
+    if (bp_on[1] != 0.0f) sum = band_pass_2.filter(sum);
+    if (p == P::band_pass_2) return sum;
+    names[0] = captions[5];
+    sum = static_cast<float>(c.noise_sin * static_cast<double>(noise_to_signal) +
+                             static_cast<double>(sum));
+    if (p == P::noise_added) return sum;
+    names[1] = captions[6];
+    if (rf_demod > 0.0f) sum = static_cast<float>(c.rx_sin * static_cast<double>(sum));
+    return sum;
+}
+
+float Analog_mod::receive_point(const Chain_signal& chips, float t, int b)
+{
+    names[1] = captions[7];
+    size_t n = 0;
+    const bool cached = find_column(chips, t, n);
+    float v = cached ? channel(columns->sum[n], columns->car[n]) : rf_path(chips, t);
+    if (plot_point == Analog_point::band_pass_3) return v;
+    names[1] = captions[8];
+    if (if_demod > 0.0f)
+        v = if_demodulated(v,
+                           cached ? columns->dem[static_cast<size_t>(b)][n] : rx_oscillator(b, t));
+    if (plot_point == Analog_point::if_demodulated) return v;
+    names[1] = captions[9];
+    return band_pass_4_out(b, v);
+}
+
+double Analog_mod::rx_oscillator(int branch, float t) const
+{
+    const auto phase = static_cast<double>(qpsk.rx_phase(t));
+    return branch == 0 ? std::sin(phase) : std::cos(phase);
+}
+
+float Analog_mod::if_demodulated(float r, double oscillator) const
+{
+    if (!(if_demod > 0.0f)) return r;
+    return demod_gain(static_cast<float>(static_cast<double>(r) * oscillator));
+}
+
+float Analog_mod::band_pass_4_out(int branch, float v)
+{
+    if (bp_on[3] == 0.0f) return v;
+    return band_pass_4[static_cast<size_t>(branch)].filter(v);
+}
+
+float Analog_mod::receive(int branch, float t, float r)
+{
+    const double oscillator = if_demod > 0.0f ? rx_oscillator(branch, t) : 0.0;
+    return band_pass_4_out(branch, if_demodulated(r, oscillator));
 }
 
 float Analog_mod::chip_average(const Chain_signal& chips, float t)
@@ -324,10 +350,7 @@ float Analog_mod::chip_average(const Chain_signal& chips, float t)
     int count = 0;
     float u = t;
     for (long long m = 0; m <= last; ++m) {
-        float v = rf_path(chips, u);
-        if (if_demod > 0.0f) v = qpsk.demodulate(b, u, v);
-        if (bp_on[3] != 0.0f) v = band_pass_4[static_cast<size_t>(b)].filter(v);
-        sum += v;
+        sum += receive(b, u, rf_path(chips, u));
         ++count;
         u = static_cast<float>(static_cast<double>(u) + plot_dt_us * 1e-6);
     }
@@ -349,8 +372,12 @@ void Analog_mod::use_columns(const Path_samples* samples, const Chain_signal& ch
 
 bool Analog_mod::point_uses_columns() const
 {
-    const int p = plot_point;
-    return ((p == 6 || p == 7) && plot_branch == 0) || (p >= 8 && p <= 11) || (p >= -10 && p <= -7);
+    using P = Analog_point;
+    const P p = plot_point;
+    if (p == P::dac || p == P::if_modulated) return plot_branch == 0;
+    return p == P::band_pass_1 || p == P::rf_modulated || p == P::band_pass_2 ||
+           p == P::noise_added || p == P::rf_demodulated || p == P::band_pass_3 ||
+           p == P::if_demodulated || p == P::band_pass_4;
 }
 
 bool Analog_mod::find_column(const Chain_signal& chips, float t, size_t& n)

@@ -10,6 +10,7 @@
 #include "analog/qpsk.h"
 #include "engine/analog_pars.h"
 #include "engine/elements.h"
+#include "engine/stage_codes.h"
 
 #include <array>
 #include <cstddef>
@@ -35,11 +36,11 @@ public:
     std::array<Band_pass, 2>& band_pass_4; // I branch, Q branch
     float& avg_value;                      // the last display average of the demodulated chips
 
-    int plot_point = 0;  // sign(code) * (|code| mod 100)
-    int plot_branch = 0; // |code| / 100
-    int avg_chip = -1;   // chip of the remembered display average
-    double t_chip = 0.0; // s
-    double w_rf = 0.0;   // rad/s
+    Analog_point plot_point = Analog_point::none; // sign(code) * (|code| mod 100)
+    int plot_branch = 0;                          // |code| / 100
+    int avg_chip = -1;                            // chip of the remembered display average
+    double t_chip = 0.0;                          // s
+    double w_rf = 0.0;                            // rad/s
     double w_rf_rx = 0.0;
     double ph_rf_rx = 0.0; // rad
     double plot_dt_us = 0.0;
@@ -98,6 +99,19 @@ public:
     // Steps 4 to 9 on the summed signal: filters 1 to 3, RF mixing, the added carrier.
     float channel(float sum, const Carriers& c);
 
+    // The receive step of one branch after band-pass position 3, shared by the run, the
+    // plots and the display averages: IF demodulation, then band-pass position 4.
+    // The receive oscillator of a branch at t (s): sin (I) or cos (Q) of the receive phase.
+    double rx_oscillator(int branch, float t) const;
+    // IF demodulation (when switched on) of r with the oscillator value of its instant.
+    float if_demodulated(float r, double oscillator) const;
+    // Band-pass position 4 of the branch (when switched on); one call per sample, in order.
+    float band_pass_4_out(int branch, float v);
+    // Both, with the oscillator evaluated at t only when the demodulation is on.
+    float receive(int branch, float t, float r);
+    // The soft chip of the ADC from the sum of one chip's receive samples.
+    float adc_result(float acc) const;
+
 private:
     const Path_samples* columns = nullptr;
     Chain_signal column_chips;
@@ -105,6 +119,11 @@ private:
 
     // Finds t among the columns: the next one in order, else the first (a new pass).
     bool find_column(const Chain_signal& chips, float t, size_t& n);
-    float adc_result(float acc) const;
+    // The points of one branch before the sum: DAC output or IF-modulated.
+    float branch_point(const Chain_signal& chips, float t, int b);
+    // The points of the summed transmit path up to the RF down-mixer.
+    float sum_path_point(const Chain_signal& chips, float t);
+    // Band-pass position 3 and the receive points of one branch.
+    float receive_point(const Chain_signal& chips, float t, int b);
     std::string filter_caption(int k) const;
 };

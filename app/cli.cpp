@@ -5,11 +5,11 @@
 #include "engine/elements.h"
 #include "engine/headless_screen.h"
 #include "engine/parameters.h"
+#include "engine/stage_codes.h"
 #include "analog/analog_objects.h"
 #include "engine/engine_objects.h"
 #include "plot/plot_objects.h"
 #include "plot/time_base.h"
-#include "plot/null_canvas.h"
 
 #include <algorithm>
 #include <array>
@@ -305,37 +305,31 @@ void dump_all(std::ostream& out)
     }
 }
 
-// The stage codes of the circuit diagram's buttons: signals computed on demand by the
-// analog stage, and signals the plots read from a stage's stored buffer.
-constexpr std::array analog_codes{106, 206,  -306, -406, 107, 207, 7,   -107, -207,
-                                  8,   -108, -208, 9,    -9,  10,  -10, 11};
-constexpr std::array buffer_codes{0,    1,    -1,  2,   -2,   3,    -3,   4,
-                                  -104, -204, 105, 205, -105, -205, -106, -206};
-
-bool is_analog_code(int code)
+// The signal a code names, or null.
+const Stage_code* signal_of(const std::optional<int>& code)
 {
-    return std::ranges::find(analog_codes, code) != analog_codes.end();
-}
-bool is_buffer_code(int code)
-{
-    return std::ranges::find(buffer_codes, code) != buffer_codes.end();
+    return code ? find_stage_code(*code) : nullptr;
 }
 
-void dump_buffer(std::ostream& out, int code)
+// The stage a code belongs to must be in the chain.
+void check_in_chain(const Stage_code& signal)
 {
-    // The buffer a signal plot of the code reads; the selection needs a box, not a picture.
-    static Null_canvas box;
-    plot_ctrl.select(code, box);
-    const int stage = plot_ctrl.stage;
-    if (stage > nr_stages)
-        throw Refused("--code " + std::to_string(code) + " needs nr_stages of at least " +
-                      std::to_string(stage) + " (it is " + std::to_string(nr_stages) + ")");
-    const Elements* e = stage_table[static_cast<size_t>(stage)];
-    const int len = get_len(e, plot_ctrl.side);
+    if (signal.element > nr_stages)
+        throw Refused("--code " + std::to_string(signal.code) + " needs nr_stages of at least " +
+                      std::to_string(signal.element) + " (it is " + std::to_string(nr_stages) +
+                      ")");
+}
+
+// The stored buffer a signal plot of the code reads, one value a line.
+void dump_buffer(std::ostream& out, const Stage_code& signal)
+{
+    check_in_chain(signal);
+    const Elements* e = stage_table[static_cast<size_t>(signal.element)];
+    const int len = get_len(e, signal.code < 0 ? -1 : 1);
     char line[64];
     for (int i = 0; i < len; ++i) {
         std::snprintf(line, sizeof line, "%d %.9g\n", i,
-                      static_cast<double>(get_sample(e, plot_ctrl.buffer, i)));
+                      static_cast<double>(get_sample(e, signal.buffer, i)));
         out << line;
     }
 }
@@ -359,18 +353,9 @@ void dump_analog(std::ostream& out, const Command& c)
     }
 }
 
-// The stage a code belongs to must be in the chain.
-void check_in_chain(int code)
-{
-    const int stage = std::min(6, std::abs(code) % 100);
-    if (stage > nr_stages)
-        throw Refused("--code " + std::to_string(code) + " needs nr_stages of at least " +
-                      std::to_string(stage) + " (it is " + std::to_string(nr_stages) + ")");
-}
-
 int plot_picture(const Command& c, std::ostream& out, std::ostream& err)
 {
-    check_in_chain(*c.code);
+    check_in_chain(*signal_of(c.code));
     Plot_picture p = c.picture;
     p.code = *c.code;
     float block_us = 0.0f;
@@ -387,7 +372,8 @@ int plot_picture(const Command& c, std::ostream& out, std::ostream& err)
 
 int execute(const Command& c, std::ostream& out, std::ostream& err)
 {
-    if (c.code && !is_analog_code(*c.code) && !is_buffer_code(*c.code))
+    const Stage_code* signal = signal_of(c.code);
+    if (c.code && signal == nullptr)
         throw Refused("--code " + std::to_string(*c.code) + " names no signal");
     confirm(c);
     Headless_screen screen;
@@ -402,10 +388,10 @@ int execute(const Command& c, std::ostream& out, std::ostream& err)
         return plot_picture(c, out, err);
     } else if (c.all) {
         dump_all(out);
-    } else if (is_analog_code(*c.code)) {
+    } else if (signal->kind == Signal_kind::analog) {
         dump_analog(out, c);
     } else {
-        dump_buffer(out, *c.code);
+        dump_buffer(out, *signal);
     }
     return 0;
 }

@@ -71,6 +71,7 @@ float Plot_ctrl::select(int code, Canvas& target)
     side = code < 0 ? -1 : 1;
     stage = static_cast<int>(magnitude % 100);
     variant = static_cast<int>(magnitude / 100);
+    selected = find_stage_code(code);
     // Every position from 6 to 11 belongs to the analog stage.
     const Elements* e = stage_table[static_cast<size_t>(std::min(6, stage))];
     const int len = get_len(e, side);
@@ -85,25 +86,23 @@ float Plot_ctrl::select(int code, Canvas& target)
     return us_per_px;
 }
 
-bool Plot_ctrl::digital_point() const
+bool Plot_ctrl::stored_signal() const
 {
-    const int n = side * stage;
-    return (n >= -5 && n <= 5) || (n == -6 && variant <= 2);
+    return selected != nullptr && selected->kind == Signal_kind::stored;
 }
 
-bool Plot_ctrl::analog_point() const
+bool Plot_ctrl::analog_signal() const
 {
-    const int n = side * stage;
-    return (n >= -10 && n <= -7) || (n >= 6 && n <= 11) || (n == -6 && variant > 2);
+    return selected != nullptr && selected->kind == Signal_kind::analog;
 }
 
 float Plot_ctrl::sample_at(float t, const Curve_frame& frame)
 {
     float v = 0.0f; // codes outside the table
-    if (digital_point()) {
+    if (stored_signal()) {
         const int i = trunc_to_int(static_cast<double>(t) * static_cast<double>(frame.rate));
         v = 2.0f * get_sample(stage_table[static_cast<size_t>(stage)], buffer, i) - 1.0f;
-    } else if (analog_point()) {
+    } else if (analog_signal()) {
         v = analog_mod.signal_at(plot_chips(), t);
     }
     capture(v, side * stage);
@@ -127,7 +126,7 @@ void Plot_ctrl::draw_curve(Curve_frame& frame)
         return returned.back();
     };
     const Chain_signal chips = plot_chips();
-    const bool cached = column_cache && analog_point() && analog_mod.point_uses_columns() &&
+    const bool cached = column_cache && analog_signal() && analog_mod.point_uses_columns() &&
                         chips.i != nullptr && width <= max_cached_columns;
     if (!cached) {
         plot_curves.plot(*box, frame, source);
@@ -215,11 +214,9 @@ std::string draw_signal_plot(int code, Canvas& box, char which)
     const float us_per_px = plot_ctrl.select(code, box);
     if (nr_stages == 6) analog_mod.prepare_plot(code, us_per_px);
     std::string caption = plot_ctrl.plot(which);
-    const long long magnitude = std::llabs(static_cast<long long>(code));
-    const auto r = static_cast<int>(magnitude % 100);
-    // Receive buffers that have a transmit counterpart get the error count.
-    if (code < 0 && r <= 6 && -(code / 100) <= 2)
-        caption += transmission.compare(r, static_cast<int>(magnitude / 100));
+    const Stage_code* row = find_stage_code(code);
+    if (row != nullptr && row->compared)
+        caption += transmission.compare(row->element, plot_ctrl.variant);
     return caption;
 }
 

@@ -1,11 +1,9 @@
 #pragma once
-// The plot control: turns a stage code into a drawn curve over the chosen time window,
-// writes the caption, and keeps the first values of the last plot for a spectrum.
-//
-// Stage code: sign = side (zero and positive transmit, negative receive),
-// |code| mod 100 = position in the chain (0..11, 6..11 belong to the analog stage),
-// |code| / 100 = variant (branch or buffer).
+// The plot control: turns a stage code (engine/stage_codes.h) into a drawn curve over the
+// chosen time window, writes the caption, and keeps the first values of the last plot for
+// a spectrum.
 
+#include "engine/stage_codes.h"
 #include "plot/canvas.h"
 #include "plot/plot_curves.h"
 
@@ -52,9 +50,12 @@ public:
     float fft_value(float x, const Curve_frame& frame);
 
 private:
+    // The selected code's row; null for a code that names no signal, which plots as 0.
+    const Stage_code* selected = nullptr;
+
     // The selected signal is read from a stage buffer / computed by the analog stage.
-    bool digital_point() const;
-    bool analog_point() const;
+    bool stored_signal() const;
+    bool analog_signal() const;
     void capture(float v, int signed_stage);
     void draw_curve(Curve_frame& frame);
     // Keeps the values of the drawing pass out of all values the source returned.

@@ -5,6 +5,8 @@
 //
 // usage: draw_circuit OUTPUT_DIR [PREVIEW_PNG]
 
+#include "engine/stage_codes.h"
+
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
@@ -67,29 +69,6 @@ constexpr int x_adc_out = 600; // end of the ADC's output wires
 constexpr int symbol_radius = 5; // XORs, mixers, summing nodes
 constexpr int filter_width = 14;
 constexpr int filter_half_height = 7;
-
-// One blue "?" button of the stage picker, in panel coordinates.
-struct Stage_button {
-    const char* name;
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
-constexpr std::array<Stage_button, 33> stage_buttons{{
-    {"stage0", 22, 2, 12, 17},      {"stage1", 22, 58, 12, 17},    {"stage2", 25, 122, 12, 17},
-    {"stage3", 102, 82, 12, 17},    {"stage4", 150, 66, 12, 17},   {"stage5a", 198, 42, 12, 17},
-    {"stage5b", 198, 90, 12, 17},   {"stage6a", 230, 42, 12, 17},  {"stage6b", 230, 90, 12, 17},
-    {"stage7a", 270, 42, 12, 17},   {"stage7b", 270, 90, 12, 17},  {"stage7", 288, 62, 12, 21},
-    {"stage8", 318, 62, 12, 21},    {"stage9", 342, 62, 12, 21},   {"stage10", 374, 46, 12, 21},
-    {"stage11", 398, 46, 12, 17},   {"stage_10", 430, 62, 12, 21}, {"stage_9", 462, 62, 12, 21},
-    {"stage_8a", 510, 50, 12, 17},  {"stage_8b", 510, 90, 12, 17}, {"stage_7a", 542, 50, 12, 17},
-    {"stage_7b", 542, 90, 12, 17},  {"stage_6c", 562, 50, 12, 17}, {"stage_6d", 562, 90, 12, 17},
-    {"stage_6a", 586, 50, 12, 17},  {"stage_6b", 586, 90, 12, 17}, {"stage_5a", 630, 34, 12, 17},
-    {"stage_5b", 630, 106, 11, 17}, {"stage_4a", 694, 42, 12, 17}, {"stage_4b", 694, 98, 12, 17},
-    {"stage_3", 820, 66, 12, 17},   {"stage_2", 846, 74, 12, 17},  {"stage_1", 844, 18, 12, 17},
-}};
 
 QFont font(const char* family, int pixel_size, bool italic = false)
 {
@@ -446,7 +425,7 @@ QImage preview(const QImage& picture)
     p.fillRect(shown_width, panel_offset_y, picture_width - shown_width, picture_height, cut);
     p.fillRect(0, shown_height, shown_width, picture_height - shown_height, cut);
     p.setPen(QPen(QColor(0, 0, 255), 1));
-    for (const Stage_button& b : stage_buttons)
+    for (const Stage_code& b : stage_codes)
         p.drawRect(b.left, b.top + panel_offset_y, b.width - 1, b.height - 1);
     return image;
 }

@@ -1,6 +1,7 @@
 #include "ui/get_plots.h"
 
 #include "engine/parameters.h"
+#include "engine/stage_codes.h"
 #include "engine/xmit.h"
 #include "ui/circuit_picture.h"
 #include "ui/click_line.h"
@@ -23,49 +24,6 @@
 #include <string_view>
 
 namespace {
-
-struct Stage_spot {
-    const char* name;
-    int code;
-    int left;
-    int top;
-    int height;
-    int width;
-};
-
-// Every plottable point of the diagram, in panel coordinates.
-constexpr std::array<Stage_spot, 33> stage_spots{{
-    {"stage0", 0, 22, 2, 17, 12},        {"stage1", 1, 22, 58, 17, 12},
-    {"stage2", 2, 25, 122, 17, 12},      {"stage3", 3, 102, 82, 17, 12},
-    {"stage4", 4, 150, 66, 17, 12},      {"stage5a", 105, 198, 42, 17, 12},
-    {"stage5b", 205, 198, 90, 17, 12},   {"stage6a", 106, 230, 42, 17, 12},
-    {"stage6b", 206, 230, 90, 17, 12},   {"stage7a", 107, 270, 42, 17, 12},
-    {"stage7b", 207, 270, 90, 17, 12},   {"stage7", 7, 288, 62, 21, 12},
-    {"stage8", 8, 318, 62, 21, 12},      {"stage9", 9, 342, 62, 21, 12},
-    {"stage10", 10, 374, 46, 21, 12},    {"stage11", 11, 398, 46, 17, 12},
-    {"stage_10", -10, 430, 62, 21, 12},  {"stage_9", -9, 462, 62, 21, 12},
-    {"stage_8a", -108, 510, 50, 17, 12}, {"stage_8b", -208, 510, 90, 17, 12},
-    {"stage_7a", -107, 542, 50, 17, 12}, {"stage_7b", -207, 542, 90, 17, 12},
-    {"stage_6c", -306, 562, 50, 17, 12}, {"stage_6d", -406, 562, 90, 17, 12},
-    {"stage_6a", -106, 586, 50, 17, 12}, {"stage_6b", -206, 586, 90, 17, 12},
-    {"stage_5a", -105, 630, 34, 17, 12}, {"stage_5b", -205, 630, 106, 17, 11},
-    {"stage_4a", -104, 694, 42, 17, 12}, {"stage_4b", -204, 694, 98, 17, 12},
-    {"stage_3", -3, 820, 66, 17, 12},    {"stage_2", -2, 846, 74, 17, 12},
-    {"stage_1", -1, 844, 18, 17, 12},
-}};
-
-// The stage codes of each row, in slot order.
-constexpr std::array<std::array<int, TGet_plots::row_slots>, TGet_plots::row_total> row_codes{{
-    {0},
-    {1, -1},
-    {2, -2},
-    {3, -3},
-    {4, -104, -204},
-    {105, 205, -105, -205},
-    {106, 206, -106, -206, -306, -406},
-    {7, 107, 207, 8, -108, -208, -107, -207},
-    {9, 10, 11, -10, -9},
-}};
 
 // Rows offered for nr_stages 0..6, and the view buttons each row releases (exclusive).
 constexpr std::array<int, 7> rows_shown{1, 2, 3, 4, 5, 6, 9};
@@ -122,11 +80,8 @@ TGet_plots::TGet_plots(QWidget* parent, TMain_screen& main_screen)
     circuit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     circuit->setPixmap(QPixmap::fromImage(circuit_picture(Circuit_note::average_8)));
 
-    for (const Stage_spot& s : stage_spots)
-        make_stage_button(s.name, s.code, s.left, s.top, s.height, s.width);
-    for (size_t r = 0; r < row_codes.size(); ++r)
-        for (int j = 0; j < row_count[r]; ++j)
-            rows[r][static_cast<size_t>(j)] = stage_button(row_codes[r][static_cast<size_t>(j)]);
+    for (const Stage_code& s : stage_codes)
+        rows[static_cast<size_t>(s.row)][static_cast<size_t>(s.slot)] = make_stage_button(s);
 
     run = new QPushButton("xmit/rcve", this);
     run->setObjectName("run");
@@ -175,16 +130,15 @@ TGet_plots::TGet_plots(QWidget* parent, TMain_screen& main_screen)
                     main.Fourier_plot2};
 }
 
-QPushButton* TGet_plots::make_stage_button(const char* name, int code, int left, int top,
-                                           int height, int width)
+QPushButton* TGet_plots::make_stage_button(const Stage_code& s)
 {
     auto* b = new QPushButton("?", this);
-    b->setObjectName(name);
-    b->setProperty("Tag", code);
-    b->setGeometry(left, top, width, height);
+    b->setObjectName(QString::fromUtf8(s.button.data(), static_cast<qsizetype>(s.button.size())));
+    b->setProperty("Tag", s.code);
+    b->setGeometry(s.left, s.top, s.width, s.height);
     b->setFont(pixel_font("MS Sans Serif", 13, true));
     b->setStyleSheet("QPushButton { color: rgb(0, 0, 255); padding: 0px; }");
-    b->setToolTip(QString("plot the signal here (stage code %1)").arg(code));
+    b->setToolTip(QString("plot the signal here (stage code %1)").arg(s.code));
     connect(b, &QPushButton::clicked, this, [this, b] { stage0Click(b); });
     return b;
 }
@@ -202,9 +156,9 @@ QPushButton* TGet_plots::make_view_button(const char* name, const char* caption,
 
 QPushButton* TGet_plots::stage_button(int code) const
 {
-    for (const Stage_spot& s : stage_spots)
-        if (s.code == code) return findChild<QPushButton*>(s.name, Qt::FindDirectChildrenOnly);
-    return nullptr;
+    const Stage_code* s = find_stage_code(code);
+    if (s == nullptr) return nullptr;
+    return rows[static_cast<size_t>(s->row)][static_cast<size_t>(s->slot)];
 }
 
 void TGet_plots::hide_buttons()

@@ -4,6 +4,8 @@
 // buttons and the three parameter buttons of the run-time menu. After a run it shows
 // exactly the buttons whose signals exist.
 
+#include "engine/stage_codes.h"
+
 #include <QWidget>
 
 #include <array>
@@ -34,11 +36,11 @@ public:
     TParameter_btn* filter_par = nullptr;
     TParameter_btn* distort_par = nullptr;
 
-    static constexpr int row_total = 9;
-    static constexpr int row_slots = 8;
+    static constexpr int row_total = stage_rows;
+    static constexpr int row_slots = stage_row_places;
     // The stage buttons of each part of the chain, in slot order.
     std::array<std::array<QPushButton*, row_slots>, row_total> rows{};
-    static constexpr std::array<int, row_total> row_count{1, 2, 2, 2, 3, 4, 6, 8, 5};
+    static constexpr std::array<int, row_total> row_count = stage_row_counts();
     // The view buttons, in the order the rows release them.
     std::array<QWidget*, 13> view_buttons{};
 
@@ -61,8 +63,7 @@ public:
 
 private:
     TMain_screen& main;
-    QPushButton* make_stage_button(const char* name, int code, int left, int top, int height,
-                                   int width);
+    QPushButton* make_stage_button(const Stage_code& s);
     QPushButton* make_view_button(const char* name, const char* caption, int left, int top,
                                   int width, int height, int font_px);
     void view_not_ready(const char* view);

@@ -1,10 +1,13 @@
 #include "ui/circuit_picture.h"
 
+#include "tests/ui/ui_fixture.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QColor>
 #include <QRect>
+#include <QRegularExpression>
 
 #include <array>
 #include <cstddef>
@@ -13,6 +16,7 @@
 #include <vector>
 
 using testing::StartsWith;
+using Circuit_picture_buttons = Ui_flow;
 
 namespace {
 
@@ -37,31 +41,14 @@ std::string failure_of(const std::vector<unsigned char>& data)
 
 bool is_black(QRgb pixel) { return qRed(pixel) < 100 && qGreen(pixel) < 100 && qBlue(pixel) < 100; }
 
-// Stage buttons of the run menu (panel left, top, width, height); the picture lies at panel
-// (0, -7). Each must sit on a wire of the drawing.
-struct Button {
-    const char* name;
-    int left, top, width, height;
-};
+// The picture lies at panel (0, -7) of the stage picker. Each stage button must sit on a
+// wire of the drawing.
 constexpr int panel_offset_y = 7;
-constexpr std::array<Button, 33> buttons{{
-    {"stage0", 22, 2, 12, 17},      {"stage1", 22, 58, 12, 17},    {"stage2", 25, 122, 12, 17},
-    {"stage3", 102, 82, 12, 17},    {"stage4", 150, 66, 12, 17},   {"stage5a", 198, 42, 12, 17},
-    {"stage5b", 198, 90, 12, 17},   {"stage6a", 230, 42, 12, 17},  {"stage6b", 230, 90, 12, 17},
-    {"stage7a", 270, 42, 12, 17},   {"stage7b", 270, 90, 12, 17},  {"stage7", 288, 62, 12, 21},
-    {"stage8", 318, 62, 12, 21},    {"stage9", 342, 62, 12, 21},   {"stage10", 374, 46, 12, 21},
-    {"stage11", 398, 46, 12, 17},   {"stage_10", 430, 62, 12, 21}, {"stage_9", 462, 62, 12, 21},
-    {"stage_8a", 510, 50, 12, 17},  {"stage_8b", 510, 90, 12, 17}, {"stage_7a", 542, 50, 12, 17},
-    {"stage_7b", 542, 90, 12, 17},  {"stage_6c", 562, 50, 12, 17}, {"stage_6d", 562, 90, 12, 17},
-    {"stage_6a", 586, 50, 12, 17},  {"stage_6b", 586, 90, 12, 17}, {"stage_5a", 630, 34, 12, 17},
-    {"stage_5b", 630, 106, 11, 17}, {"stage_4a", 694, 42, 12, 17}, {"stage_4b", 694, 98, 12, 17},
-    {"stage_3", 820, 66, 12, 17},   {"stage_2", 846, 74, 12, 17},  {"stage_1", 844, 18, 12, 17},
-}};
 
 // Number of the button's four edges that a black wire crosses.
-int edges_crossed(const QImage& picture, const Button& b)
+int edges_crossed(const QImage& picture, const QRect& button)
 {
-    const QRect r(b.left, b.top + panel_offset_y, b.width, b.height);
+    const QRect r = button.translated(0, panel_offset_y);
     bool left = false, right = false, top = false, bottom = false;
     for (int y = r.top(); y <= r.bottom(); ++y) {
         left = left || is_black(picture.pixel(r.left(), y));
@@ -106,11 +93,19 @@ TEST_P(Circuit_pictures, KeepsColourChannelsAndIsOpaque)
     EXPECT_EQ(transparent, 0);
 }
 
-TEST_P(Circuit_pictures, EveryStageButtonSitsOnAWire)
+// The buttons as the run-time menu places them.
+TEST_F(Circuit_picture_buttons, EveryStageButtonSitsOnAWire)
 {
-    const QImage picture = circuit_picture(GetParam());
-    for (const Button& b : buttons)
-        EXPECT_GE(edges_crossed(picture, b), 2) << b.name << " does not lie across a wire";
+    press_setup();
+    const QList<QPushButton*> stage_buttons = picker().findChildren<QPushButton*>(
+        QRegularExpression("^stage"), Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(stage_buttons.size(), 33);
+    for (const Circuit_note note : {Circuit_note::average_8, Circuit_note::average_n}) {
+        const QImage picture = circuit_picture(note);
+        for (const QPushButton* b : stage_buttons)
+            EXPECT_GE(edges_crossed(picture, b->geometry()), 2)
+                << b->objectName().toStdString() << " does not lie across a wire";
+    }
 }
 
 TEST(Circuit_picture, PicturesDifferOnlyInTheAdcNote)

@@ -39,7 +39,9 @@ struct Par_row {
     int par; // Par_index into par_table; a Start_value for the start rows
 };
 
+// Every analog value but the chip rate (fixed), and the two start values.
 constexpr int par_row_count = 29;
+static_assert(par_row_count == (par_count - 1) + 2);
 
 // In set order, then menu order: the checks report the first refused row in this order.
 // Filter k (1..4) has line k-1; its switch, centre and width follow each other in par_table.
@@ -172,8 +174,10 @@ constexpr bool filters_follow_par_table()
 } // namespace par_rows_checks
 
 static_assert(par_rows.size() == 29, "29 values can be entered");
+// A row left out would stand as a zero row and break the order.
 static_assert(par_rows_checks::in_menu_order(), "rows in set, line, field order");
 static_assert(par_rows_checks::names_unique(), "one row per name");
 static_assert(par_rows_checks::every_value_once(), "each analog value in one row");
 static_assert(par_rows_checks::filters_follow_par_table(), "filter rows match par_table");
-static_assert(par_rows[0].par == start_nr_stages && par_rows[1].par == start_data_bytes);
+static_assert(par_rows[0].par == start_nr_stages && par_rows[1].par == start_data_bytes,
+              "each start value in one row");

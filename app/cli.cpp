@@ -4,6 +4,7 @@
 
 #include "engine/elements.h"
 #include "engine/headless_screen.h"
+#include "engine/par_entry.h"
 #include "engine/parameters.h"
 #include "engine/stage_codes.h"
 #include "analog/analog_objects.h"
@@ -19,16 +20,16 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
 
-const char* const usage_text =
+const char* const usage_head =
     R"(usage:
   cdma_sim                                   opens the simulator window (the default)
   cdma_sim run  [OPTIONS]                    sets up, runs once, prints the result line
@@ -45,11 +46,53 @@ OPTIONS
   --bytes B           data_bytes, as typed into the start-parameter menu
   --set NAME=VALUE    one analog, band-pass or noise parameter, in the units of the parameter
                       menu (frequencies in MHz); repeatable. NAME is one of:
-                      nyquist_pulses roll_off samples_per_chip iq_branches if_freq if_mod if_demod
-                      rf_freq rf_mod rf_demod bp_on1..bp_on4 bp_center1..bp_center4
-                      bp_width1..bp_width4 noise_to_signal if_detune_pct if_phase_pct
-                      rf_detune_pct rf_phase_pct
 )";
+
+// A name without its trailing line number: "bp_on" for "bp_on3".
+std::string_view stem(std::string_view name)
+{
+    return name.substr(0, name.find_last_not_of("0123456789") + 1);
+}
+
+// The names --set takes, in table order; a numbered name stands once for all its
+// numbers, as first..last ("bp_on1..bp_on4").
+std::vector<std::string> set_name_words()
+{
+    std::vector<std::string> words;
+    for (const Par_row& row : par_rows) {
+        if (row.set == Par_set::start) continue;
+        const std::string_view s = stem(row.name);
+        if (s == row.name) {
+            words.emplace_back(row.name);
+            continue;
+        }
+        std::string_view first, last;
+        for (const Par_row& other : par_rows) {
+            if (stem(other.name) != s) continue;
+            if (first.empty()) first = other.name;
+            last = other.name;
+        }
+        if (first == row.name) words.push_back(std::string(first) + ".." + std::string(last));
+    }
+    return words;
+}
+
+// The help text, its list of --set names wrapped under the option's description.
+std::string usage_text()
+{
+    constexpr size_t indent = 22;
+    constexpr size_t width = 98;
+    std::string text = usage_head;
+    std::string line;
+    for (const std::string& word : set_name_words()) {
+        if (!line.empty() && indent + line.size() + 1 + word.size() > width) {
+            text += std::string(indent, ' ') + line + '\n';
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+    }
+    return text + std::string(indent, ' ') + line + '\n';
+}
 
 // A refused command or value: the message goes to stderr, the exit status is 2.
 struct Refused : std::runtime_error {
@@ -94,57 +137,13 @@ float as_float(double v)
     return static_cast<float>(v);
 }
 
-// The three menu sets that --set reaches, starting from the stored values.
+// The values --set gives, checked together once the command line is read.
 struct Entries {
-    Analog_entry analog = current_analog_entry(analog_pars());
-    Filter_entry filter = current_filter_entry(analog_pars());
-    Noise_entry noise = current_noise_entry(analog_pars());
-    bool analog_given = false;
-    bool filter_given = false;
-    bool noise_given = false;
+    Par_entry given;
 
     void set(const std::string& assignment);
     void check() const;
 };
-
-// A parameter name of --set and the menu field it stands for.
-struct Named_field {
-    std::string name;
-    bool Entries::*set_given; // the menu set the field belongs to
-    std::function<void(Entries&, float)> store;
-};
-
-std::vector<Named_field> named_fields()
-{
-    using E = Entries;
-    std::vector<Named_field> f = {
-        {"nyquist_pulses", &E::analog_given, [](E& e, float v) { e.analog.nyquist_pulses = v; }},
-        {"roll_off", &E::analog_given, [](E& e, float v) { e.analog.roll_off = v; }},
-        {"samples_per_chip", &E::analog_given,
-         [](E& e, float v) { e.analog.samples_per_chip = v; }},
-        {"iq_branches", &E::analog_given, [](E& e, float v) { e.analog.iq_branches = v; }},
-        {"if_freq", &E::analog_given, [](E& e, float v) { e.analog.if_mhz = v; }},
-        {"if_mod", &E::analog_given, [](E& e, float v) { e.analog.if_mod = v; }},
-        {"if_demod", &E::analog_given, [](E& e, float v) { e.analog.if_demod = v; }},
-        {"rf_freq", &E::analog_given, [](E& e, float v) { e.analog.rf_mhz = v; }},
-        {"rf_mod", &E::analog_given, [](E& e, float v) { e.analog.rf_mod = v; }},
-        {"rf_demod", &E::analog_given, [](E& e, float v) { e.analog.rf_demod = v; }},
-        {"noise_to_signal", &E::noise_given, [](E& e, float v) { e.noise.noise_to_signal = v; }},
-        {"if_detune_pct", &E::noise_given, [](E& e, float v) { e.noise.if_detune_pct = v; }},
-        {"if_phase_pct", &E::noise_given, [](E& e, float v) { e.noise.if_phase_pct = v; }},
-        {"rf_detune_pct", &E::noise_given, [](E& e, float v) { e.noise.rf_detune_pct = v; }},
-        {"rf_phase_pct", &E::noise_given, [](E& e, float v) { e.noise.rf_phase_pct = v; }},
-    };
-    for (size_t k = 0; k < 4; ++k) {
-        const std::string n = std::to_string(k + 1);
-        f.push_back({"bp_on" + n, &E::filter_given, [k](E& e, float v) { e.filter[k].on = v; }});
-        f.push_back({"bp_center" + n, &E::filter_given,
-                     [k](E& e, float v) { e.filter[k].center_mhz = v; }});
-        f.push_back(
-            {"bp_width" + n, &E::filter_given, [k](E& e, float v) { e.filter[k].width_mhz = v; }});
-    }
-    return f;
-}
 
 void Entries::set(const std::string& assignment)
 {
@@ -152,21 +151,16 @@ void Entries::set(const std::string& assignment)
     if (eq == std::string::npos)
         throw Refused("--set: expected NAME=VALUE, got '" + assignment + "'");
     const std::string name = assignment.substr(0, eq);
-    static const std::vector<Named_field> fields = named_fields();
-    const auto field = std::find_if(fields.begin(), fields.end(),
-                                    [&](const Named_field& f) { return f.name == name; });
-    if (field == fields.end())
+    const int row = par_row_named(name);
+    // The start set has options of its own.
+    if (row < 0 || par_rows[static_cast<size_t>(row)].set == Par_set::start)
         throw Refused("--set: unknown parameter '" + name + "' (see cdma_sim --help)");
-    field->store(*this, as_float(parse_number(name, assignment.substr(eq + 1))));
-    this->*(field->set_given) = true;
+    given.type(row, as_float(parse_number(name, assignment.substr(eq + 1))));
 }
 
 void Entries::check() const
 {
-    for (const std::string& e : {analog_given ? check_analog_entry(analog) : std::string(),
-                                 filter_given ? check_filter_entry(filter) : std::string(),
-                                 noise_given ? check_noise_entry(noise) : std::string()})
-        if (!e.empty()) throw Refused(e);
+    if (const std::optional<Refusal> r = check_entry(given)) throw Refused(r->message());
 }
 
 struct Command {
@@ -283,12 +277,10 @@ Command parse(int argc, const char* const* argv)
 // Stores the given sets in the order a user confirms the menus.
 void confirm(const Command& c)
 {
-    if (c.stages || c.bytes)
-        apply_start_pars(c.stages.value_or(nr_stages), c.bytes.value_or(data_bytes));
-    const Entries& e = c.entries;
-    if (e.analog_given) apply_analog_pars(analog_pars(), e.analog);
-    if (e.filter_given) apply_filter_pars(analog_pars(), e.filter);
-    if (e.noise_given) apply_noise_pars(analog_pars(), e.noise);
+    Par_entry e = c.entries.given;
+    if (c.stages) e.type_whole(par_row_named("nr_stages"), *c.stages);
+    if (c.bytes) e.type_whole(par_row_named("data_bytes"), *c.bytes);
+    apply_entry(analog_pars(), e);
 }
 
 void dump_all(std::ostream& out)
@@ -403,7 +395,7 @@ int run_cli(int argc, const char* const* argv, std::ostream& out, std::ostream& 
     if (argc < 2) return 0;
     const std::string first = argv[1];
     if (first == "--help" || first == "-h") {
-        out << usage_text;
+        out << usage_text();
         return 0;
     }
     if (first == "--version") {

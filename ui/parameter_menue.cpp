@@ -16,8 +16,6 @@
 #include <string>
 #include <vector>
 
-static_assert(par_count == 28, "the menu addresses the analog block by its 28 indices");
-
 std::function<void(QWidget*, const QString&)> TParameter_menue::warn = [](QWidget* parent,
                                                                           const QString& text) {
     QMessageBox::warning(parent, "parameters not stored", text);
@@ -25,81 +23,51 @@ std::function<void(QWidget*, const QString&)> TParameter_menue::warn = [](QWidge
 
 namespace {
 
-// One entry field of a set and the value behind it.
-struct Field {
-    int line;   // 0..3
-    int column; // 0..2: data1 .. data3
-    const char* name;
-    int par;       // index into par_table; in the start set 0 nr_stages, 1 data_bytes
-    int precision; // shown as fixed_text(value, precision, digits)
-    int digits;
-    bool mhz; // shown and typed in MHz, stored in Hz
-};
-
-struct Set_layout {
+// The texts of a set; its fields are the rows of par_rows.
+struct Set_texts {
     QString heading;
     std::vector<QString> captions; // one per line shown, line 1 first
-    std::vector<Field> fields;
 };
 
 constexpr double hz_per_mhz = 1.0e6;
 
-std::vector<Set_layout> make_layouts()
+std::vector<Set_texts> make_texts()
 {
-    std::vector<Set_layout> sets(4);
+    std::vector<Set_texts> sets(4);
     sets[0] = {"start parameters (can be modified only now)",
                {"logical stages of the system:",
                 "1-conv. encoder/Viterbi   2-de/interleaver     3-Walsh coding/Hadamard",
                 "4-PN U de/spread          5-PN I,Q de/spread   6-analog de/modulation",
                 "transmitted date: 3, 9 or 36 bytes at a data rate of 14.4 khz (36 bytes == 20 "
-                "ms)"},
-               {{2, 0, "nr_stages", 0, 0, 0, false}, {3, 0, "data_bytes", 1, 0, 0, false}}};
+                "ms)"}};
     sets[1] = {"parameters for the analog modulation (can be modifed later on)",
                {"DAC: Nyquist pulses to integrate; roll off",
                 "ADC: samples/chip; IQ branches 1 or 2 == only I or I and Q",
                 "IF freq (MHz; >= 3 bb); IF-mod , IF-demod (0, 1 == no, yes)",
-                "RF freq (MHz; >= 3 IF); RF-mod , RF-demod (0, 1 == no, yes)"},
-               {{0, 0, "nyquist_pulses", par_nyquist_pulses, 3, 0, false},
-                {0, 1, "roll_off", par_roll_off, 5, 2, false},
-                {1, 0, "samples_per_chip", par_samples_per_chip, 3, 0, false},
-                {1, 1, "iq_branches", par_iq_branches, 3, 0, false},
-                {2, 0, "if_freq", par_if_freq, 7, 2, true},
-                {2, 1, "if_mod", par_if_mod, 3, 0, false},
-                {2, 2, "if_demod", par_if_demod, 3, 0, false},
-                {3, 0, "rf_freq", par_rf_freq, 7, 2, true},
-                {3, 1, "rf_mod", par_rf_mod, 3, 0, false},
-                {3, 2, "rf_demod", par_rf_demod, 3, 0, false}}};
+                "RF freq (MHz; >= 3 IF); RF-mod , RF-demod (0, 1 == no, yes)"}};
     sets[2].heading = "filter parameters (can be modifed later on)";
-    // Filter k (0..3) on line k; its switch, centre and width follow each other in par_table.
-    static const char* const filter_names[4][3] = {{"bp_on1", "bp_center1", "bp_width1"},
-                                                   {"bp_on2", "bp_center2", "bp_width2"},
-                                                   {"bp_on3", "bp_center3", "bp_width3"},
-                                                   {"bp_on4", "bp_center4", "bp_width4"}};
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < 4; ++k)
         sets[2].captions.push_back(QString::number(k + 1) +
                                    ". band-pass: 0/1 - no/yes; center and width (MHz)");
-        const int first = par_bp_first + 3 * k;
-        sets[2].fields.push_back({k, 0, filter_names[k][0], first, 3, 0, false});
-        sets[2].fields.push_back({k, 1, filter_names[k][1], first + 1, 6, 2, true});
-        sets[2].fields.push_back({k, 2, filter_names[k][2], first + 2, 6, 2, true});
-    }
     sets[3] = {"noise and distortion parameters (can be modifed later on)",
                {"noise to signal, unmodulated RF signal", "IF detuning: % of f ; % of 2*pi ",
-                "RF detuning: % of f ; % of 2*pi "},
-               {{0, 0, "noise_to_signal", par_noise_to_signal, 4, 1, false},
-                {1, 0, "if_detune_pct", par_if_detune_pct, 4, 0, false},
-                {1, 1, "if_phase_pct", par_if_phase_pct, 4, 0, false},
-                {2, 0, "rf_detune_pct", par_rf_detune_pct, 4, 0, false},
-                {2, 1, "rf_phase_pct", par_rf_phase_pct, 4, 0, false}}};
+                "RF detuning: % of f ; % of 2*pi "}};
     return sets;
 }
 
-// The set for a tag, or nullptr for a tag that names none.
-const Set_layout* set_layout(int tag)
+// The texts for a tag, or nullptr for a tag that names no set.
+const Set_texts* set_texts(int tag)
 {
-    static const std::vector<Set_layout> sets = make_layouts();
+    static const std::vector<Set_texts> sets = make_texts();
     if (tag < 1 || tag > static_cast<int>(sets.size())) return nullptr;
     return &sets[static_cast<size_t>(tag - 1)];
+}
+
+bool in_set(const Par_row& row, int tag) { return static_cast<int>(row.set) == tag; }
+
+QString name_of(const Par_row& row)
+{
+    return QString::fromUtf8(row.name.data(), static_cast<qsizetype>(row.name.size()));
 }
 
 void set_text_colour(QWidget* w, QPalette::ColorRole role, const QColor& colour)
@@ -216,7 +184,7 @@ void TParameter_menue::showEvent(QShowEvent* event)
 
 void TParameter_menue::fill()
 {
-    const Set_layout* set = set_layout(tag);
+    const Set_texts* set = set_texts(tag);
     if (set == nullptr) return;
     start_pars = get_start_pars();
     pars = get_analog_pars();
@@ -235,20 +203,28 @@ void TParameter_menue::fill()
         }
     }
 
-    for (const Field& f : set->fields) {
-        QString text;
-        if (tag == 1) {
-            text = QString::number(f.par == 0 ? *start_pars.nr_stages : *start_pars.data_bytes);
-        } else {
-            const double v = static_cast<double>(*pars[static_cast<size_t>(f.par)]);
-            text = QString::fromStdString(
-                fixed_text(f.mhz ? v / hz_per_mhz : v, f.precision, f.digits));
-        }
-        QLineEdit* edit = fields[static_cast<size_t>(f.line)][static_cast<size_t>(f.column)];
-        edit->setText(text);
-        edit->show();
-        filled[static_cast<size_t>(f.line)][static_cast<size_t>(f.column)] = text;
+    for (const Par_row& row : par_rows) {
+        if (!in_set(row, tag)) continue;
+        const QString text = stored_text(row);
+        edit_of(row)->setText(text);
+        edit_of(row)->show();
+        filled[static_cast<size_t>(row.line)][static_cast<size_t>(row.field)] = text;
     }
+}
+
+QString TParameter_menue::stored_text(const Par_row& row) const
+{
+    if (row.set == Par_set::start)
+        return QString::number(row.par == start_nr_stages ? *start_pars.nr_stages
+                                                          : *start_pars.data_bytes);
+    const double v = static_cast<double>(*pars[static_cast<size_t>(row.par)]);
+    return QString::fromStdString(
+        fixed_text(row.unit == Par_unit::mhz ? v / hz_per_mhz : v, row.precision, row.digits));
+}
+
+QLineEdit* TParameter_menue::edit_of(const Par_row& row) const
+{
+    return fields[static_cast<size_t>(row.line)][static_cast<size_t>(row.field)];
 }
 
 void TParameter_menue::set_quitClick()
@@ -264,94 +240,37 @@ void TParameter_menue::set_quitClick()
 
 std::function<void()> TParameter_menue::checked_set()
 {
-    const Set_layout* set = set_layout(tag);
-    if (set == nullptr) return [] {};
+    if (set_texts(tag) == nullptr) return [] {};
+    Par_entry entry;
+    entry.confirm(static_cast<Par_set>(tag));
+    for (int r = 0; r < par_row_count; ++r)
+        if (in_set(par_rows[static_cast<size_t>(r)], tag) && !read_field(entry, r)) return {};
+    if (const std::optional<Refusal> refusal = check_entry(entry)) {
+        const Par_row& row = par_rows[static_cast<size_t>(refusal->row)];
+        refuse(row.line, row.field, name_of(row), QString::fromStdString(refusal->problem));
+        return {};
+    }
+    return [entry] { apply_entry(analog_pars(), entry); };
+}
 
-    const auto edit_of = [this](const Field& f) {
-        return fields[static_cast<size_t>(f.line)][static_cast<size_t>(f.column)];
-    };
+bool TParameter_menue::read_field(Par_entry& entry, int r)
+{
+    const Par_row& row = par_rows[static_cast<size_t>(r)];
+    const QString text = edit_of(row)->text();
+    // Untouched, so that the stored value stands exactly (no rounding to the shown digits).
+    if (text == filled[static_cast<size_t>(row.line)][static_cast<size_t>(row.field)]) return true;
     QString problem;
-    // The engine names the field first ("roll_off = 2 is out of range: ...").
-    const auto accepted = [this, set](const std::string& message) {
-        if (message.empty()) return true;
-        const QString text = QString::fromStdString(message);
-        for (const Field& f : set->fields) {
-            const QString prefix = QString(f.name) + " = ";
-            if (text.startsWith(prefix)) {
-                refuse(f.line, f.column, f.name, text.mid(prefix.size()));
-                return false;
-            }
+    if (row.set == Par_set::start) {
+        if (const std::optional<int> v = to_int(text, problem)) {
+            entry.type_whole(r, *v);
+            return true;
         }
-        warn(this, text);
-        return false;
-    };
-
-    if (tag == 1) {
-        std::array<int, 2> v{};
-        for (const Field& f : set->fields) {
-            const std::optional<int> n = to_int(edit_of(f)->text(), problem);
-            if (!n) {
-                refuse(f.line, f.column, f.name, "\"" + edit_of(f)->text() + "\" " + problem);
-                return {};
-            }
-            v[static_cast<size_t>(f.par)] = *n;
-        }
-        return [v] { apply_start_pars(v[0], v[1]); };
+    } else if (const std::optional<float> v = to_float(text, problem)) {
+        entry.type(r, *v);
+        return true;
     }
-
-    // Typed values in menu units, by par_table index; none where the text is still the
-    // fill's, so that the stored value stands exactly (no rounding to the shown digits).
-    std::array<std::optional<float>, par_count> typed;
-    for (const Field& f : set->fields) {
-        const QString text = edit_of(f)->text();
-        if (text == filled[static_cast<size_t>(f.line)][static_cast<size_t>(f.column)]) continue;
-        const std::optional<float> v = to_float(text, problem);
-        if (!v) {
-            refuse(f.line, f.column, f.name, "\"" + text + "\" " + problem);
-            return {};
-        }
-        typed[static_cast<size_t>(f.par)] = v;
-    }
-    const auto at = [&typed](int par) { return typed[static_cast<size_t>(par)]; };
-    const auto take = [&at](float& value, int par) {
-        if (at(par)) value = *at(par);
-    };
-
-    Analog_pars& p = analog_pars();
-    if (tag == 2) {
-        Analog_entry e = current_analog_entry(p);
-        take(e.nyquist_pulses, par_nyquist_pulses);
-        take(e.roll_off, par_roll_off);
-        take(e.samples_per_chip, par_samples_per_chip);
-        take(e.iq_branches, par_iq_branches);
-        e.if_mhz = at(par_if_freq);
-        take(e.if_mod, par_if_mod);
-        take(e.if_demod, par_if_demod);
-        e.rf_mhz = at(par_rf_freq);
-        take(e.rf_mod, par_rf_mod);
-        take(e.rf_demod, par_rf_demod);
-        if (!accepted(check_analog_entry(e))) return {};
-        return [e] { apply_analog_pars(analog_pars(), e); };
-    }
-    if (tag == 3) {
-        Filter_entry e = current_filter_entry(p);
-        for (size_t k = 0; k < e.size(); ++k) {
-            const int first = par_bp_first + 3 * static_cast<int>(k);
-            take(e[k].on, first);
-            e[k].center_mhz = at(first + 1);
-            e[k].width_mhz = at(first + 2);
-        }
-        if (!accepted(check_filter_entry(e))) return {};
-        return [e] { apply_filter_pars(analog_pars(), e); };
-    }
-    Noise_entry e = current_noise_entry(p);
-    take(e.noise_to_signal, par_noise_to_signal);
-    take(e.if_detune_pct, par_if_detune_pct);
-    take(e.if_phase_pct, par_if_phase_pct);
-    take(e.rf_detune_pct, par_rf_detune_pct);
-    take(e.rf_phase_pct, par_rf_phase_pct);
-    if (!accepted(check_noise_entry(e))) return {};
-    return [e] { apply_noise_pars(analog_pars(), e); };
+    refuse(row.line, row.field, name_of(row), "\"" + text + "\" " + problem);
+    return false;
 }
 
 void TParameter_menue::refuse(int line, int column, const QString& name, const QString& problem)

@@ -2,6 +2,8 @@
 // The parameter menu: shows one of the four parameter sets in up to four lines of entry
 // fields and stores it when "use these parameters" is clicked.
 
+#include "engine/par_entry.h"
+#include "engine/par_rows.h"
 #include "engine/parameters.h"
 #include "ui/parameter_line.h"
 
@@ -53,6 +55,11 @@ private:
     // Converts and checks the fields of the set; gives what stores them, or nothing
     // after the user has been told which field is refused.
     std::function<void()> checked_set();
+    // Puts an edited field of row r into the entry; false after refusing its text.
+    bool read_field(Par_entry& entry, int r);
+    // The stored value of a row as its field shows it.
+    QString stored_text(const Par_row& row) const;
+    QLineEdit* edit_of(const Par_row& row) const;
     // Warns that a field cannot be stored (`problem` says why) and gives it the focus.
     void refuse(int line, int column, const QString& name, const QString& problem);
     void hide_all();

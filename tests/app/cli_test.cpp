@@ -225,6 +225,71 @@ TEST(Cli, PlotRefusesWhatItCannotDraw)
     EXPECT_THAT(o.err, HasSubstr("cannot write the picture"));
 }
 
+TEST(Cli, SetRefusalsSayExactlyWhatIsWrong)
+{
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"--set bp_center2=0",
+         "bp_center2 = 0 is out of range: allowed are values above 0 up to 1e+07 MHz"},
+        {"--set if_mod=0.5", "if_mod = 0.5 is out of range: allowed are 0 (off) and 1 (on)"},
+        {"--set roll_off=abc", "roll_off: 'abc' is not a number"},
+        {"--set roll_off", "--set: expected NAME=VALUE, got 'roll_off'"},
+        // The start values have options of their own.
+        {"--set nr_stages=3", "--set: unknown parameter 'nr_stages' (see cdma_sim --help)"},
+        {"--set data_bytes=9", "--set: unknown parameter 'data_bytes' (see cdma_sim --help)"},
+        // Set order first, then menu order, whatever order the options come in.
+        {"--set rf_phase_pct=1e9 --set bp_width1=0 --set roll_off=5",
+         "roll_off = 5 is out of range: allowed are 0 to 1"},
+    };
+    for (const auto& [args, message] : cases) {
+        const Outcome o = cdma_sim("run " + args);
+        EXPECT_EQ(o.status, 2) << args;
+        EXPECT_EQ(o.err, "cdma_sim: " + message + "\n");
+        EXPECT_EQ(o.out, "") << args;
+    }
+}
+
+TEST(Cli, EveryListedNameIsTaken)
+{
+    std::string args = "run --stages 0";
+    for (const char* name :
+         {"nyquist_pulses=20", "roll_off=0.2", "samples_per_chip=8", "iq_branches=2", "if_freq=80",
+          "if_mod=1", "if_demod=1", "rf_freq=900", "rf_mod=1", "rf_demod=1", "noise_to_signal=0",
+          "if_detune_pct=0", "if_phase_pct=0", "rf_detune_pct=0", "rf_phase_pct=0"})
+        args += std::string(" --set ") + name;
+    for (int k = 1; k <= 4; ++k)
+        for (const char* name : {"bp_on", "bp_center", "bp_width"})
+            args += " --set " + std::string(name) + std::to_string(k) + "=1";
+    const Outcome o = cdma_sim(args);
+    EXPECT_EQ(o.status, 0) << o.err;
+}
+
+// The list of --set names is made from the parameter table; the text a user reads is
+// the one it has always been.
+TEST(Cli, HelpTextIsUnchanged)
+{
+    EXPECT_EQ(cdma_sim("--help").out, R"(usage:
+  cdma_sim                                   opens the simulator window (the default)
+  cdma_sim run  [OPTIONS]                    sets up, runs once, prints the result line
+  cdma_sim dump [OPTIONS] --all              sets up, runs once, prints every stage buffer
+  cdma_sim dump [OPTIONS] --code C [--t0 US] [--dt US] [--count N]
+  cdma_sim plot [OPTIONS] --code C [--start US] [--window US] [--width PX] [--height PX]
+                --png FILE                   sets up, runs once, draws the plot window of
+                                             code C over that time window into a PNG and
+                                             prints the window caption (defaults: start 0,
+                                             window 250 or the block length, 750 x 128)
+  cdma_sim --help | --version
+OPTIONS
+  --stages N          nr_stages, as typed into the start-parameter menu (clamped at setup)
+  --bytes B           data_bytes, as typed into the start-parameter menu
+  --set NAME=VALUE    one analog, band-pass or noise parameter, in the units of the parameter
+                      menu (frequencies in MHz); repeatable. NAME is one of:
+                      nyquist_pulses roll_off samples_per_chip iq_branches if_freq if_mod if_demod
+                      rf_freq rf_mod rf_demod bp_on1..bp_on4 bp_center1..bp_center4
+                      bp_width1..bp_width4 noise_to_signal if_detune_pct if_phase_pct
+                      rf_detune_pct rf_phase_pct
+)");
+}
+
 TEST(Cli, HelpAndVersionAnswerWithoutRunning)
 {
     EXPECT_THAT(cdma_sim("--help").out, HasSubstr("cdma_sim dump [OPTIONS] --all"));

@@ -1,3 +1,4 @@
+#include "engine/par_rows.h"
 #include "engine/parameters.h"
 #include "ui/parameter_menue.h"
 
@@ -377,6 +378,45 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{2, 2, 1, "0", "samples_per_chip", "0 is out of range"},
                     Refused{3, 2, 2, "-5", "bp_center2", "-5 is out of range"},
                     Refused{4, 2, 1, "101", "if_detune_pct", "101 is out of range"}));
+
+TEST_F(Parameter_menue, OutOfRangeWarningsNameFieldCaptionAndAllowedValues)
+{
+    open(3);
+    field(2, 2)->setText("-5");
+    confirm();
+    menu->hide();
+    open(2);
+    field(2, 2)->setText("3");
+    confirm();
+    EXPECT_THAT(warnings,
+                ElementsAreArray({"bp_center2 (\"2. band-pass: 0/1 - no/yes; center and width "
+                                  "(MHz)\", 2nd field): -5 is out of range: allowed are values "
+                                  "above 0 up to 1e+07 MHz",
+                                  "iq_branches (\"ADC: samples/chip; IQ branches 1 or 2 == only I "
+                                  "or I and Q\", 2nd field): 3 is out of range: allowed are 1 (I "
+                                  "only) and 2 (I and Q)"}));
+}
+
+// -1e30 lies outside every range: each row must be refused in its own field, under its
+// own name, and with the set's first refusal before any later field's.
+TEST_F(Parameter_menue, EveryRowIsRefusedInTheFieldTheTableGivesIt)
+{
+    static const char* const ordinals[] = {"1st", "2nd", "3rd"};
+    for (const Par_row& row : par_rows) {
+        if (row.set == Par_set::start) continue;
+        warnings.clear();
+        open(static_cast<int>(row.set));
+        field(row.line + 1, row.field + 1)->setText("-1e30");
+        confirm();
+        const std::string name(row.name);
+        ASSERT_THAT(warnings, SizeIs(1)) << name;
+        EXPECT_THAT(warnings[0],
+                    testing::StartsWith(
+                        name + " (\"" + line(row.line + 1)->caption->text().toStdString() + "\", " +
+                        ordinals[row.field] + " field): -1e+30 is out of range: allowed are"));
+        menu->hide();
+    }
+}
 
 TEST_F(Parameter_menue, ConfirmHidesEveryLineAndFieldAndReportsOnce)
 {

@@ -1,0 +1,39 @@
+#pragma once
+// What a user has entered into the parameter sets: values typed by row of par_rows, in the
+// row's unit (MHz, %, ...), and the sets confirmed. A row with nothing typed keeps its
+// stored value exactly, without a round trip through the shown digits.
+
+#include "engine/analog_pars.h"
+#include "engine/par_rows.h"
+#include "engine/refusal.h"
+
+#include <array>
+#include <optional>
+
+class Par_entry {
+public:
+    // A value typed into a row that is not a start row; confirms the row's set.
+    void type(int row, float value);
+    // A whole number typed into a start row; confirms the start set.
+    void type_whole(int row, int value);
+    // Confirms a set even if nothing was typed into it.
+    void confirm(Par_set set);
+
+    bool confirmed(Par_set set) const;
+    // The value typed into a row, or nothing.
+    std::optional<double> typed(int row) const;
+
+private:
+    // A double holds every float and every int exactly.
+    std::array<std::optional<double>, par_row_count> values{};
+    std::array<bool, 4> sets{}; // by Par_set - 1
+};
+
+// The first typed value of a confirmed set that lies outside its row's range, in row
+// order; nothing when the entry can be stored. Stores nothing.
+std::optional<Refusal> check_entry(const Par_entry& e);
+
+// Stores a checked entry set by set in menu order (start, analog, band-pass, noise). A
+// confirmed analog set raises IF to 3 x chip rate and RF to 3 x IF and recomputes the
+// filter centres, typed or not; typed centres and widths are stored as they are.
+void apply_entry(Analog_pars& p, const Par_entry& e);

@@ -235,8 +235,12 @@ void Analog_mod::rcve(Chain_signal& s)
 
 float Analog_mod::signal_at(const Chain_signal& chips, float t_us)
 {
+    return point_value(chips, seconds(t_us));
+}
+
+float Analog_mod::point_value(const Chain_signal& chips, float t)
+{
     if (chips.i == nullptr || chips.q == nullptr) return 0.0f;
-    const float t = seconds(t_us);
     const int b = std::clamp(plot_branch / 2, 0, 1);
     using P = Analog_point;
     const P p = plot_point;

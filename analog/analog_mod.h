@@ -66,6 +66,8 @@ public:
     // The signal at the selected point at t_us (microseconds); chips are the PN-I/PN-Q
     // transmit chips.
     float signal_at(const Chain_signal& chips, float t_us);
+    // The same at t (seconds): what signal_at evaluates after converting its instant.
+    float point_value(const Chain_signal& chips, float t);
     // DAC to band-pass position 3 at t (seconds).
     float rf_path(const Chain_signal& chips, float t);
     // Display average of the demodulated branch from t to the end of its chip, at the

@@ -7,6 +7,7 @@
 
 #include <gmock/gmock.h>
 
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -86,6 +87,47 @@ TEST_P(Analog_mod_sizes, SoftChipsLieAboveHalfWhereTheChipIsOne)
             wrong += (analog_mod.buf[b][k] > 0.5f) != (pn_spread_iq.buf[b][k] == 1.0f);
     // the float-rounded carrier phase of late chips leaves the rare chip near 0.5
     EXPECT_LE(wrong, GetParam() == 3 ? 0 : 2 * analog_mod.out_len / 200);
+}
+
+namespace {
+
+class Analog_mod_receive : public testing::TestWithParam<Par_set> {};
+INSTANTIATE_TEST_SUITE_P(ParameterSets, Analog_mod_receive, testing::ValuesIn(par_sets),
+                         [](const auto& info) { return info.param.first; });
+
+} // namespace
+
+// The plots and the run share one receive step: the band-pass position 4 plot of a branch,
+// taken at the ADC's instants (in seconds, as not every one of them is a float number of
+// microseconds) and step, adds up to the soft chips the run stored.
+TEST_P(Analog_mod_receive, BandPass4PlotAtTheAdcInstantsGivesTheStoredSoftChips)
+{
+    setup_fresh_chain(6, 3);
+    for (const auto& [index, value] : GetParam().second)
+        *analog_pars().par_table[static_cast<size_t>(index)] = value;
+    run_once();
+    const std::array<std::vector<float>, 2> stored{analog_mod.buf[0], analog_mod.buf[1]};
+    const Chain_signal chips = pn_chips();
+    const float spc = analog_mod.samples_per_chip;
+    const auto dt = static_cast<float>(analog_mod.t_chip / static_cast<double>(spc));
+    const auto adc_step_us =
+        static_cast<float>(1e6 / static_cast<double>(spc * analog_mod.chip_rate));
+    for (const int b : {0, 1}) {
+        if (b >= analog_mod.branch_count()) break;
+        analog_mod.prepare_plot(b == 0 ? -107 : -207, adc_step_us);
+        std::vector<std::uint32_t> got, want;
+        for (int k = 0; k < analog_mod.out_len; ++k) {
+            auto t = static_cast<float>(k * analog_mod.t_chip + 0.5 * static_cast<double>(dt));
+            float acc = 0.0f;
+            for (int j = 0; j < analog_mod.sample_count(); ++j, t += dt) {
+                acc += analog_mod.point_value(chips, t);
+            }
+            got.push_back(std::bit_cast<std::uint32_t>(analog_mod.adc_result(acc)));
+            want.push_back(std::bit_cast<std::uint32_t>(
+                stored[static_cast<size_t>(b)][static_cast<size_t>(k)]));
+        }
+        EXPECT_THAT(got, ElementsAreArray(want)) << "branch " << b;
+    }
 }
 
 TEST(Analog_mod, OneBranchGivesHalfInEveryQResult)

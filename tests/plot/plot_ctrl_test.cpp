@@ -76,6 +76,18 @@ TEST(Plot_ctrl, ReceiveCaptionsOfStagesWithATransmitBufferCarryTheComparison)
         EXPECT_THAT(draw(code), Not(HasSubstr("rcve"))) << code;
 }
 
+TEST(Plot_ctrl, EveryCodeOfTheDiagramReadsWhatItsTableRowSays)
+{
+    ready(6);
+    for (const Stage_code& s : stage_codes) {
+        const std::string caption = draw(s.code);
+        EXPECT_EQ(caption.find(", rcve step ") != std::string::npos, s.compared) << s.code;
+        if (s.kind == Signal_kind::stored) {
+            EXPECT_EQ(plot_ctrl.buffer, s.buffer) << s.code;
+        }
+    }
+}
+
 TEST(Plot_ctrl, TicksMarkTheColumnsWhereANewSampleBegins)
 {
     ready(5);
@@ -148,6 +160,11 @@ TEST(Plot_ctrl, OddCodesWindowsAndBoxesDrawWithoutFault)
     Record_canvas box(750, 128);
     fresh.select(-10, box);
     EXPECT_THAT(fresh.plot(0), StartsWith("-10. step; 0 - 0. "));
+    // The box is the caller's: once drawn, it is not drawn on again without a new select.
+    EXPECT_EQ(fresh.box, nullptr);
+    const size_t calls = box.calls.size();
+    EXPECT_EQ(fresh.plot(0), "");
+    EXPECT_EQ(box.calls.size(), calls);
     for (const int code : {99, 12, -11, 150, INT_MAX, INT_MIN}) // not in the table: zero
         EXPECT_THAT(draw(code), EndsWith("y: -1.000 to 1.000")) << code;
 

@@ -399,7 +399,7 @@ int run_cli(int argc, const char* const* argv, std::ostream& out, std::ostream& 
         return 0;
     }
     if (first == "--version") {
-        out << "cdma_sim 0.1.0\n";
+        out << "cdma_sim " CDMA_SIM_VERSION "\n";
         return 0;
     }
     try {

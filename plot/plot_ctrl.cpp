@@ -43,6 +43,12 @@ Chain_signal plot_chips()
     return {pn_spread_iq.buf[0].data(), pn_spread_iq.buf[1].data()};
 }
 
+// The box belongs to the caller and lives only for one drawing; forgotten however it ends.
+struct Box_use {
+    Canvas*& box;
+    ~Box_use() { box = nullptr; }
+};
+
 // Ends the analog stage's use of a plot's columns, however the drawing ends.
 struct Column_use {
     Column_use(const Path_samples& columns, const Chain_signal& chips)
@@ -154,6 +160,7 @@ std::string Plot_ctrl::plot(char which)
 {
     static_cast<void>(which); // all windows are drawn alike
     if (box == nullptr) return {};
+    const Box_use use{box};
     fft_size = fft_size_for(width);
     Curve_frame frame;
     frame.x0 = t_zero;
@@ -250,6 +257,7 @@ void Plot_ctrl::draw_spectrum(Canvas& target, Curve_frame& frame)
 void Plot_ctrl::plot_fft(Canvas& target)
 {
     box = &target;
+    const Box_use use{box};
     if (fft_count <= 0) {
         target.text_out(10, 10, "no valid input for FFT! ");
         return;

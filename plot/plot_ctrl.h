@@ -25,7 +25,7 @@ public:
     int fft_count = 0;
     int fft_size = 0;
     std::string fft_text;
-    Canvas* box = nullptr;
+    Canvas* box = nullptr; // the box being drawn, from select to the end of plot
     // Analog signals: compute the filter-independent part of every column once for both
     // passes of the drawing (the values are the same either way).
     bool column_cache = true;
@@ -38,8 +38,9 @@ public:
     // Selects the stage and buffer of code for drawing on box; returns microseconds per
     // pixel.
     float select(int code, Canvas& box);
-    // Draws the selected curve; returns the caption. which: 1 when all windows are
-    // redrawn, 0 when one window paints itself (the drawing is the same).
+    // Draws the selected curve on the box of the last select and forgets the box; returns
+    // the caption ("" without a box). which: 1 when all windows are redrawn, 0 when one
+    // window paints itself (the drawing is the same).
     std::string plot(char which);
     // The value source of a signal plot at t microseconds.
     float sample_at(float t, const Curve_frame& frame);

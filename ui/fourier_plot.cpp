@@ -43,6 +43,16 @@ void TFourier_plot::FourierClick()
     hide();
 }
 
+void TFourier_plot::take_picture(const TFourier_plot& other)
+{
+    {
+        Qt_canvas upper(Fourier->image);
+        const Qt_canvas lower(other.Fourier->image);
+        upper.copy_rect(lower, 0, 0, lower.width(), lower.height());
+    }
+    Fourier->update();
+}
+
 bool TFourier_plot::save_picture(const QString& path) const
 {
     return Fourier->image.save(path, "PNG");

@@ -18,6 +18,8 @@ public:
     void FourierPaint();
     void FourierClick();
     bool save_picture(const QString& path) const;
+    // Shows the spectrum that another strip shows, without drawing it anew.
+    void take_picture(const TFourier_plot& other);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -7,10 +7,8 @@
 #include "ui/click_line.h"
 #include "ui/fourier_plot.h"
 #include "ui/main_screen.h"
-#include "ui/paint_box.h"
 #include "ui/parameter_btn.h"
 #include "ui/pixel_font.h"
-#include "ui/qt_canvas.h"
 #include "ui/run_menue.h"
 #include "ui/set_times.h"
 #include "ui/vector_state.h"
@@ -228,10 +226,7 @@ void TGet_plots::FFTClick()
     if (!main.Fourier_plot1->isHidden()) {
         target = main.Fourier_plot2;
         if (!main.Fourier_plot2->isHidden()) {
-            Qt_canvas upper(main.Fourier_plot1->Fourier->image);
-            const Qt_canvas lower(main.Fourier_plot2->Fourier->image);
-            upper.copy_rect(lower, 0, 0, lower.width(), lower.height());
-            main.Fourier_plot1->Fourier->update();
+            main.Fourier_plot1->take_picture(*main.Fourier_plot2);
             main.Fourier_plot2->hide();
         }
     }

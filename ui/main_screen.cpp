@@ -150,17 +150,17 @@ void TMain_screen::erase_curves()
 
 std::array<TMain_screen::View_bit, 11> TMain_screen::view_bits() const
 {
-    return {{{1, result},
-             {2, error_message},
-             {4, Fourier_plot1},
-             {8, Fourier_plot2},
-             {32, Spreading_fcts},
-             {64, Pn_generator1},
-             {128, Pn_generator2},
-             {512, Parameter_menue},
-             {1024, Eye_patterns},
-             {2048, Bp_plots},
-             {4096, Viterbi_decoder}}};
+    return {{{result_view, result},
+             {error_view, error_message},
+             {fourier_view_1, Fourier_plot1},
+             {fourier_view_2, Fourier_plot2},
+             {spreading_view, Spreading_fcts},
+             {pn_generator_view_1, Pn_generator1},
+             {pn_generator_view_2, Pn_generator2},
+             {parameter_view, Parameter_menue},
+             {eye_view, Eye_patterns},
+             {band_pass_view, Bp_plots},
+             {viterbi_view, Viterbi_decoder}}};
 }
 
 void TMain_screen::clear_display(int mask)
@@ -190,7 +190,7 @@ void TMain_screen::open_parameter_menu(int tag)
     Parameter_menue->show();
     Parameter_menue->raise();
     erase_curves();
-    clear_display(all_views & ~512);
+    clear_display(all_views & ~parameter_view);
     if (run_menu != nullptr) {
         TGet_plots& picker = *run_menu->Get_plots;
         picker.hide_buttons();
@@ -238,7 +238,7 @@ void TMain_screen::open_run_menu()
     run_menu_open = true;
     run_menu->Set_times->hide();
     // A failed allocation keeps its message in view: it is the only sign of it.
-    clear_display(chain_ready() ? all_views : all_views & ~2);
+    clear_display(chain_ready() ? all_views : all_views & ~error_view);
     run_menu->Get_plots->hide_buttons();
     show_menu_buttons();
 }

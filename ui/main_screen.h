@@ -74,6 +74,18 @@ public:
     void open_run_menu() override;
     void show_buttons() override;
 
+    // Bits of clear_display's mask.
+    static constexpr int result_view = 1;
+    static constexpr int error_view = 2;
+    static constexpr int fourier_view_1 = 4;
+    static constexpr int fourier_view_2 = 8;
+    static constexpr int spreading_view = 32;
+    static constexpr int pn_generator_view_1 = 64;
+    static constexpr int pn_generator_view_2 = 128;
+    static constexpr int parameter_view = 512;
+    static constexpr int eye_view = 1024;
+    static constexpr int band_pass_view = 2048;
+    static constexpr int viterbi_view = 4096;
     static constexpr int all_views = 8191;
     // Window tags: plot windows carry their stage code, below plot_tag_limit in size;
     // the menus carry menu_tag.

@@ -293,5 +293,7 @@ OPTIONS
 TEST(Cli, HelpAndVersionAnswerWithoutRunning)
 {
     EXPECT_THAT(cdma_sim("--help").out, HasSubstr("cdma_sim dump [OPTIONS] --all"));
-    EXPECT_EQ(cdma_sim("--version").status, 0);
+    const Outcome version = cdma_sim("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_THAT(version.out, MatchesRegex("cdma_sim [0-9]+\\.[0-9]+\\.[0-9]+\n"));
 }

@@ -82,10 +82,10 @@ TEST_F(Main_screen, ClearDisplayHidesOnlyTheViewsOfItsMask)
     setup_and_run();
     main->result->show();
     main->error_message->show();
-    main->clear_display(16);
+    main->clear_display(16); // no view has this bit
     EXPECT_FALSE(main->result->isHidden());
     EXPECT_FALSE(main->error_message->isHidden());
-    main->clear_display(2);
+    main->clear_display(TMain_screen::error_view);
     EXPECT_FALSE(main->result->isHidden());
     EXPECT_TRUE(main->error_message->isHidden());
 }

@@ -1,19 +1,17 @@
 #include "app/cli.h"
 
-#include "ui/plot_picture.h"
-
+#include "analog/analog_objects.h"
+#include "app/usage.h"
 #include "engine/elements.h"
+#include "engine/engine_objects.h"
 #include "engine/headless_screen.h"
 #include "engine/par_entry.h"
 #include "engine/parameters.h"
 #include "engine/stage_codes.h"
-#include "analog/analog_objects.h"
-#include "engine/engine_objects.h"
-#include "plot/plot_objects.h"
 #include "plot/time_base.h"
+#include "ui/plot_picture.h"
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cfloat>
 #include <climits>
@@ -24,75 +22,8 @@
 #include <ostream>
 #include <stdexcept>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace {
-
-const char* const usage_head =
-    R"(usage:
-  cdma_sim                                   opens the simulator window (the default)
-  cdma_sim run  [OPTIONS]                    sets up, runs once, prints the result line
-  cdma_sim dump [OPTIONS] --all              sets up, runs once, prints every stage buffer
-  cdma_sim dump [OPTIONS] --code C [--t0 US] [--dt US] [--count N]
-  cdma_sim plot [OPTIONS] --code C [--start US] [--window US] [--width PX] [--height PX]
-                --png FILE                   sets up, runs once, draws the plot window of
-                                             code C over that time window into a PNG and
-                                             prints the window caption (defaults: start 0,
-                                             window 250 or the block length, 750 x 128)
-  cdma_sim --help | --version
-OPTIONS
-  --stages N          nr_stages, as typed into the start-parameter menu (clamped at setup)
-  --bytes B           data_bytes, as typed into the start-parameter menu
-  --set NAME=VALUE    one analog, band-pass or noise parameter, in the units of the parameter
-                      menu (frequencies in MHz); repeatable. NAME is one of:
-)";
-
-// A name without its trailing line number: "bp_on" for "bp_on3".
-std::string_view stem(std::string_view name)
-{
-    return name.substr(0, name.find_last_not_of("0123456789") + 1);
-}
-
-// The names --set takes, in table order; a numbered name stands once for all its
-// numbers, as first..last ("bp_on1..bp_on4").
-std::vector<std::string> set_name_words()
-{
-    std::vector<std::string> words;
-    for (const Par_row& row : par_rows) {
-        if (row.set == Par_set::start) continue;
-        const std::string_view s = stem(row.name);
-        if (s == row.name) {
-            words.emplace_back(row.name);
-            continue;
-        }
-        std::string_view first, last;
-        for (const Par_row& other : par_rows) {
-            if (stem(other.name) != s) continue;
-            if (first.empty()) first = other.name;
-            last = other.name;
-        }
-        if (first == row.name) words.push_back(std::string(first) + ".." + std::string(last));
-    }
-    return words;
-}
-
-// The help text, its list of --set names wrapped under the option's description.
-std::string usage_text()
-{
-    constexpr size_t indent = 22;
-    constexpr size_t width = 98;
-    std::string text = usage_head;
-    std::string line;
-    for (const std::string& word : set_name_words()) {
-        if (!line.empty() && indent + line.size() + 1 + word.size() > width) {
-            text += std::string(indent, ' ') + line + '\n';
-            line.clear();
-        }
-        line += (line.empty() ? "" : " ") + word;
-    }
-    return text + std::string(indent, ' ') + line + '\n';
-}
 
 // A refused command or value: the message goes to stderr, the exit status is 2.
 struct Refused : std::runtime_error {

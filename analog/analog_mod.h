@@ -103,6 +103,7 @@ public:
 
     // The receive step of one branch after band-pass position 3, shared by the run, the
     // plots and the display averages: IF demodulation, then band-pass position 4.
+    //
     // The receive oscillator of a branch at t (s): sin (I) or cos (Q) of the receive phase.
     double rx_oscillator(int branch, float t) const;
     // IF demodulation (when switched on) of r with the oscillator value of its instant.

@@ -228,12 +228,6 @@ void dump_all(std::ostream& out)
     }
 }
 
-// The signal a code names, or null.
-const Stage_code* signal_of(const std::optional<int>& code)
-{
-    return code ? find_stage_code(*code) : nullptr;
-}
-
 // The stage a code belongs to must be in the chain.
 void check_in_chain(const Stage_code& signal)
 {
@@ -276,9 +270,9 @@ void dump_analog(std::ostream& out, const Command& c)
     }
 }
 
-int plot_picture(const Command& c, std::ostream& out, std::ostream& err)
+int plot_picture(const Command& c, const Stage_code& signal, std::ostream& out, std::ostream& err)
 {
-    check_in_chain(*signal_of(c.code));
+    check_in_chain(signal);
     Plot_picture p = c.picture;
     p.code = *c.code;
     float block_us = 0.0f;
@@ -295,7 +289,7 @@ int plot_picture(const Command& c, std::ostream& out, std::ostream& err)
 
 int execute(const Command& c, std::ostream& out, std::ostream& err)
 {
-    const Stage_code* signal = signal_of(c.code);
+    const Stage_code* signal = c.code ? find_stage_code(*c.code) : nullptr;
     if (c.code && signal == nullptr)
         throw Refused("--code " + std::to_string(*c.code) + " names no signal");
     confirm(c);
@@ -308,7 +302,7 @@ int execute(const Command& c, std::ostream& out, std::ostream& err)
     if (c.verb == "run") {
         out << (nr_stages > 0 ? screen.result : std::string()) << '\n';
     } else if (c.verb == "plot") {
-        return plot_picture(c, out, err);
+        return plot_picture(c, *signal, out, err);
     } else if (c.all) {
         dump_all(out);
     } else if (signal->kind == Signal_kind::analog) {

@@ -1,14 +1,14 @@
 #include "plot/plot_ctrl.h"
 
+#include "analog/analog_objects.h"
 #include "analog/path_samples.h"
 #include "engine/elements.h"
-#include "engine/parameters.h"
-#include "analog/analog_objects.h"
 #include "engine/engine_objects.h"
-#include "plot/plot_objects.h"
+#include "engine/parameters.h"
 #include "plot/conversions.h"
 #include "plot/fixed_text.h"
 #include "plot/narrowed_canvas.h"
+#include "plot/plot_objects.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -221,7 +221,7 @@ std::string draw_signal_plot(int code, Canvas& box, char which)
     const float us_per_px = plot_ctrl.select(code, box);
     if (nr_stages == 6) analog_mod.prepare_plot(code, us_per_px);
     std::string caption = plot_ctrl.plot(which);
-    const Stage_code* row = find_stage_code(code);
+    const Stage_code* row = plot_ctrl.signal();
     if (row != nullptr && row->compared)
         caption += transmission.compare(row->element, plot_ctrl.variant);
     return caption;

@@ -38,6 +38,8 @@ public:
     // Selects the stage and buffer of code for drawing on box; returns microseconds per
     // pixel.
     float select(int code, Canvas& box);
+    // The table row of the selected code; null for a code that names no signal.
+    const Stage_code* signal() const { return selected; }
     // Draws the selected curve on the box of the last select and forgets the box; returns
     // the caption ("" without a box). which: 1 when all windows are redrawn, 0 when one
     // window paints itself (the drawing is the same).

@@ -1,6 +1,7 @@
 #include "app/cli.h"
 
 #include "analog/analog_objects.h"
+#include "app/trellis_command.h"
 #include "app/usage.h"
 #include "engine/elements.h"
 #include "engine/engine_objects.h"
@@ -106,6 +107,7 @@ struct Command {
     bool plot_window_given = false;
     Plot_picture picture;
     bool window_given = false;
+    Trellis_request trellis;
 };
 
 std::string value_of(int& k, int argc, const char* const* argv)
@@ -160,7 +162,7 @@ Command parse(int argc, const char* const* argv)
 {
     Command c;
     c.verb = argv[1];
-    if (c.verb != "run" && c.verb != "dump" && c.verb != "plot")
+    if (c.verb != "run" && c.verb != "dump" && c.verb != "plot" && c.verb != "trellis")
         throw Refused("unknown command '" + c.verb + "'");
     for (int k = 2; k < argc; ++k) {
         const std::string opt = argv[k];
@@ -175,7 +177,12 @@ Command parse(int argc, const char* const* argv)
         } else if (c.verb == "dump" && opt == "--all") {
             c.all = true;
         } else if (c.verb == "plot" && parse_plot_option(c, opt, k, argc, argv)) {
-        } else if (c.verb != "run" && opt == "--code") {
+        } else if (c.verb == "trellis" && opt == "--steps") {
+            c.trellis.steps =
+                static_cast<int>(parse_integer(opt, value_of(k, argc, argv), 0, max_trellis_steps));
+        } else if (c.verb == "trellis" && opt == "--png") {
+            c.trellis.png_path = value_of(k, argc, argv);
+        } else if ((c.verb == "dump" || c.verb == "plot") && opt == "--code") {
             c.code = static_cast<int>(parse_integer(opt, value_of(k, argc, argv), -9999, 9999));
         } else if (c.verb == "dump" && opt == "--t0") {
             c.t0_us = parse_number(opt, value_of(k, argc, argv));
@@ -201,6 +208,7 @@ Command parse(int argc, const char* const* argv)
         if (c.all && c.plot_window_given) throw Refused("--t0, --dt and --count go with --code");
     }
     if (c.verb == "plot") check_plot(c);
+    if (c.verb == "trellis" && c.trellis.steps < 0) throw Refused("trellis needs --steps S");
     c.entries.check();
     return c;
 }
@@ -303,6 +311,11 @@ int execute(const Command& c, std::ostream& out, std::ostream& err)
         out << (nr_stages > 0 ? screen.result : std::string()) << '\n';
     } else if (c.verb == "plot") {
         return plot_picture(c, *signal, out, err);
+    } else if (c.verb == "trellis") {
+        if (nr_stages < 2)
+            throw Refused("trellis needs nr_stages of at least 2 (it is " +
+                          std::to_string(nr_stages) + ")");
+        return trellis_command(c.trellis, out, err);
     } else if (c.all) {
         dump_all(out);
     } else if (signal->kind == Signal_kind::analog) {

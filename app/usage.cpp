@@ -18,6 +18,11 @@ const char* const usage_head =
                                              code C over that time window into a PNG and
                                              prints the window caption (defaults: start 0,
                                              window 250 or the block length, 750 x 128)
+  cdma_sim trellis [OPTIONS] --steps S [--png FILE]
+                                             sets up, runs once, clicks the Viterbi decoder
+                                             view S times and prints its data table (org,
+                                             dec, in0, in1, dsq 0..3), one row a line; needs
+                                             --stages 2 or more
   cdma_sim --help | --version
 OPTIONS
   --stages N          nr_stages, as typed into the start-parameter menu (clamped at setup)

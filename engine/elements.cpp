@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 std::array<Elements*, n_stages> stage_table{};
+int setup_count = 0;
 
 bool Elements::alloc_buffers()
 {
@@ -31,6 +32,7 @@ bool Elements::alloc_buffers()
 bool setup_stages(int len)
 {
     bool ok = true;
+    ++setup_count;
     for (int k = 0; k <= nr_stages && ok; ++k) {
         Elements* e = stage_table[static_cast<size_t>(k)];
         len = e->setup(len);

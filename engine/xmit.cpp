@@ -11,6 +11,7 @@ void Xmit::run(Elements** chain, int last_stage)
 {
     stages = chain;
     last = last_stage;
+    setup_of_run = setup_count;
     Chain_signal s;
     for (int k = 0; k <= last; ++k) stages[k]->xmit(s);
     for (int k = last; k >= 0; --k) stages[k]->rcve(s);

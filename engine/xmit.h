@@ -11,6 +11,7 @@ class Xmit {
 public:
     Elements** stages = nullptr;
     int last = 0;
+    int setup_of_run = -1; // setup_count when the last run took place
 
     // xmit of stages[0..last] in order, then rcve of stages[last..0], one Chain_signal.
     void run(Elements** stages, int last);

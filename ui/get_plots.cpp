@@ -12,6 +12,7 @@
 #include "ui/run_menue.h"
 #include "ui/set_times.h"
 #include "ui/vector_state.h"
+#include "ui/viterbi_decoder.h"
 
 #include <QFont>
 #include <QLabel>
@@ -238,6 +239,13 @@ void TGet_plots::eyeClick() { view_not_ready("eye-pattern"); }
 
 void TGet_plots::bp_filterClick() { view_not_ready("band-pass filter"); }
 
-void TGet_plots::en_decoderClick() { view_not_ready("en/decoder"); }
+void TGet_plots::en_decoderClick()
+{
+    if (!Trellis_picture::run_available()) {
+        main.show_error(TViterbi_decoder::run_needed);
+        return;
+    }
+    main.Viterbi_decoder->open();
+}
 
 void TGet_plots::see_resultClick() { main.result->show(); }

@@ -10,6 +10,7 @@
 #include "ui/set_times.h"
 #include "ui/signal_plot.h"
 #include "ui/start_menue.h"
+#include "ui/viterbi_decoder.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -71,7 +72,8 @@ TMain_screen::TMain_screen()
     result->setGeometry(553, 350, 267, 23);
     result->on_click = [this] { clear(result); };
 
-    Viterbi_decoder = placeholder_panel(4, 350, 0, 0);
+    Viterbi_decoder = new TViterbi_decoder(central, *this);
+    Viterbi_decoder->move(4, 350);
     Spreading_fcts = placeholder_panel(8, 320, 0, 0);
     Bp_plots = placeholder_panel(0, 350, 0, 0);
 
@@ -84,11 +86,11 @@ TMain_screen::TMain_screen()
     Parameter_menue->move(10, 375);
     Parameter_menue->on_confirmed = [this] { show_menu_buttons(); };
 
-    for (QWidget* w :
-         {static_cast<QWidget*>(Erase), static_cast<QWidget*>(error_message), Pn_generator1,
-          Pn_generator2, Eye_patterns, static_cast<QWidget*>(result), Viterbi_decoder,
-          Spreading_fcts, Bp_plots, static_cast<QWidget*>(Fourier_plot1),
-          static_cast<QWidget*>(Fourier_plot2), static_cast<QWidget*>(Parameter_menue)})
+    for (QWidget* w : {static_cast<QWidget*>(Erase), static_cast<QWidget*>(error_message),
+                       Pn_generator1, Pn_generator2, Eye_patterns, static_cast<QWidget*>(result),
+                       static_cast<QWidget*>(Viterbi_decoder), Spreading_fcts, Bp_plots,
+                       static_cast<QWidget*>(Fourier_plot1), static_cast<QWidget*>(Fourier_plot2),
+                       static_cast<QWidget*>(Parameter_menue)})
         w->raise();
 }
 

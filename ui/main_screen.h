@@ -17,6 +17,7 @@ class TFourier_plot;
 class TParameter_menue;
 class TRun_menue;
 class TStart_menue;
+class TViterbi_decoder;
 
 class TMain_screen : public QMainWindow, public Screen_port {
     Q_OBJECT
@@ -30,7 +31,7 @@ public:
     QWidget* Pn_generator2 = nullptr;
     QWidget* Eye_patterns = nullptr;
     Click_line* result = nullptr;
-    QWidget* Viterbi_decoder = nullptr;
+    TViterbi_decoder* Viterbi_decoder = nullptr;
     QWidget* Spreading_fcts = nullptr;
     QWidget* Bp_plots = nullptr;
     TFourier_plot* Fourier_plot1 = nullptr;

@@ -10,16 +10,28 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <stdexcept>
 
 namespace {
 
+// A command that succeeds prints nothing on stderr: Qt's notes about the platform (no
+// XDG_RUNTIME_DIR, no size hints offscreen) are dropped; criticals and fatals still show.
+void quiet_notes(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qUtf8Printable(qFormatLogMessage(type, context, text)));
+}
+
+} // namespace
+
 // Text needs a running application object; without a display it runs offscreen.
 std::unique_ptr<QGuiApplication> headless_application()
 {
     if (QCoreApplication::instance() != nullptr) return nullptr;
+    qInstallMessageHandler(quiet_notes);
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (platform == nullptr || *platform == '\0') setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static int argc = 1;
@@ -29,8 +41,6 @@ std::unique_ptr<QGuiApplication> headless_application()
     install_font_substitutes();
     return app;
 }
-
-} // namespace
 
 std::string write_plot_picture(const Plot_picture& p)
 {

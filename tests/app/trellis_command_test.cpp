@@ -1,0 +1,133 @@
+// cdma_sim trellis as a user drives it: the real binary, its output and exit status.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+using testing::ElementsAre;
+using testing::HasSubstr;
+using testing::StartsWith;
+
+namespace {
+
+struct Printed {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string read_all(const std::string& path)
+{
+    std::ifstream f(path);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+Printed trellis(const std::string& args)
+{
+    char out_path[] = "/tmp/cdma_trellis_out_XXXXXX";
+    char err_path[] = "/tmp/cdma_trellis_err_XXXXXX";
+    close(mkstemp(out_path));
+    close(mkstemp(err_path));
+    const std::string cmd =
+        std::string(CDMA_SIM_PATH) + " trellis " + args + " >" + out_path + " 2>" + err_path;
+    const int raw = std::system(cmd.c_str());
+    Printed r;
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.out = read_all(out_path);
+    r.err = read_all(err_path);
+    std::remove(out_path);
+    std::remove(err_path);
+    return r;
+}
+
+std::vector<std::string> rows(const std::string& text)
+{
+    std::vector<std::string> v;
+    std::istringstream s(text);
+    for (std::string l; std::getline(s, l);) v.push_back(l);
+    return v;
+}
+
+// The number of values after a row's label.
+size_t values_in(const std::string& row, const std::string& label)
+{
+    std::istringstream s(row.substr(label.size()));
+    size_t n = 0;
+    for (std::string w; s >> w;) ++n;
+    return n;
+}
+
+} // namespace
+
+TEST(Trellis_command, NoClicksPrintTheFixedPartOfTheTable)
+{
+    const Printed r = trellis("--stages 2 --steps 0");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const std::vector<std::string> v = rows(r.out);
+    ASSERT_EQ(v.size(), 8u);
+    // "seq": 0x73 0x65 0x71, the last two bits forced to 0 for the encoder tail.
+    EXPECT_EQ(v[0], "org 0 1 1 1 0 0 1 1 0 1 1 0 0 1 0 1 0 1 1 1 0 0 0 0");
+    EXPECT_EQ(v[1], "dec");
+    EXPECT_EQ(values_in(v[2], "in0"), 24u);
+    EXPECT_EQ(values_in(v[3], "in1"), 24u);
+    EXPECT_THAT(std::vector<std::string>(v.begin() + 4, v.end()),
+                ElementsAre("dsq 0", "dsq 1", "dsq 2", "dsq 3"));
+}
+
+TEST(Trellis_command, ClicksFillTheDecodedBitsAndTheDeviations)
+{
+    const Printed one = trellis("--stages 2 --steps 1");
+    ASSERT_EQ(one.status, 0) << one.err;
+    std::vector<std::string> v = rows(one.out);
+    ASSERT_EQ(v.size(), 8u);
+    EXPECT_EQ(values_in(v[1], "dec"), 2u);
+    EXPECT_EQ(values_in(v[4], "dsq 0"), 2u);
+    EXPECT_EQ(values_in(v[6], "dsq 2"), 1u); // bit 0 leaves states 2 and 3 empty
+
+    const Printed all = trellis("--stages 6 --steps 23");
+    ASSERT_EQ(all.status, 0) << all.err;
+    v = rows(all.out);
+    EXPECT_EQ(v[1], "dec" + v[0].substr(3)); // a clean channel decodes the sent bits
+    EXPECT_EQ(values_in(v[4], "dsq 0"), 24u);
+    EXPECT_EQ(values_in(v[5], "dsq 1"), 23u);
+}
+
+TEST(Trellis_command, WritesTheThreeBoxesAsOnePicture)
+{
+    const std::string png = testing::TempDir() + "trellis.png";
+    const Printed r = trellis("--stages 2 --steps 5 --png " + png);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    std::ifstream f(png, std::ios::binary);
+    std::string head(24, '\0');
+    f.read(head.data(), 24);
+    EXPECT_THAT(head, StartsWith("\x89PNG"));
+    std::remove(png.c_str());
+}
+
+TEST(Trellis_command, RefusesAsRunDoes)
+{
+    for (const std::string args : {"", "--stages 1 --steps 3", "--steps -1", "--steps x",
+                                   "--steps 100001", "--steps 2 --code 1", "--steps"}) {
+        const Printed r = trellis(args);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_THAT(r.err, StartsWith("cdma_sim: ")) << args;
+        EXPECT_EQ(r.out, "") << args;
+    }
+    EXPECT_THAT(trellis("--stages 1 --steps 3").err,
+                HasSubstr("trellis needs nr_stages of at least 2 (it is 1)"));
+    const Printed r = trellis("--stages 2 --steps 1 --png /nonexistent-dir/x.png");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.err, HasSubstr("cannot write the picture"));
+}

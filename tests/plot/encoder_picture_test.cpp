@@ -1,0 +1,116 @@
+#include "plot/encoder_picture.h"
+
+#include "tests/fakes/record_canvas.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using testing::Contains;
+using testing::HasSubstr;
+
+namespace {
+
+// 24 bits beginning 1 1 0 1; the rest 0.
+class Encoder_clicks : public testing::Test {
+protected:
+    std::vector<int> bits = std::vector<int>(24, 0);
+    Encoder_picture enc;
+    Record_canvas box{713, 297};
+
+    void SetUp() override
+    {
+        bits[0] = 1;
+        bits[1] = 1;
+        bits[3] = 1;
+        enc.data_bit = [this](int i) {
+            return i >= 0 && i < static_cast<int>(bits.size()) ? bits[static_cast<size_t>(i)] : 0;
+        };
+        enc.paint(box);
+    }
+
+    std::vector<std::string> click()
+    {
+        box.calls.clear();
+        enc.proceed(box);
+        return box.texts();
+    }
+
+    // The pen colour of the line drawn to (x, y).
+    Rgb colour_of_line_to(int x, int y) const
+    {
+        Rgb pen;
+        for (const Canvas_call& c : box.calls) {
+            if (c.op == "set_pen")
+                pen = {static_cast<unsigned char>(c.args[0]), static_cast<unsigned char>(c.args[1]),
+                       static_cast<unsigned char>(c.args[2])};
+            if (c.op == "line_to" && c.args[0] == x && c.args[1] == y) return pen;
+        }
+        ADD_FAILURE() << "no line to " << x << ", " << y;
+        return pen;
+    }
+};
+
+} // namespace
+
+TEST_F(Encoder_clicks, OneBitTakesThreeClicksLoadOutputsShift)
+{
+    EXPECT_EQ(enc.phase, 1);
+    EXPECT_EQ(enc.proceed_caption(),
+              "click to shows the two output bits of the decoder after the first clock cycle");
+    const std::vector<std::string> load = click();
+    EXPECT_THAT(load[0], HasSubstr("   >-loaded-> 1"));
+    EXPECT_EQ(enc.reg0, 1);
+    const std::vector<std::string> outputs = click();
+    EXPECT_THAT(outputs, Contains("yields:"));
+    EXPECT_THAT(outputs, Contains("11")); // 1 + 0 + 0 and 1 + 0
+    EXPECT_EQ(enc.out_line, "11");
+    EXPECT_EQ(enc.step, 1);
+    const std::vector<std::string> shift = click();
+    EXPECT_THAT(shift, Contains("11")); // the pair reaches the output line
+    EXPECT_THAT(shift, Contains(std::string(20, ' ')));
+    EXPECT_EQ(enc.reg1, 1);
+    EXPECT_EQ(enc.phase, 1);
+}
+
+TEST_F(Encoder_clicks, TheOutputLineGrowsAtTheFront)
+{
+    for (int k = 0; k < 5; ++k) click();
+    // Bit 1 = 1 after bit 0 = 1: outputs 1 + 1 + 0 = 0 and 1 + 0 = 1.
+    EXPECT_EQ(enc.out_line, "0111");
+    for (int k = 0; k < 3; ++k) click();
+    // Bit 2 = 0 after 1, 1: 0 + 1 + 1 = 0 and 0 + 1 = 1.
+    EXPECT_EQ(enc.out_line, "010111");
+}
+
+TEST_F(Encoder_clicks, WiresTakeTheColourOfTheirBit)
+{
+    click(); // bit 0 = 1 loaded: reg0 = 1, reg1 = reg2 = 0
+    EXPECT_EQ(colour_of_line_to(150, 165), colour::red);  // input wire into the first cell
+    EXPECT_EQ(colour_of_line_to(400, 165), colour::blue); // reg1 to the second cell
+    EXPECT_EQ(colour_of_line_to(450, 115), colour::blue); // reg2 into the second adder
+    EXPECT_EQ(colour_of_line_to(450, 105), colour::red);  // reg0 XOR reg1 = 1
+}
+
+TEST_F(Encoder_clicks, TheBitLineShowsTakenBitsAsBlanks)
+{
+    for (int k = 0; k < 3; ++k) click();
+    const std::vector<std::string> t = click(); // bit 1 loaded
+    // Bits 23 .. 2 as digits, then the load of bit 1, then two blanks for bit 0.
+    EXPECT_EQ(t[0], std::string(20, '0') + "1" + "0" + "   >-loaded-> 1" + "  ");
+}
+
+TEST_F(Encoder_clicks, AfterBitTwentyFourTheDemonstrationRestarts)
+{
+    // The opening drew phase 0 of bit 0; each bit then takes load and outputs, and the
+    // shift belongs to the next bit.
+    for (int k = 0; k < 2 + 3 * 24; ++k) click();
+    EXPECT_EQ(enc.step, 25);
+    EXPECT_EQ(enc.reg0, 0); // bit 24 lies past the block: fed 0
+    click();                // step 25 becomes 0 in phase 0: a reset
+    EXPECT_EQ(enc.out_line, "");
+    EXPECT_EQ(enc.reg0 + enc.reg1 + enc.reg2, 0);
+    EXPECT_EQ(enc.step, 0);
+    EXPECT_EQ(enc.phase, 1);
+}

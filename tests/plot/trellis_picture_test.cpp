@@ -1,0 +1,189 @@
+#include "plot/trellis_picture.h"
+
+#include "engine/conv_code.h"
+#include "tests/engine/chain_fixture.h"
+#include "tests/fakes/record_canvas.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using testing::ElementsAreArray;
+
+namespace {
+
+struct Segment {
+    int x1, y1, x2, y2, pen_width;
+};
+
+// Lines drawn with a pen of the given width, from move_to/line_to pairs and chains.
+std::vector<Segment> lines(const Record_canvas& c, int pen_width)
+{
+    std::vector<Segment> out;
+    int width = 1, x = 0, y = 0;
+    for (const Canvas_call& call : c.calls) {
+        if (call.op == "set_pen") width = call.args[3];
+        if (call.op == "move_to") x = call.args[0], y = call.args[1];
+        if (call.op == "line_to") {
+            if (width == pen_width) out.push_back({x, y, call.args[0], call.args[1], width});
+            x = call.args[0];
+            y = call.args[1];
+        }
+    }
+    return out;
+}
+
+class Trellis_run : public testing::Test {
+protected:
+    Trellis_picture view;
+    Record_canvas upper{993, 95};
+    Record_canvas lower{997, 96};
+    Record_canvas table{993, 120};
+
+    void SetUp() override
+    {
+        setup_fresh_chain(2, 3);
+        run_once();
+        view.data_paint(table, *stage_table[0], *stage_table[2]);
+    }
+
+    void clicks(int n)
+    {
+        for (int k = 0; k < n; ++k) {
+            upper.calls.clear();
+            lower.calls.clear();
+            view.proceed(conv_code, upper, lower, table);
+        }
+    }
+
+    const std::array<std::string, Trellis_picture::nr_bits>& row(int r) const
+    {
+        return view.cells[static_cast<size_t>(r)];
+    }
+};
+
+int written(const std::array<std::string, Trellis_picture::nr_bits>& row)
+{
+    int n = 0;
+    for (const std::string& s : row) n += s.empty() ? 0 : 1;
+    return n;
+}
+
+} // namespace
+
+TEST(Trellis_picture, DashedSegmentOneToThreeEndsShortOfItsNode)
+{
+    // 40 x 50 pixels in 7 pieces of 5 x 7: one pixel short vertically, five horizontally.
+    Record_canvas c;
+    dashed_line(c, 9, 34, 40, 50, 7);
+    const std::vector<Segment> drawn = lines(c, 1);
+    ASSERT_EQ(drawn.size(), 4u);
+    EXPECT_EQ(drawn.front().x1, 9);
+    EXPECT_EQ(drawn.front().y1, 34);
+    EXPECT_EQ(drawn.back().x2, 9 + 35);
+    EXPECT_EQ(drawn.back().y2, 34 + 49);
+}
+
+TEST(Trellis_picture, TransitionColoursFollowTheOutputPair)
+{
+    EXPECT_EQ(transition_colour(0, 0), colour::blue);       // 00
+    EXPECT_EQ(transition_colour(0, 1), colour::red);        // 11
+    EXPECT_EQ(transition_colour(1, 0), (Rgb{255, 0, 255})); // 10
+    EXPECT_EQ(transition_colour(1, 1), (Rgb{0, 255, 0}));   // 01
+    EXPECT_EQ(transition_colour(2, 0), colour::red);
+    EXPECT_EQ(transition_colour(2, 1), colour::blue);
+    EXPECT_EQ(transition_colour(3, 0), (Rgb{0, 255, 0}));
+    EXPECT_EQ(transition_colour(3, 1), (Rgb{255, 0, 255}));
+}
+
+TEST_F(Trellis_run, DataTableRowsAndReceivedValues)
+{
+    EXPECT_THAT(view.row_y, ElementsAreArray({2, 16, 32, 46, 60, 74, 90, 104}));
+    EXPECT_EQ(written(row(Trellis_picture::in0)), 24);
+    EXPECT_EQ(written(row(Trellis_picture::org)), 24);
+    EXPECT_EQ(written(row(Trellis_picture::dec)), 0);
+    EXPECT_EQ(view.step, 0);
+    // "sequence" starts with 's' = 0x73: 0 1 1 1 0 0 1 1
+    const std::vector<std::string> first(row(Trellis_picture::org).begin(),
+                                         row(Trellis_picture::org).begin() + 8);
+    EXPECT_THAT(first, ElementsAreArray({"0", "1", "1", "1", "0", "0", "1", "1"}));
+}
+
+TEST_F(Trellis_run, StepZeroWritesOnlyTheFirstTwoDeviations)
+{
+    clicks(1);
+    EXPECT_FALSE(row(Trellis_picture::dsq0)[0].empty());
+    EXPECT_FALSE(row(Trellis_picture::dsq0 + 1)[0].empty());
+    EXPECT_TRUE(row(Trellis_picture::dsq0 + 2)[0].empty());
+    EXPECT_TRUE(row(Trellis_picture::dsq0 + 3)[0].empty());
+    // The lower box holds bit 1: all four states.
+    for (int j = 0; j < 4; ++j) EXPECT_FALSE(row(Trellis_picture::dsq0 + j)[1].empty()) << j;
+    EXPECT_EQ(view.step, 1);
+}
+
+TEST_F(Trellis_run, AfterTwentyThreeClicksOnlyPathsIntoStateZeroReachTheEnd)
+{
+    clicks(23);
+    // Bit 23 writes only state 0's deviation.
+    EXPECT_FALSE(row(Trellis_picture::dsq0)[23].empty());
+    for (int j = 1; j < 4; ++j) EXPECT_TRUE(row(Trellis_picture::dsq0 + j)[23].empty()) << j;
+    const int last_x = Trellis_picture::node_x(23);
+    int into_last = 0;
+    for (const Segment& s : lines(lower, 3))
+        if (s.x1 == last_x) {
+            ++into_last;
+            EXPECT_EQ(s.x2, Trellis_picture::node_x(24));
+            EXPECT_EQ(s.y2, Trellis_picture::node_y(0));
+        }
+    EXPECT_GT(into_last, 0);
+    // A clean channel: the decoded bits are the sent ones.
+    EXPECT_THAT(row(Trellis_picture::dec), ElementsAreArray(row(Trellis_picture::org)));
+}
+
+TEST_F(Trellis_run, TheTwentyFourthClickRestartsTheLowerBoxAtBitZero)
+{
+    clicks(24);
+    for (const Segment& s : lines(lower, 3)) EXPECT_LT(s.x1, Trellis_picture::node_x(1));
+    bool upper_reaches_end = false;
+    for (const Segment& s : lines(upper, 3))
+        upper_reaches_end = upper_reaches_end || s.x2 == Trellis_picture::node_x(24);
+    EXPECT_TRUE(upper_reaches_end);
+    EXPECT_EQ(view.step, 0); // the next click draws bits 0 and 1
+}
+
+TEST_F(Trellis_run, StrongDisturbanceMakesDecodedBitsDiffer)
+{
+    // Bits 4 to 9 received with every soft value turned round: more than the code corrects.
+    for (size_t k = 8; k < 20; ++k) view.received[k] = 1.0f - view.received[k];
+    clicks(23);
+    EXPECT_NE(row(Trellis_picture::dec), row(Trellis_picture::org));
+}
+
+TEST_F(Trellis_run, SkeletonDrawsEveryKindOverItsColumns)
+{
+    Record_canvas box{993, 95};
+    Trellis_picture::draw_skeleton(box);
+    const std::vector<Segment> s = lines(box, 1);
+    // The 0 -> 0 row line, the 3 -> 3 row in 110 pieces of which 55 are drawn, then
+    // 22 + 22 + 21 + 21 + 20 + 22 columns of the other six kinds (input 1 dashed in 4 drawn
+    // pieces).
+    ASSERT_FALSE(s.empty());
+    EXPECT_EQ(s[0].x2, Trellis_picture::node_x(24));
+    EXPECT_EQ(s[1].x2 - s[1].x1, 8);
+    const size_t expected = 1 + 55 + 22 * 4 + 22 + 21 * 4 + 21 + 20 * 4 + 22;
+    EXPECT_EQ(s.size(), expected);
+}
+
+TEST(Trellis_picture, NoRunAfterSettingUpAgain)
+{
+    setup_fresh_chain(2, 3);
+    run_once();
+    EXPECT_TRUE(Trellis_picture::run_available());
+    setup_fresh_chain(1, 3);
+    EXPECT_FALSE(Trellis_picture::run_available());
+    run_once();
+    EXPECT_FALSE(Trellis_picture::run_available()); // one stage: no interleaver
+    setup_fresh_chain(6, 9);
+    EXPECT_FALSE(Trellis_picture::run_available());
+    run_once();
+    EXPECT_TRUE(Trellis_picture::run_available());
+}

@@ -1,5 +1,7 @@
 #include "engine/pn_spread.h"
 
+#include <bit>
+
 namespace {
 
 constexpr int chips_per_walsh_chip = 4;
@@ -20,7 +22,33 @@ float soft_product(float x, bool b)
     return ((2.0f * x - 1.0f) * (2.0f * static_cast<float>(b) - 1.0f) + 1.0f) / 2.0f;
 }
 
+// a * b modulo p, for polynomials over GF(2) below degree n; p has degree n.
+std::uint64_t mul_mod(std::uint64_t a, std::uint64_t b, std::uint64_t p, int n)
+{
+    const std::uint64_t top = std::uint64_t{1} << n;
+    std::uint64_t r = 0;
+    for (int i = n - 1; i >= 0; --i) {
+        r <<= 1;
+        if (r & top) r ^= p;
+        if ((b >> i) & 1u) r ^= a;
+    }
+    return r;
+}
+
 } // namespace
+
+std::uint64_t pn_jump(std::uint64_t reg, std::uint64_t mask, std::uint64_t steps)
+{
+    const auto n = static_cast<int>(std::bit_width(mask));
+    if (n == 0) return steps >= 64 ? 0 : reg >> steps; // no feedback: a plain shift
+    const std::uint64_t p = (mask << 1) | 1u;          // bit n set; n <= 63 for a 63-bit mask
+    std::uint64_t power = mask;                        // x^-1 modulo p
+    for (; steps != 0; steps >>= 1) {
+        if (steps & 1u) reg = mul_mod(reg, power, p, n);
+        power = mul_mod(power, power, p, n);
+    }
+    return reg;
+}
 
 float despread(float x, bool b) { return 1.0f - soft_product(x, b); }
 

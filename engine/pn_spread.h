@@ -45,5 +45,11 @@ public:
     void reset_regs();
 };
 
+// The register after `steps` Galois steps with feedback mask `mask`, without stepping:
+// a step multiplies the register, read as a polynomial, by x^-1 = mask modulo
+// P(x) = x * mask(x) + 1, so the state follows from about log2(steps) squarings.
+// reg must lie below 2^n, n the length of the register (the highest mask bit + 1).
+std::uint64_t pn_jump(std::uint64_t reg, std::uint64_t mask, std::uint64_t steps);
+
 // Soft despreading of x with PN bit b: x for b = 0, 1 - x for b = 1.
 float despread(float x, bool b);

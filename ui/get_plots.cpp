@@ -11,6 +11,7 @@
 #include "ui/pixel_font.h"
 #include "ui/run_menue.h"
 #include "ui/set_times.h"
+#include "ui/spreading_fcts.h"
 #include "ui/vector_state.h"
 #include "ui/viterbi_decoder.h"
 
@@ -219,7 +220,11 @@ void TGet_plots::view_not_ready(const char* view)
     main.show_error(std::string("the ") + view + " view is not part of this version yet");
 }
 
-void TGet_plots::WalshClick(QPushButton*) { view_not_ready("spreading-function"); }
+void TGet_plots::WalshClick(QPushButton* sender)
+{
+    const int kind = sender == Walsh ? 1 : sender == PN_U ? 2 : sender == PN_I ? 3 : 4;
+    main.Spreading_fcts->open(kind);
+}
 
 void TGet_plots::FFTClick()
 {

@@ -7,8 +7,10 @@
 #include "ui/parameter_menue.h"
 #include "ui/pixel_font.h"
 #include "ui/run_menue.h"
+#include "ui/pn_generator.h"
 #include "ui/set_times.h"
 #include "ui/signal_plot.h"
+#include "ui/spreading_fcts.h"
 #include "ui/start_menue.h"
 #include "ui/viterbi_decoder.h"
 
@@ -64,8 +66,10 @@ TMain_screen::TMain_screen()
     error_message->hide();
     error_message->on_click = [this] { clear(error_message); };
 
-    Pn_generator1 = placeholder_panel(8, 570, 812, 68);
-    Pn_generator2 = placeholder_panel(8, 640, 812, 68);
+    Pn_generator1 = new TPn_generator(central, *this);
+    Pn_generator1->setGeometry(8, 570, 812, 68);
+    Pn_generator2 = new TPn_generator(central, *this);
+    Pn_generator2->setGeometry(8, 640, 812, 68);
     Eye_patterns = placeholder_panel(8, 350, 260, 276);
 
     result = new Click_line(central);
@@ -74,7 +78,8 @@ TMain_screen::TMain_screen()
 
     Viterbi_decoder = new TViterbi_decoder(central, *this);
     Viterbi_decoder->move(4, 350);
-    Spreading_fcts = placeholder_panel(8, 320, 0, 0);
+    Spreading_fcts = new TSpreading_fcts(central, *this);
+    Spreading_fcts->move(8, 320);
     Bp_plots = placeholder_panel(0, 350, 0, 0);
 
     Fourier_plot1 = new TFourier_plot(central, *this);
@@ -86,12 +91,11 @@ TMain_screen::TMain_screen()
     Parameter_menue->move(10, 375);
     Parameter_menue->on_confirmed = [this] { show_menu_buttons(); };
 
-    for (QWidget* w : {static_cast<QWidget*>(Erase), static_cast<QWidget*>(error_message),
-                       Pn_generator1, Pn_generator2, Eye_patterns, static_cast<QWidget*>(result),
-                       static_cast<QWidget*>(Viterbi_decoder), Spreading_fcts, Bp_plots,
-                       static_cast<QWidget*>(Fourier_plot1), static_cast<QWidget*>(Fourier_plot2),
-                       static_cast<QWidget*>(Parameter_menue)})
-        w->raise();
+    const std::array<QWidget*, 12> stacked{Erase,           error_message,  Pn_generator1,
+                                           Pn_generator2,   Eye_patterns,   result,
+                                           Viterbi_decoder, Spreading_fcts, Bp_plots,
+                                           Fourier_plot1,   Fourier_plot2,  Parameter_menue};
+    for (QWidget* w : stacked) w->raise();
 }
 
 // The teaching views come as panels of their own; until then their places are empty.

@@ -15,7 +15,9 @@ class QPushButton;
 class Click_line;
 class TFourier_plot;
 class TParameter_menue;
+class TPn_generator;
 class TRun_menue;
+class TSpreading_fcts;
 class TStart_menue;
 class TViterbi_decoder;
 
@@ -27,12 +29,12 @@ public:
     QMdiArea* mdi = nullptr;
     QPushButton* Erase = nullptr;
     Click_line* error_message = nullptr;
-    QWidget* Pn_generator1 = nullptr;
-    QWidget* Pn_generator2 = nullptr;
+    TPn_generator* Pn_generator1 = nullptr;
+    TPn_generator* Pn_generator2 = nullptr;
     QWidget* Eye_patterns = nullptr;
     Click_line* result = nullptr;
     TViterbi_decoder* Viterbi_decoder = nullptr;
-    QWidget* Spreading_fcts = nullptr;
+    TSpreading_fcts* Spreading_fcts = nullptr;
     QWidget* Bp_plots = nullptr;
     TFourier_plot* Fourier_plot1 = nullptr;
     TFourier_plot* Fourier_plot2 = nullptr;

@@ -85,3 +85,39 @@ TEST(PN_spread, UndecidedInputStaysUndecided)
         EXPECT_THAT(std::vector<float>(s.q, s.q + 64), testing::Each(0.5f)) << pn->pn_name;
     }
 }
+
+TEST(PN_spread, JumpAheadEqualsStepping)
+{
+    // Every count up to 70000 (two short-code periods and beyond) on all three masks,
+    // checked against the step routine itself.
+    struct Generator {
+        std::uint64_t mask;
+        const PN_spread* pn;
+        Step step;
+    };
+    for (const Generator& g : {Generator{PN_spread::u_mask, &pn_spread_u, &PN_spread::step_u},
+                               Generator{PN_spread::i_mask, &pn_spread_iq, &PN_spread::step_i},
+                               Generator{PN_spread::q_mask, &pn_spread_iq, &PN_spread::step_q}}) {
+        std::uint64_t reg = 1;
+        for (std::uint64_t k = 0; k <= 70000; ++k) {
+            ASSERT_EQ(pn_jump(1, g.mask, k), reg) << std::hex << g.mask << std::dec << " at " << k;
+            (g.pn->*g.step)(reg);
+        }
+    }
+}
+
+TEST(PN_spread, JumpAheadAroundPeriodsAndFromAnyState)
+{
+    EXPECT_EQ(pn_jump(1, PN_spread::i_mask, 32767), 1u);
+    EXPECT_EQ(pn_jump(1, PN_spread::i_mask, 32768), pn_jump(1, PN_spread::i_mask, 1));
+    EXPECT_EQ(pn_jump(1, PN_spread::q_mask, 32766), pn_jump(1, PN_spread::q_mask, 65533));
+    // Jumps compose: a steps then b steps is a + b steps, far beyond what can be stepped.
+    const std::uint64_t a = 3'000'000'000'017ull;
+    const std::uint64_t b = 1'234'567'891ull;
+    const std::uint64_t u = PN_spread::u_mask;
+    EXPECT_EQ(pn_jump(pn_jump(1, u, a), u, b), pn_jump(1, u, a + b));
+    // From a far state, a million single steps land where the jump does.
+    std::uint64_t reg = pn_jump(1, u, a);
+    for (int k = 0; k < 1'000'000; ++k) pn_spread_u.step_u(reg);
+    EXPECT_EQ(reg, pn_jump(1, u, a + 1'000'000));
+}

@@ -1,0 +1,78 @@
+#include "plot/plot_gen.h"
+
+#include "engine/pn_spread.h"
+#include "tests/fakes/record_canvas.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using testing::ElementsAre;
+
+namespace {
+
+int count_of(const Record_canvas& c, const std::string& op, const std::vector<int>& args)
+{
+    int n = 0;
+    for (const Canvas_call& call : c.calls) n += call.op == op && call.args == args ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+TEST(Plot_gen, GeometryFollowsTheFirstBox)
+{
+    Record_canvas a(990, 73), b(990, 73);
+    Plot_gen g;
+    g.init({&a, &b}, 15, PN_spread::i_mask);
+    EXPECT_EQ(g.y_top, 7);
+    EXPECT_EQ(g.y_tap, 43);
+    EXPECT_EQ(g.y_line, 51);
+    EXPECT_EQ(g.y_box_top, 14);
+    EXPECT_EQ(g.y_box_bottom, 65);
+    EXPECT_EQ(g.y_xor_top, 36);
+    EXPECT_EQ(g.y_xor_bottom, 58);
+    EXPECT_EQ(g.pitch, 44); // trunc(990 / 22.5)
+    EXPECT_EQ(g.half_pitch, 22);
+    EXPECT_EQ(g.gap_left, 8);
+    EXPECT_EQ(g.gap_right, 8);
+    EXPECT_EQ(g.box_w, 28);
+    EXPECT_EQ(g.y_digit, 39);
+}
+
+TEST(Plot_gen, DrawsEveryCellWithItsBitAndAnXorPerLowerTap)
+{
+    Record_canvas a(990, 73), b(990, 73);
+    Plot_gen g;
+    g.init({&a, &b}, 15, PN_spread::i_mask);
+    g.draw(1, 12, 0x5);
+    EXPECT_TRUE(a.calls.empty());
+    // 15 cells with digits, highest bit first: 0 ... 0 1 0 1.
+    std::vector<std::string> digits;
+    for (const Canvas_call& c : b.calls)
+        if (c.op == "text_out" && (c.text == "0" || c.text == "1")) digits.push_back(c.text);
+    EXPECT_EQ(digits, std::vector<std::string>({"0", "0", "0", "0", "0", "0", "0", "0", "0", "0",
+                                                "0", "0", "1", "0", "1"}));
+    // Taps 0x42E2 below the top bit: bits 1, 5, 6, 7 and 9; the tap on bit 14 is never shown.
+    int xors = 0;
+    for (const std::string& t : b.texts()) xors += t == "^" ? 1 : 0;
+    EXPECT_EQ(xors, 5);
+    EXPECT_EQ(b.texts().back(), "12. state");
+    EXPECT_EQ(b.calls.back().args, (std::vector<int>{0, 53}));
+}
+
+TEST(Plot_gen, FedBackBitColoursTheFeedbackLine)
+{
+    Record_canvas a(990, 73);
+    Plot_gen g;
+    g.init({&a}, 15, PN_spread::i_mask);
+    g.draw(0, 0, 1); // bit 0 set: the fed-back bit is 1
+    // The input stub starts in red at (pitch, y_top).
+    ASSERT_GE(a.calls.size(), 2u);
+    EXPECT_EQ(a.calls[0], (Canvas_call{"set_pen", {255, 0, 0, 2}, {}}));
+    EXPECT_EQ(a.calls[1], (Canvas_call{"move_to", {44, 7}, {}}));
+    a.calls.clear();
+    g.draw(0, 1, 2); // bit 0 clear: blue
+    EXPECT_EQ(a.calls[0], (Canvas_call{"set_pen", {0, 0, 255, 2}, {}}));
+    // The cell of bit 1 is filled red, the others blue.
+    EXPECT_EQ(count_of(a, "set_brush", {255, 0, 0}), 1);
+}

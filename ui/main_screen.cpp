@@ -31,6 +31,9 @@ constexpr int screen_height = 702;
 constexpr int max_height = 768;
 constexpr int plot_width = 758;
 constexpr int plot_height = 155;
+// The generator pictures are drawn for their 990-pixel boxes; a narrower frame would cut
+// off the last cells and the feedback line.
+constexpr int pn_generator_width = 1000;
 
 int window_tag(const QMdiSubWindow* w) { return w->property("Tag").toInt(); }
 
@@ -67,9 +70,9 @@ TMain_screen::TMain_screen()
     error_message->on_click = [this] { clear(error_message); };
 
     Pn_generator1 = new TPn_generator(central, *this);
-    Pn_generator1->setGeometry(8, 570, 812, 68);
+    Pn_generator1->setGeometry(8, 570, pn_generator_width, 68);
     Pn_generator2 = new TPn_generator(central, *this);
-    Pn_generator2->setGeometry(8, 640, 812, 68);
+    Pn_generator2->setGeometry(8, 640, pn_generator_width, 68);
     Eye_patterns = placeholder_panel(8, 350, 260, 276);
 
     result = new Click_line(central);

@@ -33,7 +33,7 @@ QPushButton* red_button(QWidget* parent, const char* text, int left, int top, in
 {
     auto* b = new QPushButton(text, parent);
     b->setGeometry(left, top, width, 24);
-    b->setFont(pixel_font("MS Sans Serif", 13, true));
+    b->setFont(pixel_font("MS Sans Serif", 12, true));
     b->setStyleSheet("QPushButton { color: rgb(255, 0, 0); padding: 0px; }");
     return b;
 }
@@ -73,17 +73,17 @@ TSpreading_fcts::TSpreading_fcts(QWidget* parent, TMain_screen& main_screen)
     caption2 = new QPushButton("  ", this);
     caption2->setGeometry(2, 28, 512, 24);
     for (QPushButton* c : {caption1, caption2}) c->setFont(pixel_font("MS Sans Serif", 13, true));
-    input1 = edit(this, 8, 60, 70, true);
+    input1 = edit(this, 8, 60, 110, true);
     times = new QPushButton("X", this);
-    times->setGeometry(82, 60, 24, 24);
-    input2 = edit(this, 110, 60, 70, true);
-    multiply = red_button(this, "multiply two functions", 190, 60, 320);
-    show_gen = red_button(this, "show PN generators", 190, 90, 320);
-    input3 = edit(this, 8, 120, 70, false);
-    correlate = red_button(this, "  ", 190, 120, 320);
-    input4 = edit(this, 8, 150, 172, false);
-    max_nr = red_button(this, "enter a nr (> 0) of fcts. to be correlated/generate", 190, 150, 320);
-    pn_timing = red_button(this, "  ", 190, 180, 320);
+    times->setGeometry(120, 60, 20, 24);
+    input2 = edit(this, 142, 60, 110, true);
+    multiply = red_button(this, "multiply two functions", 258, 60, 256);
+    show_gen = red_button(this, "show PN generators", 140, 90, 374);
+    input3 = edit(this, 8, 120, 124, false);
+    correlate = red_button(this, "  ", 140, 120, 374);
+    input4 = edit(this, 8, 150, 124, false);
+    max_nr = red_button(this, "enter a nr (> 0) of fcts. to be correlated/generate", 140, 150, 374);
+    pn_timing = red_button(this, "  ", 140, 180, 374);
     for (QPushButton* b : {multiply, correlate, show_gen, max_nr, pn_timing})
         connect(b, &QPushButton::clicked, this, [this, b] { multiplyClick(b); });
     curves.text.clear();

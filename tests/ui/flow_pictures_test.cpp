@@ -3,7 +3,11 @@
 #include "tests/ui/ui_fixture.h"
 #include "ui/get_plots.h"
 #include "ui/parameter_btn.h"
+#include "ui/spreading_fcts.h"
 #include "ui/viterbi_decoder.h"
+
+#include <QLineEdit>
+#include <QPushButton>
 
 #include <QDir>
 
@@ -68,4 +72,50 @@ TEST_F(Flow_pictures, EncoderAndDecoderViews)
     save(*main, dir, "v9_decoder_click_23.png");
     click(v.proceed);
     save(*main, dir, "v10_decoder_click_24.png");
+}
+
+TEST_F(Flow_pictures, SpreadingFunctionExplorer)
+{
+    const char* dir = std::getenv("CDMA_SIM_PICTURES");
+    if (dir == nullptr || *dir == '\0') GTEST_SKIP() << "set CDMA_SIM_PICTURES to a directory";
+    main->resize(1032, 702);
+    setup_and_run(6, 3);
+    TSpreading_fcts& s = *main->Spreading_fcts;
+    click(picker().Walsh);
+    save(*main, dir, "s1_walsh_opened.png");
+    s.input1->setText("5");
+    s.input2->setText("6");
+    click(s.multiply);
+    save(*main, dir, "s2_walsh_5x6.png");
+    s.input3->setText("70");
+    click(s.correlate);
+    save(*main, dir, "s3_walsh_correlate_70.png");
+    click(picker().PN_I);
+    s.input4->setText("100000");
+    click(s.max_nr);
+    save(*main, dir, "s4_pn_i_count.png");
+    s.input1->setText("3");
+    s.input2->setText("3");
+    click(s.multiply);
+    save(*main, dir, "s5_pn_i_3x4.png");
+    s.input3->setText("3");
+    click(s.correlate);
+    save(*main, dir, "s6_pn_i_correlate.png");
+    click(s.show_gen);
+    save(*main, dir, "s7_pn_i_generators.png");
+    click(s.show_gen);
+    save(*main, dir, "s8_pn_i_generators_stepped.png");
+    click(picker().PN_U);
+    s.input1->setText("4398046511000");
+    s.input2->setText("-1");
+    click(s.show_gen);
+    save(*main, dir, "s9_pn_u_generators.png");
+    click(picker().PN_Q);
+    s.input4->setText("1000000");
+    click(s.max_nr);
+    click(s.pn_timing);
+    save(*main, dir, "s10_pn_q_timing.png");
+    s.input2->setText("x1");
+    click(s.multiply);
+    save(*main, dir, "s11_refused_entry.png");
 }

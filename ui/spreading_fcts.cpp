@@ -123,7 +123,7 @@ void TSpreading_fcts::FrameClick()
 
 void TSpreading_fcts::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) main.clear(this);
+    if (event->button() == Qt::LeftButton) FrameClick();
     QWidget::mousePressEvent(event);
 }
 

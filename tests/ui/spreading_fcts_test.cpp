@@ -185,7 +185,7 @@ TEST_F(Spreading_fcts, BackgroundClickClearsTheEntries)
     open(picker().PN_I);
     enter(view().input1, "10");
     click(view().show_gen);
-    view().FrameClick();
+    QTest::mouseClick(&view(), Qt::LeftButton, {}, QPoint(900, 200));
     EXPECT_TRUE(view().isHidden());
     EXPECT_TRUE(main->Pn_generator1->isHidden());
     EXPECT_EQ(view().in[0], 0.0);

@@ -86,7 +86,6 @@ TSpreading_fcts::TSpreading_fcts(QWidget* parent, TMain_screen& main_screen)
     pn_timing = red_button(this, "  ", 140, 180, 374);
     for (QPushButton* b : {multiply, correlate, show_gen, max_nr, pn_timing})
         connect(b, &QPushButton::clicked, this, [this, b] { multiplyClick(b); });
-    curves.text.clear();
     hide();
 }
 

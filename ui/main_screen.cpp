@@ -1,7 +1,9 @@
 #include "ui/main_screen.h"
 
 #include "engine/elements.h"
+#include "ui/bp_plots.h"
 #include "ui/click_line.h"
+#include "ui/eye_patterns.h"
 #include "ui/fourier_plot.h"
 #include "ui/get_plots.h"
 #include "ui/parameter_menue.h"
@@ -65,7 +67,8 @@ TMain_screen::TMain_screen()
 
     Pn_generator1 = placeholder_panel(8, 570, 812, 68);
     Pn_generator2 = placeholder_panel(8, 640, 812, 68);
-    Eye_patterns = placeholder_panel(8, 350, 260, 276);
+    Eye_patterns = new TEye_patterns(central, *this);
+    Eye_patterns->move(8, 350);
 
     result = new Click_line(central);
     result->setGeometry(553, 350, 267, 23);
@@ -73,7 +76,8 @@ TMain_screen::TMain_screen()
 
     Viterbi_decoder = placeholder_panel(4, 350, 0, 0);
     Spreading_fcts = placeholder_panel(8, 320, 0, 0);
-    Bp_plots = placeholder_panel(0, 350, 0, 0);
+    Bp_plots = new TBp_plots(central, *this);
+    Bp_plots->move(0, 350);
 
     Fourier_plot1 = new TFourier_plot(central, *this);
     Fourier_plot1->move(400, 430);
@@ -86,9 +90,10 @@ TMain_screen::TMain_screen()
 
     for (QWidget* w :
          {static_cast<QWidget*>(Erase), static_cast<QWidget*>(error_message), Pn_generator1,
-          Pn_generator2, Eye_patterns, static_cast<QWidget*>(result), Viterbi_decoder,
-          Spreading_fcts, Bp_plots, static_cast<QWidget*>(Fourier_plot1),
-          static_cast<QWidget*>(Fourier_plot2), static_cast<QWidget*>(Parameter_menue)})
+          Pn_generator2, static_cast<QWidget*>(Eye_patterns), static_cast<QWidget*>(result),
+          Viterbi_decoder, Spreading_fcts, static_cast<QWidget*>(Bp_plots),
+          static_cast<QWidget*>(Fourier_plot1), static_cast<QWidget*>(Fourier_plot2),
+          static_cast<QWidget*>(Parameter_menue)})
         w->raise();
 }
 

@@ -1,6 +1,8 @@
 #include "app/cli.h"
 
 #include "analog/analog_objects.h"
+#include "app/bandpass_command.h"
+#include "app/eye_command.h"
 #include "app/usage.h"
 #include "engine/elements.h"
 #include "engine/engine_objects.h"
@@ -106,6 +108,7 @@ struct Command {
     bool plot_window_given = false;
     Plot_picture picture;
     bool window_given = false;
+    Eye_options eye;
 };
 
 std::string value_of(int& k, int argc, const char* const* argv)
@@ -160,7 +163,7 @@ Command parse(int argc, const char* const* argv)
 {
     Command c;
     c.verb = argv[1];
-    if (c.verb != "run" && c.verb != "dump" && c.verb != "plot")
+    if (c.verb != "run" && c.verb != "dump" && c.verb != "plot" && c.verb != "eye")
         throw Refused("unknown command '" + c.verb + "'");
     for (int k = 2; k < argc; ++k) {
         const std::string opt = argv[k];
@@ -175,7 +178,9 @@ Command parse(int argc, const char* const* argv)
         } else if (c.verb == "dump" && opt == "--all") {
             c.all = true;
         } else if (c.verb == "plot" && parse_plot_option(c, opt, k, argc, argv)) {
-        } else if (c.verb != "run" && opt == "--code") {
+        } else if (c.verb == "eye" &&
+                   take_eye_option(c.eye, opt, [&] { return value_of(k, argc, argv); })) {
+        } else if ((c.verb == "dump" || c.verb == "plot") && opt == "--code") {
             c.code = static_cast<int>(parse_integer(opt, value_of(k, argc, argv), -9999, 9999));
         } else if (c.verb == "dump" && opt == "--t0") {
             c.t0_us = parse_number(opt, value_of(k, argc, argv));
@@ -201,6 +206,7 @@ Command parse(int argc, const char* const* argv)
         if (c.all && c.plot_window_given) throw Refused("--t0, --dt and --count go with --code");
     }
     if (c.verb == "plot") check_plot(c);
+    if (c.verb == "eye") check_eye_options(c.eye);
     c.entries.check();
     return c;
 }
@@ -303,6 +309,8 @@ int execute(const Command& c, std::ostream& out, std::ostream& err)
         out << (nr_stages > 0 ? screen.result : std::string()) << '\n';
     } else if (c.verb == "plot") {
         return plot_picture(c, *signal, out, err);
+    } else if (c.verb == "eye") {
+        return eye_command(c.eye, out, err);
     } else if (c.all) {
         dump_all(out);
     } else if (signal->kind == Signal_kind::analog) {
@@ -327,9 +335,13 @@ int run_cli(int argc, const char* const* argv, std::ostream& out, std::ostream& 
         out << "cdma_sim " CDMA_SIM_VERSION "\n";
         return 0;
     }
+    if (first == "bandpass") return bandpass_command(argc, argv, out, err);
     try {
         return execute(parse(argc, argv), out, err);
     } catch (const Refused& r) {
+        err << "cdma_sim: " << r.what() << '\n';
+        return 2;
+    } catch (const std::invalid_argument& r) { // refusals of the commands in files of their own
         err << "cdma_sim: " << r.what() << '\n';
         return 2;
     }

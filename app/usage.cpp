@@ -18,6 +18,16 @@ const char* const usage_head =
                                              code C over that time window into a PNG and
                                              prints the window caption (defaults: start 0,
                                              window 250 or the block length, 750 x 128)
+  cdma_sim eye  [OPTIONS] [--side xmit|rcve] [--branch I|Q] [--sum] [--width PX] [--height PX]
+                --png FILE                   sets up, runs once, draws the eye pattern as its
+                                             "start" button does (receive side, I, running
+                                             unless said otherwise; 176 x 215) into a PNG and
+                                             prints its caption and range
+  cdma_sim bandpass [--center MHZ] [--width MHZ] [--fft MHZ] [--low MHZ] [--high MHZ]
+                [--type N] --png FILE        draws the band-pass explorer's four plots as its
+                                             "show" button does (defaults: 10, 0.1, 30, 5, 15,
+                                             type 1 chirp, 2 tone comb) into a PNG and prints
+                                             their captions
   cdma_sim --help | --version
 OPTIONS
   --stages N          nr_stages, as typed into the start-parameter menu (clamped at setup)

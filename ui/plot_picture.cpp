@@ -10,16 +10,33 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <stdexcept>
 
 namespace {
 
-// Text needs a running application object; without a display it runs offscreen.
+// A command that succeeds prints nothing on stderr: Qt's notes about the platform (such as
+// "XDG_RUNTIME_DIR not set") are dropped, its critical messages kept.
+QtMessageHandler qt_handler = nullptr;
+
+void quiet_messages(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtDebugMsg || type == QtInfoMsg || type == QtWarningMsg) return;
+    if (qt_handler != nullptr)
+        qt_handler(type, context, text);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+} // namespace
+
 std::unique_ptr<QGuiApplication> headless_application()
 {
     if (QCoreApplication::instance() != nullptr) return nullptr;
+    QtMessageHandler previous = qInstallMessageHandler(quiet_messages);
+    if (previous != quiet_messages) qt_handler = previous;
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (platform == nullptr || *platform == '\0') setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static int argc = 1;
@@ -29,8 +46,6 @@ std::unique_ptr<QGuiApplication> headless_application()
     install_font_substitutes();
     return app;
 }
-
-} // namespace
 
 std::string write_plot_picture(const Plot_picture& p)
 {

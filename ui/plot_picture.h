@@ -1,6 +1,9 @@
 #pragma once
 // The headless plot: a signal plot window's paint box drawn into a picture file.
 
+#include <QGuiApplication>
+
+#include <memory>
 #include <string>
 
 struct Plot_picture {
@@ -16,3 +19,6 @@ struct Plot_picture {
 // panel does, draws the signal of p.code exactly as its window would, writes the PNG and
 // returns the window caption. Throws std::runtime_error when the file cannot be written.
 std::string write_plot_picture(const Plot_picture& p);
+
+// The application object that text needs, when none runs yet; offscreen without a display.
+std::unique_ptr<QGuiApplication> headless_application();

@@ -31,6 +31,7 @@ test-asan: deps
 bench: build
 	./$(BUILD)/bench_chain
 	./$(BUILD)/bench_window
+	./$(BUILD)/bench_views
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -154,6 +154,11 @@ std::string Eye_pattern::refusal(int width)
 {
     if (nr_stages != 6 || !chain_ready() || !transmission.ran() || plot_chips().i == nullptr)
         return "the eye pattern needs a run first: press 'xmit/rcve'";
+    return width_refusal(width);
+}
+
+std::string Eye_pattern::width_refusal(int width)
+{
     if (width < 2) return "the eye pattern needs a box at least 2 pixels wide";
     const double step_us = static_cast<double>(chip_us(analog_pars().chip_rate)) / width;
     if (!(step_us >= eye_min_step_us))

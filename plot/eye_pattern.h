@@ -41,6 +41,8 @@ public:
 
     // Why no eye can be drawn on a box `width` pixels wide now, or "" when it can.
     static std::string refusal(int width);
+    // Why a box `width` pixels wide is too narrow or too wide for the eye, or "".
+    static std::string width_refusal(int width);
     // Draws the eye of the last run's chips on box with the drawer pc, reporting the share
     // done after every group of traces. With one branch the Q branch falls back to I.
     // Returns false when progress asked to stop; the box then holds part of the eye.

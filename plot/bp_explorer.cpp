@@ -6,17 +6,17 @@
 
 #include <algorithm>
 #include <bit>
-#include <cerrno>
-#include <climits>
+#include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 
 namespace {
 
 constexpr double two_pi = 6.283185307179586;
 constexpr double pi = 3.141592653589793;
 constexpr double hz_per_mhz = 1e6;
+constexpr double mhz_per_hz = 1e-6;
 // Tone i of the comb is phase-shifted by i * pi / 16.
 constexpr double tone_phase_step = pi * 0.0625;
 // The closest distance from the centre a tone's weight takes, in Hz.
@@ -45,19 +45,46 @@ std::string trimmed(const std::string& s)
 
 std::string mhz_limit() { return fixed_text(static_cast<double>(max_freq_mhz), 15, 0); }
 
-// A frequency typed in MHz; refused unless a finite number within the allowed range
-// (above 0 when positive is set).
+// The text without a leading plus sign before a digit or point, which from_chars does not
+// take.
+std::string unsigned_plus(std::string t)
+{
+    if (t.size() > 1 && t[0] == '+' &&
+        (std::isdigit(static_cast<unsigned char>(t[1])) || t[1] == '.'))
+        t.erase(0, 1);
+    return t;
+}
+
+// A decimal number as a user types it, in any locale: sign, digits, point and exponent
+// only (no inf, nan or hexadecimal), nothing after it. Beyond the double range an
+// infinity of its sign.
+std::optional<double> decimal(const std::string& typed)
+{
+    const std::string t = unsigned_plus(trimmed(typed));
+    const size_t first = !t.empty() && t[0] == '-' ? 1 : 0;
+    if (first >= t.size() ||
+        !(std::isdigit(static_cast<unsigned char>(t[first])) || t[first] == '.'))
+        return std::nullopt;
+    double v = 0.0;
+    const auto r = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::general);
+    if (r.ptr != t.data() + t.size()) return std::nullopt;
+    if (r.ec == std::errc::result_out_of_range) return first == 1 ? -HUGE_VAL : HUGE_VAL;
+    if (r.ec != std::errc()) return std::nullopt;
+    return v;
+}
+
+// A frequency typed in MHz; refused unless a number within the allowed range (above 0
+// when positive is set).
 std::optional<Bp_refusal> read_mhz(Bp_field f, const std::string& typed, bool positive, double& mhz)
 {
     const std::string text = trimmed(typed);
     const std::string name = bp_field_name(f);
-    char* end = nullptr;
-    mhz = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0')
-        return Bp_refusal{f, name + ": '" + text + "' is not a number"};
+    const std::optional<double> v = decimal(text);
+    if (!v) return Bp_refusal{f, name + ": '" + text + "' is not a number"};
+    mhz = *v;
     const auto limit = static_cast<double>(max_freq_mhz);
     const bool low_ok = positive ? mhz > 0.0 : mhz >= -limit;
-    if (std::isfinite(mhz) && low_ok && mhz <= limit) return std::nullopt;
+    if (low_ok && mhz <= limit) return std::nullopt;
     std::string allowed = positive ? "values above 0 up to " : "-";
     allowed += mhz_limit();
     if (!positive) allowed += " to " + mhz_limit();
@@ -67,13 +94,11 @@ std::optional<Bp_refusal> read_mhz(Bp_field f, const std::string& typed, bool po
 std::optional<Bp_refusal> read_whole(Bp_field f, const std::string& typed, int& v)
 {
     const std::string text = trimmed(typed);
-    errno = 0;
-    char* end = nullptr;
-    const long n = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || errno == ERANGE || n < INT_MIN || n > INT_MAX)
+    const std::string t = unsigned_plus(text);
+    const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (r.ec != std::errc() || r.ptr != t.data() + t.size())
         return Bp_refusal{f, std::string(bp_field_name(f)) + ": '" + text +
                                  "' is not a whole number (1: chirp, 2: tone comb)"};
-    v = static_cast<int>(n);
     return std::nullopt;
 }
 
@@ -88,7 +113,7 @@ const char* bp_field_name(Bp_field f) { return field_names[static_cast<size_t>(f
 Bp_texts Bp_explorer::texts() const
 {
     const auto mhz = [](float v) {
-        return fixed(static_cast<double>(v) / hz_per_mhz, edit_decimals);
+        return fixed(static_cast<double>(v) * mhz_per_hz, edit_decimals);
     };
     return {mhz(f_center), mhz(f_width), mhz(f_range),
             mhz(f_low),    mhz(f_high),  std::to_string(sig_mode)};
@@ -113,7 +138,7 @@ std::optional<Bp_refusal> Bp_explorer::read(const Bp_texts& typed)
     if (high < low)
         return Bp_refusal{F::high, "high = " + trimmed(at(F::high)) +
                                        " is below the lowest frequency: allowed are " +
-                                       fixed(static_cast<double>(low) / hz_per_mhz, edit_decimals) +
+                                       fixed(static_cast<double>(low) * mhz_per_hz, edit_decimals) +
                                        " to " + mhz_limit() + " MHz"};
     f_center = center;
     f_width = width;
@@ -198,7 +223,7 @@ void Bp_explorer::prepare_cache(int columns, float dx)
 std::string Bp_explorer::caption(int index) const
 {
     const auto mhz = [](float v) {
-        return fixed(static_cast<double>(v) / hz_per_mhz, caption_decimals);
+        return fixed(static_cast<double>(v) * mhz_per_hz, caption_decimals);
     };
     switch (index) {
     case 0:

@@ -87,12 +87,16 @@ TEST(Bp_explorer, RefusalsNameTheFieldAndStoreNothing)
          "center = 0 is out of range: allowed are values above 0 up to 10000000 MHz"},
         {Bp_field::width, "-1", "width = -1 is out of range"},
         {Bp_field::fft, "0", "fft = 0 is out of range"},
-        {Bp_field::fft, "inf", "fft = inf is out of range"},
+        {Bp_field::fft, "inf", "fft: 'inf' is not a number"},
+        {Bp_field::fft, "0x10", "fft: '0x10' is not a number"},
+        {Bp_field::fft, "3,5", "fft: '3,5' is not a number"},
+        {Bp_field::fft, "1e400", "fft = 1e400 is out of range"},
         {Bp_field::low, "", "low: '' is not a number"},
         {Bp_field::high, "4", "high = 4 is below the lowest frequency: allowed are 5.00 to"},
-        {Bp_field::high, "nan", "high = nan is out of range"},
+        {Bp_field::high, "nan", "high: 'nan' is not a number"},
         {Bp_field::mode, "1.5", "mode: '1.5' is not a whole number"},
         {Bp_field::mode, "99999999999", "mode: '99999999999' is not a whole number"},
+        {Bp_field::mode, "+-2", "mode: '+-2' is not a whole number"},
     };
     for (const auto& [field, text, message] : cases) {
         Bp_explorer e;
@@ -103,6 +107,19 @@ TEST(Bp_explorer, RefusalsNameTheFieldAndStoreNothing)
         EXPECT_THAT(r->message, StartsWith(message));
         EXPECT_THAT(e.texts(), ElementsAre("10.00", "0.10", "30.00", "5.00", "15.00", "2"));
     }
+}
+
+TEST(Bp_explorer, SignsBlanksAndExponentsAreTaken)
+{
+    Bp_explorer e;
+    Bp_texts t = e.texts();
+    t[static_cast<size_t>(Bp_field::center)] = " +1.2e1 ";
+    t[static_cast<size_t>(Bp_field::low)] = ".5";
+    t[static_cast<size_t>(Bp_field::mode)] = "+2";
+    ASSERT_FALSE(e.read(t));
+    EXPECT_EQ(e.f_center, 12000000.0f);
+    EXPECT_EQ(e.f_low, 500000.0f);
+    EXPECT_EQ(e.sig_mode, 2);
 }
 
 TEST(Bp_explorer, AnyWholeTypeIsTakenAndOtherTypesGiveNoSignal)

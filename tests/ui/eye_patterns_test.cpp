@@ -3,6 +3,7 @@
 #include "tests/ui/ui_fixture.h"
 #include "ui/click_line.h"
 #include "ui/paint_box.h"
+#include "ui/progress_runner.h"
 
 #include <QLabel>
 
@@ -95,4 +96,17 @@ TEST_F(Eye_patterns, ClickOnTheBackgroundHidesTheViewButNotOnThePlot)
     EXPECT_FALSE(eye.isHidden());
     QTest::mouseClick(&eye, Qt::LeftButton, {}, QPoint(250, 270));
     EXPECT_TRUE(eye.isHidden());
+}
+
+TEST_F(Eye_patterns, CancelledStartKeepsTheOldPicture)
+{
+    setup_and_run();
+    TEye_patterns& eye = *main->Eye_patterns;
+    click(picker().eye);
+    const QImage before = eye.plot->image;
+    Progress_runner::cancel_hook = [](double) { return true; };
+    click(eye.start);
+    Progress_runner::cancel_hook = nullptr;
+    EXPECT_EQ(eye.plot->image, before);
+    EXPECT_TRUE(main->error_message->isHidden());
 }

@@ -50,16 +50,6 @@ TEST_F(Eye_patterns, OptionButtonsRewriteTheCaption)
     EXPECT_EQ(eye.caption->text(), "eye pattern (rcve, Q - summing plot)");
 }
 
-TEST_F(Eye_patterns, IqButtonDoesNothingWithOneBranch)
-{
-    analog_pars().iq_branches = 1.0f;
-    setup_and_run();
-    TEye_patterns& eye = *main->Eye_patterns;
-    click(picker().eye);
-    click(eye.I_Q);
-    EXPECT_EQ(eye.caption->text(), "eye pattern (rcve, I - running plot)");
-}
-
 TEST_F(Eye_patterns, StartWithoutARunAsksForOneAndDrawsNothing)
 {
     press_setup();

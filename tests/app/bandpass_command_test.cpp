@@ -25,7 +25,7 @@ TEST(Bandpass_command, DrawsTheFourPlotsAndPrintsTheirCaptions)
 
 TEST(Bandpass_command, CaptionsFollowTheCorrectedValues)
 {
-    const std::string png = testing::TempDir() + "cli_bandpass.png";
+    const std::string png = testing::TempDir() + "cli_bandpass_corrected.png";
     const Sim_outcome o = run_cdma_sim("bandpass --type 2 --low -4 --high 12 --fft 60 --width 50 "
                                        "--png " +
                                        png);

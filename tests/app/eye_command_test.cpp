@@ -22,7 +22,7 @@ TEST(Eye_command, DrawsTheReceivedEyeByDefaultAndPrintsCaptionAndRange)
 
 TEST(Eye_command, OptionsChooseSideBranchModeAndSize)
 {
-    const std::string png = testing::TempDir() + "cli_eye.png";
+    const std::string png = testing::TempDir() + "cli_eye_options.png";
     const Sim_outcome o = run_cdma_sim("eye --bytes 9 --side xmit --branch Q --sum --width 300 "
                                        "--height 100 --png " +
                                        png);

@@ -5,6 +5,7 @@
 #include "ui/eye_patterns.h"
 #include "ui/paint_box.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 
@@ -47,6 +48,9 @@ TEST_F(Bp_plots, RedButtonShowsTheExplorerWithTheDefaultEdits)
     EXPECT_EQ(bp.geometry(), QRect(0, 350, 1024, 301));
     EXPECT_EQ(bp.frequency2->geometry(), QRect(512, 192, 512, 105));
     EXPECT_EQ(texts(bp), (std::vector<QString>{"10.00", "0.10", "30.00", "5.00", "15.00", "1"}));
+    EXPECT_EQ(bp.caption->text(),
+              "set  center freq and  width of the filter;  the FFT range; lower and upper freqs "
+              "(MHz) of  the test signal and its  type (1/ 2)  and press \"show\"");
 }
 
 TEST_F(Bp_plots, ShowDrawsFourPlotsAndHidesTheOtherViews)

@@ -23,7 +23,7 @@
 
 namespace {
 
-// The default eye: 176 x 215, 36 bytes, receive side, I branch.
+// The default eye: 176 x 215, 36 bytes, I branch; receive side unless transmit is 1.
 void BM_eye_start(benchmark::State& state)
 {
     analog_pars().set_defaults();
@@ -34,6 +34,7 @@ void BM_eye_start(benchmark::State& state)
     Eye_pattern eye;
     eye.running = state.range(1) == 0;
     eye.column_cache = state.range(0) != 0;
+    if (state.range(2) != 0) eye.toggle_side();
     QImage image(176, 215, QImage::Format_RGB32);
     No_progress progress;
     for (auto _ : state) {
@@ -43,10 +44,11 @@ void BM_eye_start(benchmark::State& state)
     }
 }
 BENCHMARK(BM_eye_start)
-    ->ArgNames({"cache", "summing"})
-    ->Args({1, 1})
-    ->Args({0, 1})
-    ->Args({1, 0})
+    ->ArgNames({"cache", "summing", "transmit"})
+    ->Args({1, 1, 0})
+    ->Args({0, 1, 0})
+    ->Args({1, 0, 0})
+    ->Args({1, 1, 1})
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime() // the cache is filled on all cores
     ->UseRealTime();

@@ -1,7 +1,7 @@
 #include "plot/eye_pattern.h"
 
 #include "analog/analog_mod.h"
-#include "analog/path_samples.h"
+#include "plot/eye_instants.h"
 #include "engine/engine_objects.h"
 #include "engine/parameters.h"
 #include "plot/plot_ctrl.h"
@@ -12,7 +12,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <unordered_map>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -67,64 +67,64 @@ std::string short_number(double v)
 
 std::uint32_t bits(float v) { return std::bit_cast<std::uint32_t>(v); }
 
-// The filter-independent part of the signal at every instant the eye evaluates, computed
-// once: the scan's instants, and the columns of each distinct trace start.
-class Eye_columns {
+// What the scan and the traces read: the analog stage at every instant, or, when cached,
+// the stored filter-independent part of each instant (the receive side, whose filters
+// still run at every call) or the stored value itself (the transmit side, which has no
+// filter state). Either way the values are the same.
+class Eye_source {
 public:
-    Eye_columns(const Analog_mod& a, const Chain_signal& chips, const std::vector<float>& scan_us,
-                const std::vector<float>& starts, float dt, int width)
+    Eye_source(Analog_mod& analog, const Chain_signal& branch_chips, bool cache,
+               const std::vector<float>& scan_us, const std::vector<float>& starts, float dt,
+               int width)
+        : a(analog), chips(branch_chips)
     {
-        Path_samples all;
-        for (float t : scan_us) all.t.push_back(Analog_mod::seconds(t));
-        blocks.push_back({0, scan_us.size()});
-        Curve_frame frame;
-        frame.dx = dt;
-        for (float start : starts) {
-            if (by_start.contains(bits(start))) continue;
-            by_start[bits(start)] = blocks.size();
-            frame.x0 = start;
-            const size_t first = all.t.size();
-            for (int x = 0; x + 1 < width; ++x)
-                all.t.push_back(Analog_mod::seconds(column_abscissa(frame, x)));
-            blocks.push_back({first, all.t.size()});
+        if (!cache || chips.i == nullptr) return;
+        if (a.point_uses_columns()) {
+            instants.emplace(scan_us, starts, dt, width);
+            columns = instants->path_samples(a, chips);
+        } else if (a.plot_point == Analog_point::dac && a.plot_branch > 0) {
+            instants.emplace(scan_us, starts, dt, width);
+            values = instants->dac_values(a.da_ad, a.plot_branch / 2 == 0 ? chips.i : chips.q);
         }
-        all.evaluate(a, chips, worker_threads());
-        for (const Block& b : blocks) samples.push_back(slice(all, b));
     }
+    ~Eye_source() { a.use_columns(nullptr, {}); }
+    Eye_source(const Eye_source&) = delete;
+    Eye_source& operator=(const Eye_source&) = delete;
 
-    const Path_samples& scan() const { return samples.front(); }
-    const Path_samples& trace(float start) const { return samples[by_start.at(bits(start))]; }
+    // Before the scan.
+    void begin_scan() { begin(0); }
+    // Before the trace starting at start_us.
+    void begin_trace(float start_us) { begin(instants ? instants->block_of(start_us) : 0); }
+
+    float operator()(float t_us)
+    {
+        if (block_values != nullptr) {
+            const float t = Analog_mod::seconds(t_us);
+            if (next >= block_t.size() || bits(block_t[next]) != bits(t)) next = 0;
+            if (next < block_t.size() && bits(block_t[next]) == bits(t))
+                return (*block_values)[next++];
+        }
+        return a.signal_at(chips, t_us);
+    }
 
 private:
-    struct Block {
-        size_t from, to;
-    };
-    std::vector<Block> blocks;
-    std::vector<Path_samples> samples;
-    std::unordered_map<std::uint32_t, size_t> by_start;
-
-    template <typename T> static std::vector<T> part(const std::vector<T>& v, const Block& b)
-    {
-        const auto from = static_cast<std::ptrdiff_t>(b.from);
-        const auto to = static_cast<std::ptrdiff_t>(b.to);
-        return std::vector<T>(v.begin() + from, v.begin() + to);
-    }
-
-    static Path_samples slice(const Path_samples& all, const Block& b)
-    {
-        Path_samples s;
-        s.t = part(all.t, b);
-        s.sum = part(all.sum, b);
-        s.car = part(all.car, b);
-        for (size_t i = 0; i < s.dem.size(); ++i) s.dem[i] = part(all.dem[i], b);
-        return s;
-    }
-};
-
-// Ends the analog stage's use of stored columns, however the drawing ends.
-struct Columns_off {
     Analog_mod& a;
-    ~Columns_off() { a.use_columns(nullptr, {}); }
+    Chain_signal chips;
+    std::optional<Eye_instants> instants;
+    std::vector<Path_samples> columns;
+    std::vector<std::vector<float>> values;
+    std::vector<float> block_t;
+    const std::vector<float>* block_values = nullptr;
+    size_t next = 0;
+
+    void begin(size_t block)
+    {
+        if (!columns.empty()) a.use_columns(&columns[block], chips);
+        if (values.empty()) return;
+        block_t = instants->instants(block);
+        block_values = &values[block];
+        next = 0;
+    }
 };
 
 } // namespace
@@ -171,25 +171,20 @@ std::string Eye_pattern::width_refusal(int width)
 bool Eye_pattern::draw(Canvas& box, Analog_mod& a, Plot_curves& pc, Progress& progress)
 {
     if (branch_code == branch_q && !(std::trunc(a.iq_branches) > 1.5f)) branch_code = branch_i;
-    const Chain_signal chips = plot_chips();
     const int w = box.width();
     const float tc_us = chip_us(a.chip_rate);
     const float dt = tc_us / static_cast<float>(w); // one chip spans the box
     a.prepare_plot(code(), dt);
-
     const std::vector<float> scan_us = scan_instants(dt, w);
     const std::vector<float> starts = trace_starts(tc_us);
-    const bool cached = column_cache && a.point_uses_columns() && chips.i != nullptr;
-    const Columns_off off{a};
-    std::vector<Eye_columns> columns; // none, or the one cache
-    if (cached) columns.emplace_back(a, chips, scan_us, starts, dt, w);
+    Eye_source source(a, plot_chips(), column_cache, scan_us, starts, dt, w);
 
     // The scan also runs the filters in; their state carries on into the traces.
-    if (cached) a.use_columns(&columns.front().scan(), chips);
+    source.begin_scan();
     y_min = 0.0f;
     y_max = 0.0f;
     for (float t : scan_us) {
-        const float v = a.signal_at(chips, t);
+        const float v = source(t);
         if (v > y_max) y_max = v;
         if (v < y_min) y_min = v;
     }
@@ -198,16 +193,14 @@ bool Eye_pattern::draw(Canvas& box, Analog_mod& a, Plot_curves& pc, Progress& pr
     frame.dx = dt;
     frame.y_lo = y_min;
     frame.y_hi = y_max;
-    const Value_source source = [&a, &chips](float t, const Curve_frame&) {
-        return a.signal_at(chips, t);
-    };
+    const Value_source f = [&source](float t, const Curve_frame&) { return source(t); };
     size_t next = 0;
     while (next < starts.size()) {
         if (running) frame.overlay = 0.0f;
         for (int k = 0; k < traces_per_group && next < starts.size(); ++k, ++next) {
             frame.x0 = starts[next];
-            if (cached) a.use_columns(&columns.front().trace(frame.x0), chips);
-            pc.plot(box, frame, source);
+            source.begin_trace(frame.x0);
+            pc.plot(box, frame, f);
             frame.overlay = overlay_flag;
         }
         const double done = static_cast<double>(next) / static_cast<double>(starts.size());

@@ -130,18 +130,22 @@ TEST_F(Eye_pattern_test, TransmitEyeOfOnesRisesFromZeroAtTheBoundaryToOneAtMidCh
     EXPECT_EQ(traces, 290);
 }
 
-TEST_F(Eye_pattern_test, StoredColumnsDrawTheSameAsEvaluatingEveryInstant)
+// Receive side: stored path parts, filters run at every call; transmit side: stored values.
+TEST_F(Eye_pattern_test, StoredInstantsDrawTheSameAsEvaluatingEveryInstant)
 {
-    for (bool running : {true, false}) {
-        eye.running = running;
-        eye.column_cache = true;
-        const Record_canvas cached = draw();
-        const float lo = eye.y_min, hi = eye.y_max;
-        eye.column_cache = false;
-        const Record_canvas direct = draw();
-        EXPECT_EQ(eye.y_min, lo);
-        EXPECT_EQ(eye.y_max, hi);
-        EXPECT_TRUE(cached.calls == direct.calls) << "running " << running;
+    for (int side = 0; side < 2; ++side) {
+        for (int branch = 0; branch < 2; ++branch) {
+            eye.column_cache = true;
+            const Record_canvas cached = draw();
+            const float lo = eye.y_min, hi = eye.y_max;
+            eye.column_cache = false;
+            const Record_canvas direct = draw();
+            EXPECT_EQ(eye.y_min, lo);
+            EXPECT_EQ(eye.y_max, hi);
+            EXPECT_TRUE(cached.calls == direct.calls) << eye.caption();
+            eye.toggle_branch(2.0f);
+        }
+        eye.toggle_side();
     }
 }
 

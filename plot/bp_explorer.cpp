@@ -149,12 +149,16 @@ std::optional<Bp_refusal> Bp_explorer::read(const Bp_texts& typed)
     return std::nullopt;
 }
 
-double Bp_explorer::tone_weight(float f_center_hz, float f_hz)
+double Bp_explorer::tone_log(float f_center_hz, float f_hz)
 {
     const auto distance = static_cast<double>(std::fabs(f_center_hz - f_hz));
-    const double weight = 1.0 / std::log(std::max(distance, nearest_tone_hz));
-    if (std::isfinite(weight)) return weight;
-    return 1.0 / std::log(nearest_tone_hz);
+    const double log_distance = std::log(std::max(distance, nearest_tone_hz));
+    return log_distance != 0.0 ? log_distance : std::log(nearest_tone_hz);
+}
+
+double Bp_explorer::tone_weight(float f_center_hz, float f_hz)
+{
+    return 1.0 / tone_log(f_center_hz, f_hz);
 }
 
 float Bp_explorer::chirp(float t, float dx) const
@@ -169,11 +173,11 @@ float Bp_explorer::tone_comb(float t) const
     float y = 0.0f;
     float f = f_low;
     for (int i = 0; i < n_tones; ++i) {
-        const double weight =
-            tones.empty() ? tone_weight(f_center, f) : tones[static_cast<size_t>(i)].weight;
+        const double log_distance =
+            tones.empty() ? tone_log(f_center, f) : tones[static_cast<size_t>(i)].log_distance;
         const double phase =
             two_pi * static_cast<double>(f) * static_cast<double>(t) + i * tone_phase_step;
-        y = static_cast<float>(static_cast<double>(y) + std::cos(phase) * weight);
+        y = static_cast<float>(static_cast<double>(y) + std::cos(phase) / log_distance);
         f += f_step;
     }
     return y;
@@ -211,7 +215,7 @@ void Bp_explorer::prepare_cache(int columns, float dx)
     next_column = 0;
     if (!signal_cache) return;
     float f = f_low;
-    for (int i = 0; i < n_tones; ++i, f += f_step) tones.push_back({f, tone_weight(f_center, f)});
+    for (int i = 0; i < n_tones; ++i, f += f_step) tones.push_back({f, tone_log(f_center, f)});
     Curve_frame frame;
     frame.dx = dx;
     for (int x = 0; x + 1 < columns; ++x) {

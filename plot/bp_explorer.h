@@ -43,7 +43,7 @@ public:
     float f_step = 0.0f; // tone spacing
     float f_range = 30000000.0f;
     float dt_us = 0.0f; // sample interval, microseconds
-    // Evaluates the unfiltered signal once per instant and the tone weights once per show
+    // Evaluates the unfiltered signal once per instant and the tone logarithms once per show
     // (the values are the same either way).
     bool signal_cache = true;
     Band_pass filter;
@@ -66,11 +66,13 @@ public:
     // least 1e-6). A tone exactly 1 Hz away would weigh 1 / ln(1), an infinity that turns
     // the whole signal into inf and NaN; it weighs as a tone at the centre instead.
     static double tone_weight(float f_center_hz, float f_hz);
+    // The divisor of that weight: ln of the distance, never 0.
+    static double tone_log(float f_center_hz, float f_hz);
 
 private:
     struct Tone {
         float f_hz;
-        double weight;
+        double log_distance; // tone_log of the tone
     };
     std::vector<Tone> tones;     // of the current show, when cached
     std::vector<float> column_t; // the instants of the time plots' columns

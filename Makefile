@@ -31,7 +31,8 @@ test-asan: deps
 bench: build
 	./$(BUILD)/bench_chain
 	./$(BUILD)/bench_window
-	./$(BUILD)/bench_views
+	./$(BUILD)/bench_eye_bandpass
+	./$(BUILD)/bench_spreading_trellis
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

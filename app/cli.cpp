@@ -2,6 +2,8 @@
 
 #include "analog/analog_objects.h"
 #include "app/trellis_command.h"
+#include "app/bandpass_command.h"
+#include "app/eye_command.h"
 #include "app/usage.h"
 #include "engine/elements.h"
 #include "engine/engine_objects.h"
@@ -108,6 +110,7 @@ struct Command {
     Plot_picture picture;
     bool window_given = false;
     Trellis_request trellis;
+    Eye_options eye;
 };
 
 std::string value_of(int& k, int argc, const char* const* argv)
@@ -162,7 +165,8 @@ Command parse(int argc, const char* const* argv)
 {
     Command c;
     c.verb = argv[1];
-    if (c.verb != "run" && c.verb != "dump" && c.verb != "plot" && c.verb != "trellis")
+    if (c.verb != "run" && c.verb != "dump" && c.verb != "plot" && c.verb != "trellis" &&
+        c.verb != "eye")
         throw Refused("unknown command '" + c.verb + "'");
     for (int k = 2; k < argc; ++k) {
         const std::string opt = argv[k];
@@ -182,6 +186,8 @@ Command parse(int argc, const char* const* argv)
                 static_cast<int>(parse_integer(opt, value_of(k, argc, argv), 0, max_trellis_steps));
         } else if (c.verb == "trellis" && opt == "--png") {
             c.trellis.png_path = value_of(k, argc, argv);
+        } else if (c.verb == "eye" &&
+                   take_eye_option(c.eye, opt, [&] { return value_of(k, argc, argv); })) {
         } else if ((c.verb == "dump" || c.verb == "plot") && opt == "--code") {
             c.code = static_cast<int>(parse_integer(opt, value_of(k, argc, argv), -9999, 9999));
         } else if (c.verb == "dump" && opt == "--t0") {
@@ -209,6 +215,7 @@ Command parse(int argc, const char* const* argv)
     }
     if (c.verb == "plot") check_plot(c);
     if (c.verb == "trellis" && c.trellis.steps < 0) throw Refused("trellis needs --steps S");
+    if (c.verb == "eye") check_eye_options(c.eye);
     c.entries.check();
     return c;
 }
@@ -316,6 +323,8 @@ int execute(const Command& c, std::ostream& out, std::ostream& err)
             throw Refused("trellis needs nr_stages of at least 2 (it is " +
                           std::to_string(nr_stages) + ")");
         return trellis_command(c.trellis, out, err);
+    } else if (c.verb == "eye") {
+        return eye_command(c.eye, out, err);
     } else if (c.all) {
         dump_all(out);
     } else if (signal->kind == Signal_kind::analog) {
@@ -340,9 +349,13 @@ int run_cli(int argc, const char* const* argv, std::ostream& out, std::ostream& 
         out << "cdma_sim " CDMA_SIM_VERSION "\n";
         return 0;
     }
+    if (first == "bandpass") return bandpass_command(argc, argv, out, err);
     try {
         return execute(parse(argc, argv), out, err);
     } catch (const Refused& r) {
+        err << "cdma_sim: " << r.what() << '\n';
+        return 2;
+    } catch (const std::invalid_argument& r) { // refusals of the commands in files of their own
         err << "cdma_sim: " << r.what() << '\n';
         return 2;
     }

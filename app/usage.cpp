@@ -23,6 +23,16 @@ const char* const usage_head =
                                              view S times and prints its data table (org,
                                              dec, in0, in1, dsq 0..3), one row a line; needs
                                              --stages 2 or more
+  cdma_sim eye  [OPTIONS] [--side xmit|rcve] [--branch I|Q] [--sum] [--width PX] [--height PX]
+                --png FILE                   sets up, runs once, draws the eye pattern as its
+                                             "start" button does (receive side, I, running
+                                             unless said otherwise; 176 x 215) into a PNG and
+                                             prints its caption and range
+  cdma_sim bandpass [--center MHZ] [--width MHZ] [--fft MHZ] [--low MHZ] [--high MHZ]
+                [--type N] --png FILE        draws the band-pass explorer's four plots as its
+                                             "show" button does (defaults: 10, 0.1, 30, 5, 15,
+                                             type 1 chirp, 2 tone comb) into a PNG and prints
+                                             their captions
   cdma_sim --help | --version
 OPTIONS
   --stages N          nr_stages, as typed into the start-parameter menu (clamped at setup)

@@ -19,6 +19,8 @@ public:
     // output: ", rcve step S: E wrong out of N signals". Empty unless 1 <= step <= last
     // of a run that has taken place.
     std::string compare(int step, int selector) const;
+    // A run has taken place since the last setup.
+    bool ran() const { return stages != nullptr; }
 };
 
 // The run button: prepares the analog stage, runs the chain, writes the result line

@@ -32,17 +32,6 @@ int fft_size_for(int width)
     return 1 << k;
 }
 
-// The PN-I / PN-Q transmit chips, if they hold as many chips as the analog stage reads;
-// otherwise none, and the analog stage gives 0.
-Chain_signal plot_chips()
-{
-    const auto& b = pn_spread_iq.buf;
-    if (b.size() < 2 || da_ad.n_chips < 0) return {};
-    const auto n = static_cast<size_t>(da_ad.n_chips);
-    if (b[0].size() < n || b[1].size() < n) return {};
-    return {pn_spread_iq.buf[0].data(), pn_spread_iq.buf[1].data()};
-}
-
 // The box belongs to the caller and lives only for one drawing; forgotten however it ends.
 struct Box_use {
     Canvas*& box;
@@ -61,6 +50,15 @@ struct Column_use {
 };
 
 } // namespace
+
+Chain_signal plot_chips()
+{
+    const auto& b = pn_spread_iq.buf;
+    if (b.size() < 2 || da_ad.n_chips < 0) return {};
+    const auto n = static_cast<size_t>(da_ad.n_chips);
+    if (b[0].size() < n || b[1].size() < n) return {};
+    return {pn_spread_iq.buf[0].data(), pn_spread_iq.buf[1].data()};
+}
 
 void Plot_ctrl::set_window(float total, float width, float start)
 {

@@ -3,6 +3,7 @@
 // chosen time window, writes the caption, and keeps the first values of the last plot for
 // a spectrum.
 
+#include "engine/elements.h"
 #include "engine/stage_codes.h"
 #include "plot/canvas.h"
 #include "plot/plot_curves.h"
@@ -69,6 +70,10 @@ private:
     std::string stage_text() const;
     std::string iq_suffix() const;
 };
+
+// The PN-I / PN-Q transmit chips, if they hold as many chips as the analog stage reads;
+// otherwise none, and the analog stage gives 0.
+Chain_signal plot_chips();
 
 // Signed stage number of the captured spectrum values.
 extern int fft_code;

@@ -3,8 +3,10 @@
 #include "engine/parameters.h"
 #include "engine/stage_codes.h"
 #include "engine/xmit.h"
+#include "ui/bp_plots.h"
 #include "ui/circuit_picture.h"
 #include "ui/click_line.h"
+#include "ui/eye_patterns.h"
 #include "ui/fourier_plot.h"
 #include "ui/main_screen.h"
 #include "ui/parameter_btn.h"
@@ -240,9 +242,12 @@ void TGet_plots::FFTClick()
     target->setStyleSheet("background: white");
 }
 
-void TGet_plots::eyeClick() { view_not_ready("eye-pattern"); }
+void TGet_plots::eyeClick() { main.Eye_patterns->show(); }
 
-void TGet_plots::bp_filterClick() { view_not_ready("band-pass filter"); }
+void TGet_plots::bp_filterClick()
+{
+    static_cast<QWidget*>(main.Bp_plots)->show(); // its button `show` hides the name
+}
 
 void TGet_plots::en_decoderClick()
 {

@@ -1,7 +1,9 @@
 #include "ui/main_screen.h"
 
 #include "engine/elements.h"
+#include "ui/bp_plots.h"
 #include "ui/click_line.h"
+#include "ui/eye_patterns.h"
 #include "ui/fourier_plot.h"
 #include "ui/get_plots.h"
 #include "ui/parameter_menue.h"
@@ -73,7 +75,8 @@ TMain_screen::TMain_screen()
     Pn_generator1->setGeometry(8, 570, pn_generator_width, 68);
     Pn_generator2 = new TPn_generator(central, *this);
     Pn_generator2->setGeometry(8, 640, pn_generator_width, 68);
-    Eye_patterns = placeholder_panel(8, 350, 260, 276);
+    Eye_patterns = new TEye_patterns(central, *this);
+    Eye_patterns->move(8, 350);
 
     result = new Click_line(central);
     result->setGeometry(553, 350, 267, 23);
@@ -83,7 +86,8 @@ TMain_screen::TMain_screen()
     Viterbi_decoder->move(4, 350);
     Spreading_fcts = new TSpreading_fcts(central, *this);
     Spreading_fcts->move(8, 320);
-    Bp_plots = placeholder_panel(0, 350, 0, 0);
+    Bp_plots = new TBp_plots(central, *this);
+    Bp_plots->move(0, 350);
 
     Fourier_plot1 = new TFourier_plot(central, *this);
     Fourier_plot1->move(400, 430);
@@ -99,15 +103,6 @@ TMain_screen::TMain_screen()
                                            Viterbi_decoder, Spreading_fcts, Bp_plots,
                                            Fourier_plot1,   Fourier_plot2,  Parameter_menue};
     for (QWidget* w : stacked) w->raise();
-}
-
-// The teaching views come as panels of their own; until then their places are empty.
-QWidget* TMain_screen::placeholder_panel(int left, int top, int width, int height)
-{
-    auto* panel = new QWidget(centralWidget());
-    panel->setGeometry(left, top, width, height);
-    panel->hide();
-    return panel;
 }
 
 void TMain_screen::open_start_menu()

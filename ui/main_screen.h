@@ -13,6 +13,8 @@ class QMdiArea;
 class QMdiSubWindow;
 class QPushButton;
 class Click_line;
+class TBp_plots;
+class TEye_patterns;
 class TFourier_plot;
 class TParameter_menue;
 class TPn_generator;
@@ -31,11 +33,11 @@ public:
     Click_line* error_message = nullptr;
     TPn_generator* Pn_generator1 = nullptr;
     TPn_generator* Pn_generator2 = nullptr;
-    QWidget* Eye_patterns = nullptr;
+    TEye_patterns* Eye_patterns = nullptr;
     Click_line* result = nullptr;
     TViterbi_decoder* Viterbi_decoder = nullptr;
     TSpreading_fcts* Spreading_fcts = nullptr;
-    QWidget* Bp_plots = nullptr;
+    TBp_plots* Bp_plots = nullptr;
     TFourier_plot* Fourier_plot1 = nullptr;
     TFourier_plot* Fourier_plot2 = nullptr;
     TParameter_menue* Parameter_menue = nullptr;
@@ -103,5 +105,4 @@ private:
         QWidget* view;
     };
     std::array<View_bit, 11> view_bits() const;
-    QWidget* placeholder_panel(int left, int top, int width, int height);
 };

@@ -17,21 +17,26 @@
 
 namespace {
 
-// A command that succeeds prints nothing on stderr: Qt's notes about the platform (no
-// XDG_RUNTIME_DIR, no size hints offscreen) are dropped; criticals and fatals still show.
-void quiet_notes(QtMsgType type, const QMessageLogContext& context, const QString& text)
+// A command that succeeds prints nothing on stderr: Qt's notes about the platform (such as
+// "XDG_RUNTIME_DIR not set") are dropped, its critical messages kept.
+QtMessageHandler qt_handler = nullptr;
+
+void quiet_messages(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", qUtf8Printable(qFormatLogMessage(type, context, text)));
+    if (type == QtDebugMsg || type == QtInfoMsg || type == QtWarningMsg) return;
+    if (qt_handler != nullptr)
+        qt_handler(type, context, text);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(text));
 }
 
 } // namespace
 
-// Text needs a running application object; without a display it runs offscreen.
 std::unique_ptr<QGuiApplication> headless_application()
 {
     if (QCoreApplication::instance() != nullptr) return nullptr;
-    qInstallMessageHandler(quiet_notes);
+    QtMessageHandler previous = qInstallMessageHandler(quiet_messages);
+    if (previous != quiet_messages) qt_handler = previous;
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (platform == nullptr || *platform == '\0') setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static int argc = 1;

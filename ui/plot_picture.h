@@ -1,10 +1,10 @@
 #pragma once
 // The headless plot: a signal plot window's paint box drawn into a picture file.
 
+#include <QGuiApplication>
+
 #include <memory>
 #include <string>
-
-class QGuiApplication;
 
 struct Plot_picture {
     int code = 0;
@@ -20,6 +20,5 @@ struct Plot_picture {
 // returns the window caption. Throws std::runtime_error when the file cannot be written.
 std::string write_plot_picture(const Plot_picture& p);
 
-// An application object for drawing text without a window (offscreen when there is no
-// display), or null when one exists already.
+// The application object that text needs, when none runs yet; offscreen without a display.
 std::unique_ptr<QGuiApplication> headless_application();

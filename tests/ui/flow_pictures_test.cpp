@@ -1,6 +1,8 @@
 // Pictures of each step of the user flow, for a person to look at: written only when
 // CDMA_SIM_PICTURES names a directory.
 #include "tests/ui/ui_fixture.h"
+#include "ui/bp_plots.h"
+#include "ui/eye_patterns.h"
 #include "ui/get_plots.h"
 #include "ui/parameter_btn.h"
 #include "ui/spreading_fcts.h"
@@ -118,4 +120,32 @@ TEST_F(Flow_pictures, SpreadingFunctionExplorer)
     s.input2->setText("x1");
     click(s.multiply);
     save(*main, dir, "s11_refused_entry.png");
+}
+
+// The eye pattern in each mode and the band-pass explorer with each test signal.
+TEST_F(Flow_pictures, TeachingViews)
+{
+    const char* dir = std::getenv("CDMA_SIM_PICTURES");
+    if (dir == nullptr || *dir == '\0') GTEST_SKIP() << "set CDMA_SIM_PICTURES to a directory";
+    main->resize(1032, 702);
+    setup_and_run(6, 36);
+    click(picker().eye);
+    TEye_patterns& eye = *main->Eye_patterns;
+    const char* names[4] = {"6_eye_rcve_I_running.png", "7_eye_rcve_Q_summing.png",
+                            "8_eye_xmit_Q_summing.png", "9_eye_xmit_I_running.png"};
+    QPushButton* toggles[4] = {nullptr, eye.I_Q, eye.xmit_rcve, eye.I_Q};
+    for (int k = 0; k < 4; ++k) {
+        if (toggles[k] != nullptr) click(toggles[k]);
+        if (k == 1) click(eye.run_sum);
+        if (k == 3) click(eye.run_sum);
+        click(eye.start);
+        save(*main, dir, names[k]);
+    }
+    click(picker().bp_filter);
+    TBp_plots& bp = *main->Bp_plots;
+    click(bp.show);
+    save(*main, dir, "10_bandpass_chirp.png");
+    bp.mode->setText("2");
+    click(bp.show);
+    save(*main, dir, "11_bandpass_tones.png");
 }

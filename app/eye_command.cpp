@@ -1,0 +1,91 @@
+#include "app/eye_command.h"
+
+#include "engine/parameters.h"
+#include "plot/eye_pattern.h"
+#include "plot/fixed_text.h"
+#include "ui/view_pictures.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace {
+
+constexpr long max_picture_px = 4000; // as the plot command
+
+int picture_size(const std::string& opt, const std::string& text)
+{
+    errno = 0;
+    char* end = nullptr;
+    const long v = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || errno == ERANGE)
+        throw std::invalid_argument(opt + ": '" + text + "' is not a whole number");
+    if (v < 2 || v > max_picture_px)
+        throw std::invalid_argument(opt + " = " + text +
+                                    " is out of range: allowed are 2 to 4000 pixels");
+    return static_cast<int>(v);
+}
+
+// One of two words.
+bool second_word(const std::string& opt, const std::string& text, const char* first,
+                 const char* second)
+{
+    if (text == first) return false;
+    if (text == second) return true;
+    throw std::invalid_argument(opt + ": '" + text + "' is neither " + first + " nor " + second);
+}
+
+} // namespace
+
+bool take_eye_option(Eye_options& o, const std::string& opt,
+                     const std::function<std::string()>& next_value)
+{
+    if (opt == "--side")
+        o.transmit = second_word(opt, next_value(), "rcve", "xmit");
+    else if (opt == "--branch")
+        o.q_branch = second_word(opt, next_value(), "I", "Q");
+    else if (opt == "--sum")
+        o.summing = true;
+    else if (opt == "--width")
+        o.width = picture_size(opt, next_value());
+    else if (opt == "--height")
+        o.height = picture_size(opt, next_value());
+    else if (opt == "--png")
+        o.png_path = next_value();
+    else
+        return false;
+    return true;
+}
+
+void check_eye_options(const Eye_options& o)
+{
+    if (o.png_path.empty()) throw std::invalid_argument("eye needs --png FILE");
+    const std::string refused = Eye_pattern::width_refusal(o.width);
+    if (!refused.empty())
+        throw std::invalid_argument("--width " + std::to_string(o.width) + ": " + refused);
+}
+
+int eye_command(const Eye_options& o, std::ostream& out, std::ostream& err)
+{
+    if (nr_stages != 6)
+        throw std::invalid_argument("eye draws analog signals: it needs nr_stages 6 (it is " +
+                                    std::to_string(nr_stages) + ")");
+    Eye_pattern eye;
+    if (o.transmit) eye.toggle_side();
+    if (o.q_branch) {
+        eye.toggle_branch(analog_pars().iq_branches);
+        if (eye.branch_code != 200)
+            throw std::invalid_argument("--branch Q needs iq_branches 2 (it is 1)");
+    }
+    if (o.summing) eye.toggle_mode();
+    try {
+        write_eye_picture(eye, o.width, o.height, o.png_path);
+    } catch (const std::runtime_error& e) {
+        err << "cdma_sim: " << e.what() << '\n';
+        return 1;
+    }
+    out << eye.caption() << '\n'
+        << "y: " << fixed_text(static_cast<double>(eye.y_min), 15, 3) << " to "
+        << fixed_text(static_cast<double>(eye.y_max), 15, 3) << '\n';
+    return 0;
+}

@@ -1,0 +1,289 @@
+#include "plot/bp_explorer.h"
+
+#include "engine/parameters.h"
+#include "plot/fixed_text.h"
+#include "plot/plot_curves.h"
+
+#include <algorithm>
+#include <bit>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+constexpr double two_pi = 6.283185307179586;
+constexpr double pi = 3.141592653589793;
+constexpr double hz_per_mhz = 1e6;
+constexpr double mhz_per_hz = 1e-6;
+// Tone i of the comb is phase-shifted by i * pi / 16.
+constexpr double tone_phase_step = pi * 0.0625;
+// The closest distance from the centre a tone's weight takes, in Hz.
+constexpr double nearest_tone_hz = 1e-6;
+// Numbers in the captions: 3 decimals, up to 15 significant digits.
+constexpr int caption_precision = 15;
+constexpr int caption_decimals = 3;
+// The edits show MHz with 2 decimals.
+constexpr int edit_decimals = 2;
+// Text under the plots: this far above the bottom edge; the spectrum's starts at x = 100.
+constexpr int text_rise = 20;
+constexpr int spectrum_text_x = 100;
+constexpr int tick_spacing = 100;
+
+constexpr std::array<const char*, bp_field_count> field_names{"center", "width", "fft",
+                                                              "low",    "high",  "mode"};
+
+std::string fixed(double v, int decimals) { return fixed_text(v, caption_precision, decimals); }
+
+std::string trimmed(const std::string& s)
+{
+    const size_t first = s.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+std::string mhz_limit() { return fixed_text(static_cast<double>(max_freq_mhz), 15, 0); }
+
+// The text without a leading plus sign before a digit or point, which from_chars does not
+// take.
+std::string unsigned_plus(std::string t)
+{
+    if (t.size() > 1 && t[0] == '+' &&
+        (std::isdigit(static_cast<unsigned char>(t[1])) || t[1] == '.'))
+        t.erase(0, 1);
+    return t;
+}
+
+// A decimal number as a user types it, in any locale: sign, digits, point and exponent
+// only (no inf, nan or hexadecimal), nothing after it. Beyond the double range an
+// infinity of its sign.
+std::optional<double> decimal(const std::string& typed)
+{
+    const std::string t = unsigned_plus(trimmed(typed));
+    const size_t first = !t.empty() && t[0] == '-' ? 1 : 0;
+    if (first >= t.size() ||
+        !(std::isdigit(static_cast<unsigned char>(t[first])) || t[first] == '.'))
+        return std::nullopt;
+    double v = 0.0;
+    const auto r = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::general);
+    if (r.ptr != t.data() + t.size()) return std::nullopt;
+    if (r.ec == std::errc::result_out_of_range) return first == 1 ? -HUGE_VAL : HUGE_VAL;
+    if (r.ec != std::errc()) return std::nullopt;
+    return v;
+}
+
+// A frequency typed in MHz; refused unless a number within the allowed range (above 0
+// when positive is set).
+std::optional<Bp_refusal> read_mhz(Bp_field f, const std::string& typed, bool positive, double& mhz)
+{
+    const std::string text = trimmed(typed);
+    const std::string name = bp_field_name(f);
+    const std::optional<double> v = decimal(text);
+    if (!v) return Bp_refusal{f, name + ": '" + text + "' is not a number"};
+    mhz = *v;
+    const auto limit = static_cast<double>(max_freq_mhz);
+    const bool low_ok = positive ? mhz > 0.0 : mhz >= -limit;
+    if (low_ok && mhz <= limit) return std::nullopt;
+    std::string allowed = positive ? "values above 0 up to " : "-";
+    allowed += mhz_limit();
+    if (!positive) allowed += " to " + mhz_limit();
+    return Bp_refusal{f, name + " = " + text + " is out of range: allowed are " + allowed + " MHz"};
+}
+
+std::optional<Bp_refusal> read_whole(Bp_field f, const std::string& typed, int& v)
+{
+    const std::string text = trimmed(typed);
+    const std::string t = unsigned_plus(text);
+    const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (r.ec != std::errc() || r.ptr != t.data() + t.size())
+        return Bp_refusal{f, std::string(bp_field_name(f)) + ": '" + text +
+                                 "' is not a whole number (1: chirp, 2: tone comb)"};
+    return std::nullopt;
+}
+
+float hz(double mhz) { return static_cast<float>(mhz * hz_per_mhz); }
+
+std::uint32_t bits(float v) { return std::bit_cast<std::uint32_t>(v); }
+
+} // namespace
+
+const char* bp_field_name(Bp_field f) { return field_names[static_cast<size_t>(f)]; }
+
+Bp_texts Bp_explorer::texts() const
+{
+    const auto mhz = [](float v) {
+        return fixed(static_cast<double>(v) * mhz_per_hz, edit_decimals);
+    };
+    return {mhz(f_center), mhz(f_width), mhz(f_range),
+            mhz(f_low),    mhz(f_high),  std::to_string(sig_mode)};
+}
+
+std::optional<Bp_refusal> Bp_explorer::read(const Bp_texts& typed)
+{
+    using F = Bp_field;
+    const auto at = [&typed](F f) -> const std::string& { return typed[static_cast<size_t>(f)]; };
+    std::array<double, 5> mhz{};
+    for (F f : {F::center, F::width, F::fft, F::low, F::high}) {
+        const bool positive = f == F::center || f == F::width || f == F::fft;
+        if (auto r = read_mhz(f, at(f), positive, mhz[static_cast<size_t>(f)])) return r;
+    }
+    int mode = 0;
+    if (auto r = read_whole(F::mode, at(F::mode), mode)) return r;
+
+    const float center = hz(mhz[0]);
+    const float width = std::min(center, hz(mhz[1]));
+    const float low = std::max(hz(mhz[3]), 0.0f);
+    const float high = hz(mhz[4]);
+    if (high < low)
+        return Bp_refusal{F::high, "high = " + trimmed(at(F::high)) +
+                                       " is below the lowest frequency: allowed are " +
+                                       fixed(static_cast<double>(low) * mhz_per_hz, edit_decimals) +
+                                       " to " + mhz_limit() + " MHz"};
+    f_center = center;
+    f_width = width;
+    f_range = hz(mhz[2]);
+    f_low = low;
+    f_high = high;
+    sig_mode = mode;
+    return std::nullopt;
+}
+
+double Bp_explorer::tone_log(float f_center_hz, float f_hz)
+{
+    const auto distance = static_cast<double>(std::fabs(f_center_hz - f_hz));
+    const double log_distance = std::log(std::max(distance, nearest_tone_hz));
+    return log_distance != 0.0 ? log_distance : std::log(nearest_tone_hz);
+}
+
+double Bp_explorer::tone_weight(float f_center_hz, float f_hz)
+{
+    return 1.0 / tone_log(f_center_hz, f_hz);
+}
+
+float Bp_explorer::chirp(float t, float dx) const
+{
+    // f runs from f_low at t = 0 to f_high at the end of the FFT block.
+    const float f = (f_high - f_low) * t / (static_cast<float>(n_fft) * dx) + f_low;
+    return static_cast<float>(std::cos(two_pi * static_cast<double>(f) * static_cast<double>(t)));
+}
+
+float Bp_explorer::tone_comb(float t) const
+{
+    float y = 0.0f;
+    float f = f_low;
+    for (int i = 0; i < n_tones; ++i) {
+        const double log_distance =
+            tones.empty() ? tone_log(f_center, f) : tones[static_cast<size_t>(i)].log_distance;
+        const double phase =
+            two_pi * static_cast<double>(f) * static_cast<double>(t) + i * tone_phase_step;
+        y = static_cast<float>(static_cast<double>(y) + std::cos(phase) / log_distance);
+        f += f_step;
+    }
+    return y;
+}
+
+float Bp_explorer::unfiltered(float t, float dx) const
+{
+    if (sig_mode == 1) return chirp(t, dx);
+    if (sig_mode == 2) return tone_comb(t);
+    return 0.0f;
+}
+
+float Bp_explorer::cached_unfiltered(float t, float dx)
+{
+    if (next_column >= column_t.size() || bits(column_t[next_column]) != bits(t)) next_column = 0;
+    if (next_column >= column_t.size() || bits(column_t[next_column]) != bits(t))
+        return unfiltered(t, dx); // not a column of the time plots
+    return column_y[next_column++];
+}
+
+float Bp_explorer::test_signal(float t, const Curve_frame& frame)
+{
+    float v = signal_cache ? cached_unfiltered(t, frame.dx) : unfiltered(t, frame.dx);
+    if (frame.rate == 1.0f) v = filter.filter(v);
+    if (fill >= 0 && fill < n_fft && fill < static_cast<int>(fft.data.size()))
+        fft.data[static_cast<size_t>(fill++)] = v;
+    return v;
+}
+
+void Bp_explorer::prepare_cache(int columns, float dx)
+{
+    tones.clear();
+    column_t.clear();
+    column_y.clear();
+    next_column = 0;
+    if (!signal_cache) return;
+    float f = f_low;
+    for (int i = 0; i < n_tones; ++i, f += f_step) tones.push_back({f, tone_log(f_center, f)});
+    Curve_frame frame;
+    frame.dx = dx;
+    for (int x = 0; x + 1 < columns; ++x) {
+        column_t.push_back(column_abscissa(frame, x));
+        column_y.push_back(unfiltered(column_t.back(), dx));
+    }
+}
+
+std::string Bp_explorer::caption(int index) const
+{
+    const auto mhz = [](float v) {
+        return fixed(static_cast<double>(v) * mhz_per_hz, caption_decimals);
+    };
+    switch (index) {
+    case 0:
+        return "scaled y(t), (f = " + mhz(f_low) + " - " + mhz(f_high) + " MHz); range = " +
+               fixed(static_cast<double>(static_cast<float>(n_fft) * dt_us), caption_decimals) +
+               " microsecs, amplitude: ";
+    case 1: return "scaled log of FFT of y(t); frequency range: " + mhz(f_range) + " MHz";
+    case 2: return "scaled filtered signal z(t), amplitude: ";
+    default: return "scaled log of FFT of z(t)";
+    }
+}
+
+void Bp_explorer::draw_row(int r, const std::array<Canvas*, 4>& plots, Plot_curves& pc)
+{
+    Canvas& time = *plots[static_cast<size_t>(2 * r)];
+    Canvas& spectrum = *plots[static_cast<size_t>(2 * r + 1)];
+    fill = 0;
+    Curve_frame frame;
+    frame.dx = static_cast<float>(static_cast<double>(dt_us) * 1e-6);
+    frame.y_lo = 1.0f; // automatic range
+    frame.y_hi = -1.0f;
+    frame.rate = static_cast<float>(r); // the test signal's filter flag
+    pc.plot(time, frame, [this](float t, const Curve_frame& f) { return test_signal(t, f); });
+    pc.axes(0, tick_spacing);
+    const std::string amplitude =
+        fixed(static_cast<double>(frame.y_hi - frame.y_lo), caption_decimals);
+    drawn_texts[static_cast<size_t>(2 * r)] = caption(2 * r) + amplitude;
+    time.text_out(0, time.height() - text_rise, drawn_texts[static_cast<size_t>(2 * r)]);
+
+    fft.spectrum(n_fft);
+    frame.dx = 1.0f;
+    frame.y_lo = 1.0f;
+    frame.y_hi = -1.0f;
+    frame.log = 1.0f;
+    const std::vector<float>& d = fft.data;
+    pc.plot(spectrum, frame, [&d](float x, const Curve_frame&) {
+        if (!(x >= 0.0f) || x >= static_cast<float>(d.size())) return 0.0f;
+        return d[static_cast<size_t>(x)]; // column i shows entry i
+    });
+    pc.axes(0, tick_spacing);
+    drawn_texts[static_cast<size_t>(2 * r + 1)] = caption(2 * r + 1);
+    spectrum.text_out(spectrum_text_x, spectrum.height() - text_rise,
+                      drawn_texts[static_cast<size_t>(2 * r + 1)]);
+}
+
+void Bp_explorer::show(const std::array<Canvas*, 4>& plots, Plot_curves& pc)
+{
+    f_step = (f_high - f_low) / static_cast<float>(n_tones);
+    dt_us = static_cast<float>(0.5 / (static_cast<double>(f_range) * 1e-6));
+    // p * 1e-8 with p = 512 pixels is the chain's 5.12e-6 (sample interval in µs).
+    const double p = plots[0]->width();
+    filter.set(f_width / f_center,
+               static_cast<float>(static_cast<double>(f_center) *
+                                  (p * 1e-8 * static_cast<double>(dt_us) / std::sqrt(2.0))));
+    prepare_cache(plots[0]->width(), static_cast<float>(static_cast<double>(dt_us) * 1e-6));
+    draw_row(0, plots, pc);
+    draw_row(1, plots, pc);
+    tones.clear();
+}

@@ -1,0 +1,92 @@
+#include "plot/eye_instants.h"
+
+#include "analog/da_ad.h"
+#include "plot/plot_curves.h"
+
+#include <algorithm>
+#include <bit>
+#include <system_error>
+#include <thread>
+
+namespace {
+
+std::uint32_t bits(float v) { return std::bit_cast<std::uint32_t>(v); }
+
+template <typename T> std::vector<T> part(const std::vector<T>& v, size_t from, size_t to)
+{
+    return std::vector<T>(v.begin() + static_cast<std::ptrdiff_t>(from),
+                          v.begin() + static_cast<std::ptrdiff_t>(to));
+}
+
+// work(from, to) over 0 .. n, shared out among up to `threads` threads.
+template <typename Work> void share_out(size_t n, int threads, const Work& work)
+{
+    const size_t parts = std::max<size_t>(1, std::min<size_t>(static_cast<size_t>(threads), n));
+    std::vector<std::thread> helpers;
+    for (size_t p = 1; p < parts; ++p) {
+        const size_t from = n * p / parts, to = n * (p + 1) / parts;
+        try {
+            helpers.emplace_back([&work, from, to] { work(from, to); });
+        } catch (const std::system_error&) { // no thread to be had: do the part here
+            work(from, to);
+        }
+    }
+    work(0, n / parts);
+    for (auto& h : helpers) h.join();
+}
+
+} // namespace
+
+Eye_instants::Eye_instants(const std::vector<float>& scan_us, const std::vector<float>& starts,
+                           float dt_us, int width)
+{
+    for (float u : scan_us) t.push_back(Analog_mod::seconds(u));
+    blocks.push_back({0, t.size()});
+    Curve_frame frame;
+    frame.dx = dt_us;
+    for (float start : starts) {
+        if (by_start.contains(bits(start))) continue;
+        by_start[bits(start)] = blocks.size();
+        frame.x0 = start;
+        const size_t first = t.size();
+        for (int x = 0; x + 1 < width; ++x)
+            t.push_back(Analog_mod::seconds(column_abscissa(frame, x)));
+        blocks.push_back({first, t.size()});
+    }
+}
+
+size_t Eye_instants::block_of(float start_us) const { return by_start.at(bits(start_us)); }
+
+std::vector<float> Eye_instants::instants(size_t block) const
+{
+    return part(t, blocks[block].from, blocks[block].to);
+}
+
+std::vector<Path_samples> Eye_instants::path_samples(const Analog_mod& a,
+                                                     const Chain_signal& chips) const
+{
+    Path_samples all;
+    all.t = t;
+    all.evaluate(a, chips, worker_threads());
+    std::vector<Path_samples> v;
+    for (const Block& b : blocks) {
+        Path_samples s;
+        s.t = part(all.t, b.from, b.to);
+        s.sum = part(all.sum, b.from, b.to);
+        s.car = part(all.car, b.from, b.to);
+        for (size_t i = 0; i < s.dem.size(); ++i) s.dem[i] = part(all.dem[i], b.from, b.to);
+        v.push_back(std::move(s));
+    }
+    return v;
+}
+
+std::vector<std::vector<float>> Eye_instants::dac_values(const Da_ad& dac, const float* chips) const
+{
+    std::vector<float> all(t.size());
+    share_out(t.size(), worker_threads(), [&](size_t from, size_t to) {
+        for (size_t n = from; n < to; ++n) all[n] = dac.nyquist(chips, t[n]);
+    });
+    std::vector<std::vector<float>> v;
+    for (const Block& b : blocks) v.push_back(part(all, b.from, b.to));
+    return v;
+}

@@ -1,0 +1,102 @@
+#include "ui/eye_patterns.h"
+
+#include "tests/ui/ui_fixture.h"
+#include "ui/click_line.h"
+#include "ui/paint_box.h"
+#include "ui/progress_runner.h"
+
+#include <QLabel>
+
+using Eye_patterns = Ui_flow;
+
+namespace {
+
+// The picture holds something besides white.
+bool drawn(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) return true;
+    return false;
+}
+
+} // namespace
+
+TEST_F(Eye_patterns, RedButtonShowsTheViewInItsPlace)
+{
+    setup_and_run();
+    TEye_patterns& eye = *main->Eye_patterns;
+    EXPECT_TRUE(eye.isHidden());
+    click(picker().eye);
+    EXPECT_FALSE(eye.isHidden());
+    EXPECT_EQ(eye.geometry(), QRect(8, 350, 260, 276));
+    EXPECT_EQ(eye.plot->size(), QSize(176, 215));
+    EXPECT_TRUE(main->error_message->isHidden()) << "no 'not part of this version' line";
+    EXPECT_EQ(eye.caption->text(), "eye pattern (rcve, I - running plot)");
+    EXPECT_EQ(eye.caption2->text(), "(triggered at  the baseband frequency)");
+}
+
+TEST_F(Eye_patterns, OptionButtonsRewriteTheCaption)
+{
+    setup_and_run();
+    TEye_patterns& eye = *main->Eye_patterns;
+    click(picker().eye);
+    click(eye.xmit_rcve);
+    EXPECT_EQ(eye.caption->text(), "eye pattern (xmit, I - running plot)");
+    click(eye.I_Q);
+    click(eye.run_sum);
+    EXPECT_EQ(eye.caption->text(), "eye pattern (xmit, Q - summing plot)");
+    click(eye.xmit_rcve);
+    EXPECT_EQ(eye.caption->text(), "eye pattern (rcve, Q - summing plot)");
+}
+
+TEST_F(Eye_patterns, StartWithoutARunAsksForOneAndDrawsNothing)
+{
+    press_setup();
+    TEye_patterns& eye = *main->Eye_patterns;
+    eye.show();
+    const QImage before = eye.plot->image;
+    click(eye.start);
+    EXPECT_FALSE(main->error_message->isHidden());
+    EXPECT_EQ(main->error_message->text(), "the eye pattern needs a run first: press 'xmit/rcve'");
+    EXPECT_EQ(eye.plot->image, before);
+}
+
+TEST_F(Eye_patterns, DrawnEyeStaysWhenTheViewIsHiddenAndShownAgain)
+{
+    setup_and_run();
+    TEye_patterns& eye = *main->Eye_patterns;
+    click(picker().eye);
+    click(eye.start);
+    ASSERT_TRUE(drawn(eye.plot->image));
+    const QImage picture = eye.plot->image;
+    main->clear_display(TMain_screen::eye_view);
+    EXPECT_TRUE(eye.isHidden());
+    click(picker().eye);
+    EXPECT_EQ(eye.plot->image, picture);
+    EXPECT_EQ(eye.plot->grab().toImage().convertToFormat(QImage::Format_RGB32), picture);
+}
+
+TEST_F(Eye_patterns, ClickOnTheBackgroundHidesTheViewButNotOnThePlot)
+{
+    setup_and_run();
+    TEye_patterns& eye = *main->Eye_patterns;
+    click(picker().eye);
+    QTest::mouseClick(eye.plot, Qt::LeftButton);
+    EXPECT_FALSE(eye.isHidden());
+    QTest::mouseClick(&eye, Qt::LeftButton, {}, QPoint(250, 270));
+    EXPECT_TRUE(eye.isHidden());
+}
+
+TEST_F(Eye_patterns, CancelledStartKeepsTheOldPicture)
+{
+    setup_and_run();
+    TEye_patterns& eye = *main->Eye_patterns;
+    click(picker().eye);
+    const QImage before = eye.plot->image;
+    Progress_runner::cancel_hook = [](double) { return true; };
+    click(eye.start);
+    Progress_runner::cancel_hook = nullptr;
+    EXPECT_EQ(eye.plot->image, before);
+    EXPECT_TRUE(main->error_message->isHidden());
+}

@@ -43,6 +43,7 @@ bool setup_chain(Screen_port& screen)
 {
     nr_stages = std::max(0, std::min(6, nr_stages));
     stage_table = chain_stages();
+    transmission.complete = false; // new buffers hold no run
     const bool ok = setup_stages(data_bytes);
     if (!ok) screen.show_error("not enough memory, please exit");
     screen.open_run_menu();

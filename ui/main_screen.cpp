@@ -83,6 +83,7 @@ TMain_screen::TMain_screen()
     Parameter_menue = new TParameter_menue(central);
     Parameter_menue->move(10, 375);
     Parameter_menue->on_confirmed = [this] { show_menu_buttons(); };
+    Parameter_menue->on_dismissed = [this] { show_menu_buttons(); };
 
     for (QWidget* w :
          {static_cast<QWidget*>(Erase), static_cast<QWidget*>(error_message), Pn_generator1,

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPalette>
 #include <QRegularExpression>
+#include <QHideEvent>
 #include <QShowEvent>
 
 #include <charconv>
@@ -182,6 +183,13 @@ void TParameter_menue::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
+void TParameter_menue::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // Only a hide of the menu itself: a minimised or closing main window hides it too.
+    if (isHidden() && !confirming && on_dismissed) on_dismissed();
+}
+
 void TParameter_menue::fill()
 {
     const Set_texts* set = set_texts(tag);
@@ -233,7 +241,9 @@ void TParameter_menue::set_quitClick()
     // leaves all stored values as they were and the menu open as the user left it.
     const std::function<void()> store = checked_set();
     if (!store) return;
+    confirming = true;
     hide_all();
+    confirming = false;
     store();
     if (on_confirmed) on_confirmed();
 }

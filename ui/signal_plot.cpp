@@ -1,5 +1,6 @@
 #include "ui/signal_plot.h"
 
+#include "engine/engine_objects.h"
 #include "plot/plot_objects.h"
 #include "plot/plot_ctrl.h"
 #include "ui/click_line.h"
@@ -36,6 +37,14 @@ void caption_plot(TSignal_plot& control, char which)
 {
     control.main.result->hide();
     control.bits->clear_image();
+    if (!transmission.complete) {
+        control.times_us.clear();
+        control.values.clear();
+        control.setWindowTitle("no signal: the chain has not run");
+        control.main.show_error(run_needed_message);
+        control.bits->update();
+        return;
+    }
     Qt_canvas canvas(control.bits->image);
     clear_upper_vector_state();
     const std::string caption = draw_signal_plot(control.tag(), canvas, which);

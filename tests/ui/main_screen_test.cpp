@@ -1,5 +1,7 @@
 #include "ui/main_screen.h"
 
+#include "ui/parameter_btn.h"
+#include "ui/parameter_menue.h"
 #include "tests/ui/ui_fixture.h"
 #include "ui/click_line.h"
 #include "ui/fourier_plot.h"
@@ -7,6 +9,10 @@
 #include "ui/signal_plot.h"
 #include "engine/engine_objects.h"
 #include "plot/plot_objects.h"
+
+#include <functional>
+#include <utility>
+#include <vector>
 
 using Main_screen = Ui_flow;
 
@@ -124,4 +130,73 @@ TEST_F(Main_screen, RunButtonStaysHiddenWhileTheChainIsNotAllocated)
     vocoder.allocated = true;
     main->show_menu_buttons();
     EXPECT_FALSE(picker().run->isHidden());
+}
+
+namespace {
+
+bool start_buttons_shown(const TStart_menue& start)
+{
+    for (const TParameter_btn* b :
+         {start.start_par, start.analog_par, start.filter_par, start.distort_par})
+        if (b->isHidden()) return false;
+    return true;
+}
+
+bool run_buttons_shown(TGet_plots& picker)
+{
+    for (const QWidget* w :
+         {static_cast<QWidget*>(picker.run), static_cast<QWidget*>(picker.analog_par),
+          static_cast<QWidget*>(picker.filter_par), static_cast<QWidget*>(picker.distort_par)})
+        if (w->isHidden()) return false;
+    return true;
+}
+
+} // namespace
+
+// Every way a parameter menu can vanish unconfirmed must leave a way to run and to change
+// parameters.
+TEST_F(Main_screen, EraseWithAParameterMenuOpenBeforeSetupBringsBackItsButtons)
+{
+    click(main->start_menu->distort_par->button);
+    ASSERT_FALSE(start_buttons_shown(*main->start_menu));
+    click(main->Erase);
+    EXPECT_TRUE(main->Parameter_menue->isHidden());
+    EXPECT_TRUE(start_buttons_shown(*main->start_menu));
+}
+
+TEST_F(Main_screen, EveryRouteThatHidesAnOpenParameterMenuBringsBackRunAndItsButtons)
+{
+    const std::vector<std::pair<const char*, std::function<void()>>> routes{
+        {"Erase", [this] { click(main->Erase); }},
+        {"clear_display", [this] { main->clear_display(TMain_screen::all_views); }},
+        {"clear", [this] { main->clear(main->Parameter_menue); }},
+        {"repaint", [this] { main->repaint(); }},
+        {"hide", [this] { main->Parameter_menue->hide(); }}};
+    press_setup();
+    for (const auto& [name, hide_menu] : routes) {
+        click(picker().distort_par->button);
+        ASSERT_FALSE(run_buttons_shown(picker())) << name;
+        hide_menu();
+        EXPECT_TRUE(main->Parameter_menue->isHidden()) << name;
+        EXPECT_TRUE(run_buttons_shown(picker())) << name;
+        EXPECT_FALSE(main->Erase->isHidden()) << name;
+    }
+}
+
+TEST_F(Main_screen, SetupWithAParameterMenuOpenOffersTheRunButtons)
+{
+    click(main->start_menu->analog_par->button);
+    press_setup();
+    EXPECT_TRUE(main->Parameter_menue->isHidden());
+    EXPECT_TRUE(run_buttons_shown(picker()));
+}
+
+TEST_F(Main_screen, MinimisedWindowKeepsTheOpenMenuAndItsButtonsHidden)
+{
+    press_setup();
+    click(picker().analog_par->button);
+    main->showMinimized();
+    main->showNormal();
+    EXPECT_TRUE(picker().run->isHidden()) << "the menu is still open";
+    EXPECT_FALSE(main->Parameter_menue->isHidden());
 }

@@ -4,6 +4,7 @@
 #include "engine/elements.h"
 #include "plot/plot_ctrl.h"
 #include "ui/qt_canvas.h"
+#include "ui/safe_file.h"
 #include "ui/sim_application.h"
 #include "ui/vector_state.h"
 
@@ -16,6 +17,17 @@
 
 namespace {
 
+QtMessageHandler next_handler = nullptr;
+
+// Without a session (ssh, cron, containers) Qt warns that XDG_RUNTIME_DIR is not set and
+// falls back to a directory of its own; a headless picture needs none, so only that
+// warning is dropped and every other message passes on.
+void quiet_runtime_dir(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg && text.contains("XDG_RUNTIME_DIR")) return;
+    if (next_handler != nullptr) next_handler(type, context, text);
+}
+
 // Text needs a running application object; without a display it runs offscreen.
 std::unique_ptr<QGuiApplication> headless_application()
 {
@@ -25,6 +37,7 @@ std::unique_ptr<QGuiApplication> headless_application()
     static int argc = 1;
     static char name[] = "cdma_sim";
     static char* argv[] = {name, nullptr};
+    next_handler = qInstallMessageHandler(quiet_runtime_dir);
     auto app = std::make_unique<QGuiApplication>(argc, argv);
     install_font_substitutes();
     return app;
@@ -49,7 +62,7 @@ std::string write_plot_picture(const Plot_picture& p)
         clear_upper_vector_state();
         caption = draw_signal_plot(p.code, canvas, 0);
     }
-    if (!image.save(QString::fromStdString(p.png_path), "PNG"))
+    if (!save_png(image, QString::fromStdString(p.png_path)))
         throw std::runtime_error("cannot write the picture '" + p.png_path + "'");
     return caption;
 }

@@ -10,6 +10,12 @@
 #include "engine/engine_objects.h"
 #include "plot/plot_objects.h"
 
+#include "engine/stage_codes.h"
+
+#include <QFontMetrics>
+#include <QMdiArea>
+
+#include <algorithm>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -199,4 +205,59 @@ TEST_F(Main_screen, MinimisedWindowKeepsTheOpenMenuAndItsButtonsHidden)
     main->showNormal();
     EXPECT_TRUE(picker().run->isHidden()) << "the menu is still open";
     EXPECT_FALSE(main->Parameter_menue->isHidden());
+}
+
+TEST_F(Main_screen, ClickingTheCodeOfAnOpenWindowBringsItToTheFront)
+{
+    setup_and_run();
+    main->view_item(1);
+    main->view_item(-1);
+    main->view_item(2);
+    const auto plots = plot_windows();
+    ASSERT_EQ(plots.size(), 3);
+    ASSERT_NE(main->mdi->activeSubWindow(), plots[0]);
+    main->view_item(1);
+    EXPECT_EQ(plot_windows().size(), 3) << "no second window";
+    EXPECT_EQ(main->mdi->activeSubWindow(), plots[0]);
+    EXPECT_EQ(plots[0]->pos(), QPoint(0, 335)) << "raised, not moved";
+}
+
+TEST_F(Main_screen, CascadeWrapsBackInsteadOfLeavingThePlotArea)
+{
+    setup_and_run();
+    const QRect area = main->mdi->viewport()->rect();
+    std::vector<QPoint> places;
+    for (const Stage_code& s : stage_codes) {
+        main->view_item(s.code);
+        const QRect placed = plot_windows().back()->geometry();
+        EXPECT_TRUE(area.contains(placed)) << s.code << " at " << placed.x() << "," << placed.y();
+        places.push_back(placed.topLeft());
+    }
+    // The first wrap starts one step right of the first place.
+    EXPECT_NE(std::find(places.begin(), places.end(), QPoint(20, 335)), places.end());
+    main->erase_curves();
+    main->view_item(1);
+    EXPECT_EQ(plot_windows().back()->pos(), QPoint(0, 335)) << "Erase starts the cascade anew";
+}
+
+TEST_F(Main_screen, LongResultWrapsInItsPlaceAndShowsItsStart)
+{
+    const QRect box = main->result->geometry();
+    const QString longest =
+        ", rcve step 1: 11 wrong out of 288 signals; t = 1234 sec (a result as long as any)";
+    main->set_result(longest.toStdString());
+    ASSERT_TRUE(main->result->wrapped());
+    const QRect grown = main->result->geometry();
+    EXPECT_EQ(grown.topLeft(), box.topLeft());
+    EXPECT_EQ(grown.width(), box.width());
+    const QRect needed =
+        QFontMetrics(main->result->font())
+            .boundingRect(QRect(0, 0, box.width() - 6, 10000), Qt::TextWordWrap, longest);
+    EXPECT_GE(grown.height(), needed.height()) << "every line in view";
+    EXPECT_EQ(main->result->text(), longest);
+    EXPECT_EQ(main->result->toolTip(), longest);
+
+    main->set_result(", rcve step 1: 0 wrong");
+    EXPECT_FALSE(main->result->wrapped());
+    EXPECT_EQ(main->result->geometry(), box) << "a short result takes one line again";
 }

@@ -14,6 +14,7 @@
 
 #include <QFontMetrics>
 #include <QMdiArea>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <functional>
@@ -260,4 +261,14 @@ TEST_F(Main_screen, LongResultWrapsInItsPlaceAndShowsItsStart)
     main->set_result(", rcve step 1: 0 wrong");
     EXPECT_FALSE(main->result->wrapped());
     EXPECT_EQ(main->result->geometry(), box) << "a short result takes one line again";
+}
+
+TEST_F(Main_screen, WindowPartlyOutsideThePlotAreaCanBeScrolledTo)
+{
+    setup_and_run();
+    main->view_item(1);
+    ASSERT_FALSE(main->mdi->horizontalScrollBar()->isVisible());
+    plot_windows().back()->move(main->mdi->viewport()->width() - 100, 335);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(main->mdi->horizontalScrollBar()->isVisible());
 }

@@ -14,8 +14,6 @@ namespace {
 
 constexpr double two_pi = 6.283185307179586;
 constexpr double pi = 3.141592653589793;
-// Sample instants evaluated per block of the fast transmit step (bounds its memory).
-constexpr size_t block_samples = 1 << 16;
 // Plot steps averaged by one display average at most.
 constexpr double max_average_steps = 1.0e6;
 
@@ -220,6 +218,9 @@ void Analog_mod::xmit(Chain_signal& s)
             buf[0][static_cast<size_t>(k)] = adc_result(acc[0]);
             buf[1][static_cast<size_t>(k)] = adc_result(acc[1]);
         }
+        if (progress != nullptr &&
+            !progress->report(static_cast<double>(end) / static_cast<double>(out_len)))
+            break;
     }
     s.i = buf[0].data();
     s.q = buf[1].data();

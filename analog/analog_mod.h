@@ -10,6 +10,7 @@
 #include "analog/qpsk.h"
 #include "engine/analog_pars.h"
 #include "engine/elements.h"
+#include "engine/progress.h"
 #include "engine/stage_codes.h"
 
 #include <array>
@@ -45,6 +46,12 @@ public:
     double ph_rf_rx = 0.0; // rad
     double plot_dt_us = 0.0;
     std::array<std::string, 12> captions;
+    // Told the share of the ADC samples done after every block of the transmit step; when
+    // it asks to stop, the transmit step ends after that block with its output unfinished.
+    Progress* progress = nullptr;
+    // Sample instants evaluated per block of the transmit step (bounds its memory, sets
+    // how often progress is told); the output does not depend on it.
+    static inline size_t block_samples = size_t{1} << 16;
 
     // The chip count passes through; two transmit and two receive buffers.
     int setup(int len) override;

@@ -89,7 +89,8 @@ void Entries::set(const std::string& assignment)
     // The start set has options of its own.
     if (row < 0 || par_rows[static_cast<size_t>(row)].set == Par_set::start)
         throw Refused("--set: unknown parameter '" + name + "' (see cdma_sim --help)");
-    given.type(row, as_float(parse_number(name, assignment.substr(eq + 1))));
+    const std::string text = assignment.substr(eq + 1);
+    given.type(row, as_float(parse_number(name, text)), text);
 }
 
 void Entries::check() const
@@ -111,6 +112,8 @@ struct Command {
     bool window_given = false;
     Trellis_request trellis;
     Eye_options eye;
+    double window_typed_us = 0.0; // as typed, before its rounding to float
+    std::string window_text;
 };
 
 std::string value_of(int& k, int argc, const char* const* argv)
@@ -140,6 +143,8 @@ bool parse_plot_option(Command& c, const std::string& opt, int& k, int argc,
             throw Refused("--window is out of range: allowed are 0.0051 to 1e6 microseconds");
         p.window_us = static_cast<float>(v);
         c.window_given = true;
+        c.window_typed_us = v;
+        c.window_text = argv[k];
     } else if (opt == "--width") {
         p.width = static_cast<int>(parse_integer(opt, value_of(k, argc, argv), 2, max_picture_px));
     } else if (opt == "--height") {
@@ -156,9 +161,18 @@ void check_plot(const Command& c)
 {
     if (!c.code) throw Refused("plot needs --code C");
     if (c.picture.png_path.empty()) throw Refused("plot needs --png FILE");
-    if (c.window_given && static_cast<double>(c.picture.window_us) / c.picture.width < min_dt_us)
-        throw Refused("--window / --width is below 1e-5 microseconds per pixel, where the "
-                      "band-pass filters are no longer stable");
+    // The typed window is a decimal whose double is off by about 1e-16 of it, so a window
+    // exactly at the limit is tested with that much slack.
+    constexpr double typed_slack = 1.0e-12;
+    const int width = c.picture.width;
+    if (c.window_given && c.window_typed_us / width < min_dt_us * (1.0 - typed_slack)) {
+        char lowest[32];
+        std::snprintf(lowest, sizeof lowest, "%g", min_dt_us * width);
+        throw Refused("--window = " + c.window_text + " is out of range for --width " +
+                      std::to_string(width) + ": allowed are " + lowest +
+                      " to 1e6 microseconds (at least 1e-5 microseconds per pixel, where the "
+                      "band-pass filters are stable)");
+    }
 }
 
 Command parse(int argc, const char* const* argv)
@@ -302,11 +316,21 @@ int plot_picture(const Command& c, const Stage_code& signal, std::ostream& out, 
     return 0;
 }
 
+// Every stage code, in the order of the stage-code table.
+std::string signal_list()
+{
+    std::string list;
+    for (const Stage_code& s : stage_codes)
+        list += (list.empty() ? "" : " ") + std::to_string(s.code);
+    return list;
+}
+
 int execute(const Command& c, std::ostream& out, std::ostream& err)
 {
     const Stage_code* signal = c.code ? find_stage_code(*c.code) : nullptr;
     if (c.code && signal == nullptr)
-        throw Refused("--code " + std::to_string(*c.code) + " names no signal");
+        throw Refused("--code " + std::to_string(*c.code) + " names no signal: the signals are " +
+                      signal_list());
     confirm(c);
     Headless_screen screen;
     if (!setup_chain(screen)) {

@@ -9,7 +9,6 @@
 #include <stdexcept>
 
 std::array<Elements*, n_stages> stage_table{};
-int setup_count = 0;
 
 bool Elements::alloc_buffers()
 {
@@ -32,7 +31,7 @@ bool Elements::alloc_buffers()
 bool setup_stages(int len)
 {
     bool ok = true;
-    ++setup_count;
+    transmission.complete = false; // new buffers hold no run
     for (int k = 0; k <= nr_stages && ok; ++k) {
         Elements* e = stage_table[static_cast<size_t>(k)];
         len = e->setup(len);
@@ -45,7 +44,6 @@ bool setup_chain(Screen_port& screen)
 {
     nr_stages = std::max(0, std::min(6, nr_stages));
     stage_table = chain_stages();
-    transmission.stages = nullptr; // the buffers of this setup hold no run yet
     const bool ok = setup_stages(data_bytes);
     if (!ok) screen.show_error("not enough memory, please exit");
     screen.open_run_menu();

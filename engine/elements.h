@@ -56,8 +56,6 @@ bool setup_chain(Screen_port& screen);
 // Stages 0..nr_stages are set up for one block, each reading what the one before it
 // writes, and hold buffers of their lengths, so a run may start.
 bool chain_ready();
-// Counts the chained setups, so that a view can tell a run from before the last one.
-extern int setup_count;
 // The chained setup alone: stage k gets stage k-1's out_len, stage 0 gets len.
 bool setup_stages(int len);
 

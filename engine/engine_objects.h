@@ -25,3 +25,5 @@ extern Xmit transmission;
 std::array<Elements*, n_stages> chain_stages();
 // Has the analog stage derive its run settings from the parameter block (before every run).
 void prepare_analog_run();
+// Where the analog stage reports how far its transmit step has come (null: nowhere).
+void set_analog_progress(Progress* progress);

@@ -27,18 +27,17 @@ const char* unit_suffix(Par_unit unit)
     return "";
 }
 
-// Why `v` is outside the row's range (NaN and infinities always are), or nothing.
-std::optional<std::string> range_problem(const Par_row& row, float v)
+// Why `v` is outside the row's range (NaN and infinities always are), or nothing. The
+// message shows `text`, as typed, when there is one.
+std::optional<std::string> range_problem(const Par_row& row, float v, const std::string& text)
 {
-    const std::string refused = describe(v) + " is out of range: allowed are ";
+    const std::string refused =
+        (text.empty() ? describe(v) : text) + " is out of range: allowed are ";
     switch (row.range) {
     case Par_range::whole: return std::nullopt;
     case Par_range::interval:
         if (std::isfinite(v) && v >= row.lo && v <= row.hi) return std::nullopt;
         return refused + describe(row.lo) + " to " + describe(row.hi) + unit_suffix(row.unit);
-    case Par_range::above_zero:
-        if (std::isfinite(v) && v > 0.0f && v <= row.hi) return std::nullopt;
-        return refused + "values above 0 up to " + describe(row.hi) + unit_suffix(row.unit);
     case Par_range::on_off:
         if (v == row.lo || v == row.hi) return std::nullopt;
         return refused + describe(row.lo) + " (off) and " + describe(row.hi) + " (on)";
@@ -122,9 +121,10 @@ void apply_analog(Analog_pars& p, const Par_entry& e)
 
 } // namespace
 
-void Par_entry::type(int row, float value)
+void Par_entry::type(int row, float value, std::string_view text)
 {
     values[static_cast<size_t>(row)] = static_cast<double>(value);
+    texts[static_cast<size_t>(row)] = text;
     confirm(row_at(row).set);
 }
 
@@ -140,12 +140,14 @@ bool Par_entry::confirmed(Par_set set) const { return sets[static_cast<size_t>(s
 
 std::optional<double> Par_entry::typed(int row) const { return values[static_cast<size_t>(row)]; }
 
+const std::string& Par_entry::typed_text(int row) const { return texts[static_cast<size_t>(row)]; }
+
 std::optional<Refusal> check_entry(const Par_entry& e)
 {
     for (int r = 0; r < par_row_count; ++r) {
         const std::optional<double> v = e.typed(r);
         if (!v) continue;
-        if (auto problem = range_problem(row_at(r), static_cast<float>(*v)))
+        if (auto problem = range_problem(row_at(r), static_cast<float>(*v), e.typed_text(r)))
             return Refusal{r, *problem};
     }
     return std::nullopt;

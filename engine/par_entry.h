@@ -9,11 +9,14 @@
 
 #include <array>
 #include <optional>
+#include <string>
+#include <string_view>
 
 class Par_entry {
 public:
-    // A value typed into a row that is not a start row; confirms the row's set.
-    void type(int row, float value);
+    // A value typed into a row that is not a start row; confirms the row's set. text is
+    // what the user typed, echoed by a refusal instead of the rounded float.
+    void type(int row, float value, std::string_view text = {});
     // A whole number typed into a start row; confirms the start set.
     void type_whole(int row, int value);
     // Confirms a set even if nothing was typed into it.
@@ -22,10 +25,13 @@ public:
     bool confirmed(Par_set set) const;
     // The value typed into a row, or nothing.
     std::optional<double> typed(int row) const;
+    // The text typed into a row ("" when only a value was given).
+    const std::string& typed_text(int row) const;
 
 private:
     // A double holds every float and every int exactly.
     std::array<std::optional<double>, par_row_count> values{};
+    std::array<std::string, par_row_count> texts{};
     std::array<bool, 4> sets{}; // by Par_set - 1
 };
 

@@ -17,10 +17,9 @@ enum class Par_unit { none, mhz, pct };
 // What a row accepts (bounds in the row's unit, floats compared as floats):
 // whole      any whole number, limited later at setup;
 // interval   a finite value from lo to hi;
-// above_zero a finite value above 0 up to hi;
 // on_off     0 or 1;
 // iq         1 (I only) or 2 (I and Q).
-enum class Par_range { whole, interval, above_zero, on_off, iq };
+enum class Par_range { whole, interval, on_off, iq };
 
 // Where a start row is stored.
 enum Start_value : int { start_nr_stages = 0, start_data_bytes = 1 };
@@ -75,28 +74,28 @@ constexpr std::array<Par_row, par_row_count> par_rows{{
 
     {"bp_on1", Par_set::band_pass, 0, 0, Par_unit::none, 3, 0, Par_range::on_off, 0.0f, 1.0f,
      par_bp_first},
-    {"bp_center1", Par_set::band_pass, 0, 1, Par_unit::mhz, 6, 2, Par_range::above_zero, 0.0f,
-     max_freq_mhz, par_bp_first + 1},
-    {"bp_width1", Par_set::band_pass, 0, 2, Par_unit::mhz, 6, 2, Par_range::above_zero, 0.0f,
-     max_freq_mhz, par_bp_first + 2},
+    {"bp_center1", Par_set::band_pass, 0, 1, Par_unit::mhz, 6, 2, Par_range::interval,
+     min_filter_mhz, max_freq_mhz, par_bp_first + 1},
+    {"bp_width1", Par_set::band_pass, 0, 2, Par_unit::mhz, 6, 2, Par_range::interval,
+     min_filter_mhz, max_freq_mhz, par_bp_first + 2},
     {"bp_on2", Par_set::band_pass, 1, 0, Par_unit::none, 3, 0, Par_range::on_off, 0.0f, 1.0f,
      par_bp_first + 3},
-    {"bp_center2", Par_set::band_pass, 1, 1, Par_unit::mhz, 6, 2, Par_range::above_zero, 0.0f,
-     max_freq_mhz, par_bp_first + 4},
-    {"bp_width2", Par_set::band_pass, 1, 2, Par_unit::mhz, 6, 2, Par_range::above_zero, 0.0f,
-     max_freq_mhz, par_bp_first + 5},
+    {"bp_center2", Par_set::band_pass, 1, 1, Par_unit::mhz, 6, 2, Par_range::interval,
+     min_filter_mhz, max_freq_mhz, par_bp_first + 4},
+    {"bp_width2", Par_set::band_pass, 1, 2, Par_unit::mhz, 6, 2, Par_range::interval,
+     min_filter_mhz, max_freq_mhz, par_bp_first + 5},
     {"bp_on3", Par_set::band_pass, 2, 0, Par_unit::none, 3, 0, Par_range::on_off, 0.0f, 1.0f,
      par_bp_first + 6},
-    {"bp_center3", Par_set::band_pass, 2, 1, Par_unit::mhz, 6, 2, Par_range::above_zero, 0.0f,
-     max_freq_mhz, par_bp_first + 7},
-    {"bp_width3", Par_set::band_pass, 2, 2, Par_unit::mhz, 6, 2, Par_range::above_zero, 0.0f,
-     max_freq_mhz, par_bp_first + 8},
+    {"bp_center3", Par_set::band_pass, 2, 1, Par_unit::mhz, 6, 2, Par_range::interval,
+     min_filter_mhz, max_freq_mhz, par_bp_first + 7},
+    {"bp_width3", Par_set::band_pass, 2, 2, Par_unit::mhz, 6, 2, Par_range::interval,
+     min_filter_mhz, max_freq_mhz, par_bp_first + 8},
     {"bp_on4", Par_set::band_pass, 3, 0, Par_unit::none, 3, 0, Par_range::on_off, 0.0f, 1.0f,
      par_bp_first + 9},
-    {"bp_center4", Par_set::band_pass, 3, 1, Par_unit::mhz, 6, 2, Par_range::above_zero, 0.0f,
-     max_freq_mhz, par_bp_first + 10},
-    {"bp_width4", Par_set::band_pass, 3, 2, Par_unit::mhz, 6, 2, Par_range::above_zero, 0.0f,
-     max_freq_mhz, par_bp_first + 11},
+    {"bp_center4", Par_set::band_pass, 3, 1, Par_unit::mhz, 6, 2, Par_range::interval,
+     min_filter_mhz, max_freq_mhz, par_bp_first + 10},
+    {"bp_width4", Par_set::band_pass, 3, 2, Par_unit::mhz, 6, 2, Par_range::interval,
+     min_filter_mhz, max_freq_mhz, par_bp_first + 11},
 
     {"noise_to_signal", Par_set::noise, 0, 0, Par_unit::none, 4, 1, Par_range::interval,
      -max_abs_noise, max_abs_noise, par_noise_to_signal},

@@ -23,6 +23,9 @@ Analog_pars& analog_pars();
 
 // Upper limits of what the stages can carry without overflow or an endless run.
 constexpr float max_freq_mhz = 1.0e7f;
+// Lower limit of a band-pass centre and width: a smaller one makes the filter's
+// coefficients overflow or lose all precision (width / centre beyond the float range).
+constexpr float min_filter_mhz = 1.0e-6f;
 constexpr float max_nyquist_pulses = 10000.0f;
 constexpr float max_samples_per_chip = 1000.0f;
 constexpr float max_detune_pct = 100.0f;

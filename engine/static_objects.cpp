@@ -36,6 +36,8 @@ std::array<Elements*, n_stages> chain_stages()
 
 void prepare_analog_run() { analog_mod.prepare_run(); }
 
+void set_analog_progress(Progress* progress) { analog_mod.progress = progress; }
+
 const std::array<float*, par_count>& get_analog_pars() { return analog_mod.par_table; }
 
 Analog_pars& analog_pars() { return analog_mod; }

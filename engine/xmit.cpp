@@ -7,19 +7,51 @@
 #include <algorithm>
 #include <chrono>
 
+namespace {
+
+// Passes reports on and remembers a request to stop.
+class Stop_latch : public Progress {
+public:
+    explicit Stop_latch(Progress& to) : outer(to) {}
+    bool stopped = false;
+
+    bool report(double done) override
+    {
+        if (!stopped && !outer.report(done)) stopped = true;
+        return !stopped;
+    }
+
+private:
+    Progress& outer;
+};
+
+} // namespace
+
 void Xmit::run(Elements** chain, int last_stage)
+{
+    No_progress none;
+    run(chain, last_stage, none);
+}
+
+bool Xmit::run(Elements** chain, int last_stage, Progress& progress)
 {
     stages = chain;
     last = last_stage;
-    setup_of_run = setup_count;
+    complete = false;
+    Stop_latch latch(progress);
+    set_analog_progress(&latch);
     Chain_signal s;
-    for (int k = 0; k <= last; ++k) stages[k]->xmit(s);
+    for (int k = 0; k <= last && !latch.stopped; ++k) stages[k]->xmit(s);
+    set_analog_progress(nullptr);
+    if (latch.stopped) return false;
     for (int k = last; k >= 0; --k) stages[k]->rcve(s);
+    complete = true;
+    return true;
 }
 
 std::string Xmit::compare(int step, int selector) const
 {
-    if (stages == nullptr || step < 1 || step > last) return {};
+    if (!complete || stages == nullptr || step < 1 || step > last) return {};
     const Elements& a = *stages[step - 1];
     const Elements& b = *stages[step];
     const int h = selector / 2;
@@ -53,19 +85,31 @@ std::string Xmit::compare(int step, int selector) const
 
 void run_transmission(Screen_port& screen)
 {
-    prepare_analog_run();
     if (!chain_ready()) {
+        prepare_analog_run();
         screen.show_error("the chain is not set up, press 'setup' first");
         return;
     }
+    No_progress none;
+    show_run(screen, compute_run(none));
+}
+
+Run_time compute_run(Progress& progress)
+{
+    prepare_analog_run();
     const auto t0 = std::chrono::steady_clock::now();
-    transmission.run(stage_table.data(), nr_stages);
+    const bool finished = transmission.run(stage_table.data(), nr_stages, progress);
     const auto t1 = std::chrono::steady_clock::now();
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(t1 - t0).count();
+    return {finished, static_cast<long long>(static_cast<double>(ms) * 0.001)};
+}
+
+void show_run(Screen_port& screen, const Run_time& run)
+{
     if (nr_stages > 0) {
-        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(t1 - t0).count();
-        const auto seconds = static_cast<long long>(static_cast<double>(ms) * 0.001);
         screen.hide_error();
-        screen.set_result(transmission.compare(1, 0) + "; t = " + std::to_string(seconds) + " sec");
+        screen.set_result(transmission.compare(1, 0) + "; t = " + std::to_string(run.seconds) +
+                          " sec");
     }
     screen.show_buttons();
 }

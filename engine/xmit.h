@@ -2,6 +2,7 @@
 // The run driver: one transmit pass down the chain and one receive pass back up.
 
 #include "engine/elements.h"
+#include "engine/progress.h"
 
 #include <string>
 
@@ -11,18 +12,31 @@ class Xmit {
 public:
     Elements** stages = nullptr;
     int last = 0;
-    int setup_of_run = -1; // setup_count when the last run took place
+    // The last run went through to its end; a setup or a stopped run clears it.
+    bool complete = false;
 
     // xmit of stages[0..last] in order, then rcve of stages[last..0], one Chain_signal.
     void run(Elements** stages, int last);
+    // The same, telling progress how far the analog stage has come; false when progress
+    // asked to stop: the run then ends after the block in hand and counts as not run.
+    bool run(Elements** stages, int last, Progress& progress);
     // Wrong elements between stage step-1's transmit output and stage step's receive
     // output: ", rcve step S: E wrong out of N signals". Empty unless 1 <= step <= last
-    // of a run that has taken place.
+    // of a run that has gone through.
     std::string compare(int step, int selector) const;
-    // A run has taken place since the last setup.
-    bool ran() const { return stages != nullptr; }
+};
+
+// A run's computation, apart from the screen: whether it went through, and its time.
+struct Run_time {
+    bool finished = false;
+    long long seconds = 0; // whole seconds, truncated
 };
 
 // The run button: prepares the analog stage, runs the chain, writes the result line
 // (for nr_stages > 0) and offers the stage buttons.
 void run_transmission(Screen_port& screen);
+// The parts of run_transmission on a set-up chain. compute_run touches no screen (the
+// window calls it on a worker thread); show_run then writes the result line and offers
+// the stage buttons.
+Run_time compute_run(Progress& progress);
+void show_run(Screen_port& screen, const Run_time& run);

@@ -152,7 +152,7 @@ int Eye_pattern::code() const
 
 std::string Eye_pattern::refusal(int width)
 {
-    if (nr_stages != 6 || !chain_ready() || !transmission.ran() || plot_chips().i == nullptr)
+    if (nr_stages != 6 || !chain_ready() || !transmission.complete || plot_chips().i == nullptr)
         return "the eye pattern needs a run first: press 'xmit/rcve'";
     return width_refusal(width);
 }

@@ -65,6 +65,11 @@ void Plot_ctrl::set_window(float total, float width, float start)
     t_total = total;
     delta_t = width;
     t_zero = start;
+    empty_capture();
+}
+
+void Plot_ctrl::empty_capture()
+{
     fft_count = 0;
     fft_size = 0;
 }

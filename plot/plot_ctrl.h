@@ -36,6 +36,9 @@ public:
 
     // Stores the window and empties the spectrum capture.
     void set_window(float t_total, float delta_t, float t_zero);
+    // Forgets the captured values: the next plot drawn fills the spectrum anew. A run and a
+    // setup call it, so that no spectrum shows the signals of an earlier run.
+    void empty_capture();
     // Selects the stage and buffer of code for drawing on box; returns microseconds per
     // pixel.
     float select(int code, Canvas& box);

@@ -87,7 +87,7 @@ bool Trellis_picture::run_available()
 {
     if (transmission.stages == nullptr || transmission.last < 2 || transmission.last != nr_stages)
         return false;
-    if (transmission.setup_of_run != setup_count || !chain_ready()) return false;
+    if (!transmission.complete || !chain_ready()) return false;
     const Elements& source = *stage_table[0];
     const Elements& deinterleaver = *stage_table[2];
     if (source.buf.empty() || deinterleaver.buf.size() < 2) return false;

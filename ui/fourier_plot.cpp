@@ -1,17 +1,18 @@
 #include "ui/fourier_plot.h"
 
 #include "plot/plot_ctrl.h"
+#include "plot/plot_objects.h"
 #include "ui/main_screen.h"
 #include "ui/paint_box.h"
 #include "ui/pixel_font.h"
 #include "ui/qt_canvas.h"
+#include "ui/safe_file.h"
+#include "ui/save_dialog.h"
 #include "ui/vector_state.h"
 
 #include <QContextMenuEvent>
-#include <QFileDialog>
 #include <QFont>
 #include <QMenu>
-#include <QMessageBox>
 
 TFourier_plot::TFourier_plot(QWidget* parent, TMain_screen& main_screen)
     : QWidget(parent), main(main_screen)
@@ -32,7 +33,9 @@ void TFourier_plot::FourierPaint()
     {
         Qt_canvas canvas(Fourier->image);
         clear_upper_vector_state();
+        const bool captured = plot_ctrl.fft_count > 0;
         plot_spectrum(canvas);
+        if (captured) shown_code = fft_code;
     }
     Fourier->update();
 }
@@ -50,21 +53,24 @@ void TFourier_plot::take_picture(const TFourier_plot& other)
         const Qt_canvas lower(other.Fourier->image);
         upper.copy_rect(lower, 0, 0, lower.width(), lower.height());
     }
+    shown_code = other.shown_code;
     Fourier->update();
 }
 
 bool TFourier_plot::save_picture(const QString& path) const
 {
-    return Fourier->image.save(path, "PNG");
+    return save_png(Fourier->image, path);
+}
+
+void TFourier_plot::save_picture_as()
+{
+    Save_dialog::save(this, "Save picture...", QString("spectrum_%1.png").arg(shown_code), "png",
+                      [this](const QString& path) { return save_picture(path); });
 }
 
 void TFourier_plot::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
     menu.addAction("Save picture...");
-    if (menu.exec(event->globalPos()) == nullptr) return;
-    const QString path =
-        QFileDialog::getSaveFileName(this, "Save picture...", QString(), "PNG picture (*.png)");
-    if (path.isEmpty()) return;
-    if (!save_picture(path)) QMessageBox::warning(this, "Save", "could not write " + path);
+    if (menu.exec(event->globalPos()) != nullptr) save_picture_as();
 }

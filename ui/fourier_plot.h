@@ -17,7 +17,12 @@ public:
 
     void FourierPaint();
     void FourierClick();
+    // The signed stage number of the spectrum shown; 0 before the first one.
+    int shown_code = 0;
+
     bool save_picture(const QString& path) const;
+    // The context menu's entry: asks for a file (spectrum_<stage>.png) and saves.
+    void save_picture_as();
     // Shows the spectrum that another strip shows, without drawing it anew.
     void take_picture(const TFourier_plot& other);
 

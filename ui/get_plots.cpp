@@ -4,6 +4,7 @@
 #include "engine/stage_codes.h"
 #include "engine/xmit.h"
 #include "ui/bp_plots.h"
+#include "plot/plot_objects.h"
 #include "ui/circuit_picture.h"
 #include "ui/click_line.h"
 #include "ui/eye_patterns.h"
@@ -11,6 +12,7 @@
 #include "ui/main_screen.h"
 #include "ui/parameter_btn.h"
 #include "ui/pixel_font.h"
+#include "ui/progress_runner.h"
 #include "ui/run_menue.h"
 #include "ui/set_times.h"
 #include "ui/spreading_fcts.h"
@@ -213,8 +215,29 @@ void TGet_plots::stage0Click(QPushButton* sender)
 
 void TGet_plots::runClick()
 {
-    clear_upper_vector_state();
-    run_transmission(main);
+    plot_ctrl.empty_capture();
+    if (!chain_ready()) {
+        run_transmission(main);
+        return;
+    }
+    // Only the chain runs on the worker; the buttons and lines change here afterwards.
+    Run_time run;
+    Progress_runner::run(&main, "running the chain: xmit and rcve", [&run](Progress& progress) {
+        clear_upper_vector_state();
+        run = compute_run(progress);
+    });
+    if (run.finished)
+        show_run(main, run);
+    else
+        run_cancelled();
+}
+
+void TGet_plots::run_cancelled()
+{
+    hide_buttons();
+    // Open plots redraw as empty: their signals belong to no complete run any more.
+    main.repaint();
+    main.show_error("run cancelled: the chain has not run; press 'xmit/rcve' to run it");
 }
 
 void TGet_plots::view_not_ready(const char* view)

@@ -67,6 +67,9 @@ private:
     QPushButton* make_view_button(const char* name, const char* caption, int left, int top,
                                   int width, int height, int font_px);
     void view_not_ready(const char* view);
+    // A stopped run: no stage buttons, no result, the run button stays, and the error line
+    // says why.
+    void run_cancelled();
 };
 
 // Whether slot j of row r is offered for the stored analog settings (rows 4 to 8;

@@ -24,6 +24,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -56,6 +57,9 @@ TMain_screen::TMain_screen()
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     mdi = new QMdiArea(central);
+    // A plot window that lies partly outside the area can be scrolled into view.
+    mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     layout->addWidget(mdi);
 
     // The panels lie above the child windows: later children of the central widget,
@@ -97,6 +101,7 @@ TMain_screen::TMain_screen()
     Parameter_menue = new TParameter_menue(central);
     Parameter_menue->move(10, 375);
     Parameter_menue->on_confirmed = [this] { show_menu_buttons(); };
+    Parameter_menue->on_dismissed = [this] { show_menu_buttons(); };
 
     const std::array<QWidget*, 12> stacked{Erase,           error_message,  Pn_generator1,
                                            Pn_generator2,   Eye_patterns,   result,
@@ -129,11 +134,18 @@ void TMain_screen::view_item(int code)
     if (plots_opened == 0) {
         next_top = first_top;
         next_left = 0;
+        cascade_wraps = 0;
     } else {
         const auto children = child_windows();
         for (auto it = children.rbegin(); it != children.rend(); ++it)
-            if (window_tag(*it) == code) return;
+            if (window_tag(*it) == code) {
+                // Already open: bring it to the front instead of leaving it buried.
+                mdi->setActiveSubWindow(*it);
+                (*it)->raise();
+                return;
+            }
     }
+    wrap_cascade();
     ++plots_opened;
     auto* plot = new TSignal_plot(*this, code);
     mdi->addSubWindow(plot);
@@ -143,6 +155,16 @@ void TMain_screen::view_item(int code)
     plot->show();
 }
 
+void TMain_screen::wrap_cascade()
+{
+    const QSize room = mdi->viewport()->size();
+    if (next_top + plot_height <= room.height() && next_left + plot_width <= room.width()) return;
+    // Back to the first place, one step further right on every wrap.
+    ++cascade_wraps;
+    next_top = first_top;
+    next_left = (cascade_wraps * cascade_step) % std::max(cascade_step, room.width() - plot_width);
+}
+
 void TMain_screen::erase_curves()
 {
     const auto children = child_windows();
@@ -150,6 +172,7 @@ void TMain_screen::erase_curves()
         if (window_tag(*it) < plot_tag_limit) (*it)->close();
     next_top = first_top;
     next_left = 0;
+    cascade_wraps = 0;
 }
 
 std::array<TMain_screen::View_bit, 11> TMain_screen::view_bits() const
@@ -221,7 +244,7 @@ void TMain_screen::show_menu_buttons()
 
 void TMain_screen::show_error(const std::string& text)
 {
-    error_message->setText(QString::fromStdString(text));
+    error_message->show_text(QString::fromStdString(text));
     error_message->show();
 }
 
@@ -229,7 +252,7 @@ void TMain_screen::hide_error() { error_message->hide(); }
 
 void TMain_screen::set_result(const std::string& text)
 {
-    result->setText(QString::fromStdString(text));
+    result->show_text(QString::fromStdString(text));
 }
 
 void TMain_screen::open_run_menu()

@@ -50,12 +50,15 @@ public:
     int plots_opened = 0;
     int next_top = 0;
     int next_left = 0;
+    // Times the cascade went back to its first place because the next window would have
+    // left the plot area.
+    int cascade_wraps = 0;
 
     // Opens the start menu; the program entry calls it right after construction.
     void open_start_menu();
 
     void EraseClick();
-    // Opens the signal plot window of a stage code, unless one is open already.
+    // Opens the signal plot window of a stage code; one that is open already is raised.
     void view_item(int code);
     // Closes every plot window; the menus stay.
     void erase_curves();
@@ -105,4 +108,6 @@ private:
         QWidget* view;
     };
     std::array<View_bit, 11> view_bits() const;
+    // Moves the next cascade place back to the top when a window there would stick out.
+    void wrap_cascade();
 };

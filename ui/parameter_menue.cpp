@@ -2,11 +2,12 @@
 
 #include "plot/fixed_text.h"
 #include "ui/pixel_font.h"
+#include "ui/refusal_box.h"
 
 #include <QFont>
-#include <QMessageBox>
 #include <QPalette>
 #include <QRegularExpression>
+#include <QHideEvent>
 #include <QShowEvent>
 
 #include <charconv>
@@ -16,10 +17,8 @@
 #include <string>
 #include <vector>
 
-std::function<void(QWidget*, const QString&)> TParameter_menue::warn = [](QWidget* parent,
-                                                                          const QString& text) {
-    QMessageBox::warning(parent, "parameters not stored", text);
-};
+std::function<void(QWidget*, const QString&)> TParameter_menue::warn =
+    [](QWidget* parent, const QString& text) { refusal_box(parent, text)->exec(); };
 
 namespace {
 
@@ -75,6 +74,19 @@ void set_text_colour(QWidget* w, QPalette::ColorRole role, const QColor& colour)
     QPalette p = w->palette();
     p.setColor(role, colour);
     w->setPalette(p);
+}
+
+// A line caption as a warning names it: blanks run together, and cut after a word when
+// long.
+QString short_caption(const QString& caption)
+{
+    constexpr qsizetype longest = 52;
+    QString text = caption.simplified();
+    if (text.size() <= longest) return text;
+    text.truncate(longest);
+    const qsizetype blank = text.lastIndexOf(' ');
+    if (blank > 0) text.truncate(blank);
+    return text + " ...";
 }
 
 QString ordinal(int column)
@@ -182,6 +194,13 @@ void TParameter_menue::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
+void TParameter_menue::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // Only a hide of the menu itself: a minimised or closing main window hides it too.
+    if (isHidden() && !confirming && on_dismissed) on_dismissed();
+}
+
 void TParameter_menue::fill()
 {
     const Set_texts* set = set_texts(tag);
@@ -233,7 +252,9 @@ void TParameter_menue::set_quitClick()
     // leaves all stored values as they were and the menu open as the user left it.
     const std::function<void()> store = checked_set();
     if (!store) return;
+    confirming = true;
     hide_all();
+    confirming = false;
     store();
     if (on_confirmed) on_confirmed();
 }
@@ -266,7 +287,7 @@ bool TParameter_menue::read_field(Par_entry& entry, int r)
             return true;
         }
     } else if (const std::optional<float> v = to_float(text, problem)) {
-        entry.type(r, *v);
+        entry.type(r, *v, text.trimmed().toStdString());
         return true;
     }
     refuse(row.line, row.field, name_of(row), "\"" + text + "\" " + problem);
@@ -276,9 +297,10 @@ bool TParameter_menue::read_field(Par_entry& entry, int r)
 void TParameter_menue::refuse(int line, int column, const QString& name, const QString& problem)
 {
     QLineEdit* edit = fields[static_cast<size_t>(line)][static_cast<size_t>(column)];
-    warn(this,
-         QString("%1 (\"%2\", %3 field): %4")
-             .arg(name, captions[static_cast<size_t>(line)]->text(), ordinal(column), problem));
+    // What the user sees first (the line and its field), the name in the table after it.
+    warn(this, QString("\"%1\", %2 field (%3):\n%4")
+                   .arg(short_caption(captions[static_cast<size_t>(line)]->text()), ordinal(column),
+                        name, problem));
     edit->setFocus();
 }
 

@@ -16,6 +16,7 @@
 #include <array>
 #include <functional>
 
+class QHideEvent;
 class QShowEvent;
 
 class TParameter_menue : public QWidget {
@@ -27,6 +28,9 @@ public:
     int tag = 0;
     // Called after a set has been stored (the main screen shows its menu buttons again).
     std::function<void()> on_confirmed;
+    // Called when the menu is hidden without its set being stored (Erase, setup, any view
+    // clearing): the buttons its opening hid must come back all the same.
+    std::function<void()> on_dismissed;
 
     TParameter_line* parameter_line1;
     TParameter_line* parameter_line2;
@@ -47,6 +51,7 @@ public:
 
 protected:
     void showEvent(QShowEvent*) override;
+    void hideEvent(QHideEvent*) override;
 
 private:
     static constexpr int line_count = 4;
@@ -63,6 +68,7 @@ private:
     // Warns that a field cannot be stored (`problem` says why) and gives it the focus.
     void refuse(int line, int column, const QString& name, const QString& problem);
     void hide_all();
+    bool confirming = false;
 
     std::array<TParameter_line*, line_count> lines;
     std::array<QLabel*, line_count> captions;

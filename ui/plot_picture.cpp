@@ -4,6 +4,7 @@
 #include "engine/elements.h"
 #include "plot/plot_ctrl.h"
 #include "ui/qt_canvas.h"
+#include "ui/safe_file.h"
 #include "ui/sim_application.h"
 #include "ui/vector_state.h"
 
@@ -64,7 +65,7 @@ std::string write_plot_picture(const Plot_picture& p)
         clear_upper_vector_state();
         caption = draw_signal_plot(p.code, canvas, 0);
     }
-    if (!image.save(QString::fromStdString(p.png_path), "PNG"))
+    if (!save_png(image, QString::fromStdString(p.png_path)))
         throw std::runtime_error("cannot write the picture '" + p.png_path + "'");
     return caption;
 }

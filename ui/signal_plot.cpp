@@ -1,5 +1,6 @@
 #include "ui/signal_plot.h"
 
+#include "engine/engine_objects.h"
 #include "plot/plot_objects.h"
 #include "plot/plot_ctrl.h"
 #include "ui/click_line.h"
@@ -7,15 +8,15 @@
 #include "ui/paint_box.h"
 #include "ui/pixel_font.h"
 #include "ui/qt_canvas.h"
+#include "ui/safe_file.h"
+#include "ui/save_dialog.h"
 #include "ui/vector_state.h"
 
 #include <QContextMenuEvent>
-#include <QFile>
-#include <QFileDialog>
 #include <QFont>
 #include <QMenu>
-#include <QMessageBox>
-#include <QTextStream>
+
+#include <charconv>
 
 TSignal_plot::TSignal_plot(TMain_screen& main_screen, int code) : main(main_screen)
 {
@@ -36,6 +37,14 @@ void caption_plot(TSignal_plot& control, char which)
 {
     control.main.result->hide();
     control.bits->clear_image();
+    if (!transmission.complete) {
+        control.times_us.clear();
+        control.values.clear();
+        control.setWindowTitle("no signal: the chain has not run");
+        control.main.show_error(run_needed_message);
+        control.bits->update();
+        return;
+    }
     Qt_canvas canvas(control.bits->image);
     clear_upper_vector_state();
     const std::string caption = draw_signal_plot(control.tag(), canvas, which);
@@ -45,18 +54,38 @@ void caption_plot(TSignal_plot& control, char which)
     control.bits->update();
 }
 
-bool TSignal_plot::save_picture(const QString& path) const { return bits->image.save(path, "PNG"); }
+namespace {
+
+// The shortest decimal text that reads back as the same float.
+QByteArray shortest(float v)
+{
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, v).ptr;
+    return QByteArray(text, static_cast<qsizetype>(end - text));
+}
+
+} // namespace
+
+bool TSignal_plot::save_picture(const QString& path) const { return save_png(bits->image, path); }
 
 bool TSignal_plot::save_values(const QString& path) const
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
-    QTextStream out(&file);
-    out << "t_us,value\n";
+    QByteArray csv = "# " + windowTitle().toUtf8() + "\nt_us,value\n";
     for (size_t i = 0; i < values.size() && i < times_us.size(); ++i)
-        out << QString::number(static_cast<double>(times_us[i]), 'g', 9) << ','
-            << QString::number(static_cast<double>(values[i]), 'g', 9) << '\n';
-    return out.status() == QTextStream::Ok && file.error() == QFile::NoError;
+        csv += shortest(times_us[i]) + ',' + shortest(values[i]) + '\n';
+    return save_text(path, csv);
+}
+
+void TSignal_plot::save_picture_as()
+{
+    Save_dialog::save(this, "Save picture...", QString("plot_%1.png").arg(tag()), "png",
+                      [this](const QString& path) { return save_picture(path); });
+}
+
+void TSignal_plot::save_values_as()
+{
+    Save_dialog::save(this, "Save values...", QString("plot_%1.csv").arg(tag()), "csv",
+                      [this](const QString& path) { return save_values(path); });
 }
 
 void TSignal_plot::contextMenuEvent(QContextMenuEvent* event)
@@ -66,10 +95,8 @@ void TSignal_plot::contextMenuEvent(QContextMenuEvent* event)
     menu.addAction("Save values...");
     QAction* chosen = menu.exec(event->globalPos());
     if (chosen == nullptr) return;
-    const bool as_picture = chosen == picture;
-    const QString path = QFileDialog::getSaveFileName(
-        this, chosen->text(), QString(), as_picture ? "PNG picture (*.png)" : "CSV values (*.csv)");
-    if (path.isEmpty()) return;
-    const bool ok = as_picture ? save_picture(path) : save_values(path);
-    if (!ok) QMessageBox::warning(this, "Save", "could not write " + path);
+    if (chosen == picture)
+        save_picture_as();
+    else
+        save_values_as();
 }

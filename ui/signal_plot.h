@@ -24,12 +24,20 @@ public:
 
     // Writes the paint box as a PNG; false when the file cannot be written.
     bool save_picture(const QString& path) const;
-    // Writes the plotted values as CSV (time in microseconds, value).
+    // Writes the plotted values as CSV: a comment line with the caption, a header, then
+    // time in microseconds and value, each in the fewest digits that read back the same.
     bool save_values(const QString& path) const;
+    // The context menu's entries: ask for a file (plot_<code>.png / .csv) and save.
+    void save_picture_as();
+    void save_values_as();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 };
+
+// What a plot shows on the error line while the chain holds no complete run.
+inline constexpr const char* run_needed_message =
+    "no signals: the chain has not run; press 'xmit/rcve' first";
 
 // Draws the window's signal and sets its caption; which is 1 when all windows are
 // redrawn and 0 when the window draws itself.

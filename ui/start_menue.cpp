@@ -1,6 +1,7 @@
 #include "ui/start_menue.h"
 
 #include "engine/elements.h"
+#include "plot/plot_objects.h"
 #include "ui/circuit_picture.h"
 #include "ui/click_line.h"
 #include "ui/main_screen.h"
@@ -12,8 +13,6 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-
-namespace {} // namespace
 
 TStart_menue::TStart_menue(TMain_screen& main_screen) : main(main_screen)
 {
@@ -70,6 +69,7 @@ void TStart_menue::setupClick()
 {
     setup_done = true;
     close();
+    plot_ctrl.empty_capture();
     setup_chain(main);
 }
 

@@ -5,6 +5,7 @@
 #include "plot/null_canvas.h"
 #include "ui/plot_picture.h"
 #include "ui/qt_canvas.h"
+#include "ui/safe_file.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -51,6 +52,6 @@ void draw_decoder_clicks(Trellis_picture& view, int clicks, const std::string& p
         p.drawImage(0, upper_h, lower);
         p.drawImage(0, upper_h + lower_h, data);
     }
-    if (!picture.save(QString::fromStdString(png_path), "PNG"))
+    if (!save_png(picture, QString::fromStdString(png_path)))
         throw std::runtime_error("cannot write the picture '" + png_path + "'");
 }

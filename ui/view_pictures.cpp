@@ -6,6 +6,7 @@
 #include "ui/bp_plots.h"
 #include "ui/plot_picture.h"
 #include "ui/qt_canvas.h"
+#include "ui/safe_file.h"
 #include "ui/vector_state.h"
 
 #include <QImage>
@@ -19,7 +20,7 @@ constexpr int bp_plot_height = 105;
 
 void save(const QImage& image, const std::string& png_path)
 {
-    if (!image.save(QString::fromStdString(png_path), "PNG"))
+    if (!save_png(image, QString::fromStdString(png_path)))
         throw std::runtime_error("cannot write the picture '" + png_path + "'");
 }
 

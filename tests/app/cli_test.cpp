@@ -31,15 +31,16 @@ std::string slurp(const std::string& path)
     return s.str();
 }
 
-// Runs cdma_sim with the given argument text (shell words) and collects what it printed.
-Outcome cdma_sim(const std::string& args)
+// Runs cdma_sim under a command prefix (such as "env -u NAME") with the given argument
+// text (shell words) and collects what it printed.
+Outcome cdma_sim_env(const std::string& prefix, const std::string& args)
 {
     char out_path[] = "/tmp/cdma_sim_out_XXXXXX";
     char err_path[] = "/tmp/cdma_sim_err_XXXXXX";
     close(mkstemp(out_path));
     close(mkstemp(err_path));
     const std::string cmd =
-        std::string(CDMA_SIM_PATH) + " " + args + " >" + out_path + " 2>" + err_path;
+        prefix + " " + std::string(CDMA_SIM_PATH) + " " + args + " >" + out_path + " 2>" + err_path;
     const int raw = std::system(cmd.c_str());
     Outcome o;
     o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -49,6 +50,9 @@ Outcome cdma_sim(const std::string& args)
     std::remove(err_path);
     return o;
 }
+
+// Runs cdma_sim with the given argument text (shell words) and collects what it printed.
+Outcome cdma_sim(const std::string& args) { return cdma_sim_env("", args); }
 
 std::vector<std::string> lines(const std::string& text)
 {
@@ -228,8 +232,7 @@ TEST(Cli, PlotRefusesWhatItCannotDraw)
 TEST(Cli, SetRefusalsSayExactlyWhatIsWrong)
 {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"--set bp_center2=0",
-         "bp_center2 = 0 is out of range: allowed are values above 0 up to 1e+07 MHz"},
+        {"--set bp_center2=0", "bp_center2 = 0 is out of range: allowed are 1e-06 to 1e+07 MHz"},
         {"--set if_mod=0.5", "if_mod = 0.5 is out of range: allowed are 0 (off) and 1 (on)"},
         {"--set roll_off=abc", "roll_off: 'abc' is not a number"},
         {"--set roll_off", "--set: expected NAME=VALUE, got 'roll_off'"},
@@ -281,4 +284,54 @@ TEST(Cli, HelpAndVersionAnswerWithoutRunning)
     const Outcome version = cdma_sim("--version");
     EXPECT_EQ(version.status, 0);
     EXPECT_THAT(version.out, MatchesRegex("cdma_sim [0-9]+\\.[0-9]+\\.[0-9]+\n"));
+}
+
+TEST(Cli, FailedPictureWriteIsAFailure)
+{
+    const Outcome o = cdma_sim("plot --code 7 --png /dev/full");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(o.err, "cdma_sim: cannot write the picture '/dev/full'\n");
+}
+
+TEST(Cli, PlotWithoutASessionPrintsNothingOnStderr)
+{
+    const std::string png = testing::TempDir() + "cli_quiet.png";
+    const Outcome o = cdma_sim_env("env -u XDG_RUNTIME_DIR", "plot --code 7 --png " + png);
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.err, "");
+    std::remove(png.c_str());
+}
+
+TEST(Cli, RefusalsEchoWhatWasTyped)
+{
+    Outcome o = cdma_sim("run --set roll_off=1.0000001");
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.err, "cdma_sim: roll_off = 1.0000001 is out of range: allowed are 0 to 1\n");
+    o = cdma_sim("run --set bp_center4=1e-38");
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.err,
+              "cdma_sim: bp_center4 = 1e-38 is out of range: allowed are 1e-06 to 1e+07 MHz\n");
+}
+
+TEST(Cli, WindowAtTheFinestStepIsTakenAndBelowItRefusedWithTheRange)
+{
+    const std::string png = testing::TempDir() + "cli_window.png";
+    Outcome o = cdma_sim("plot --code 1 --window 0.0075 --png " + png);
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.err, "");
+    o = cdma_sim("plot --code 1 --window 0.0074 --png " + png);
+    EXPECT_EQ(o.status, 2);
+    EXPECT_THAT(o.err, HasSubstr("--window = 0.0074 is out of range for --width 750: allowed are "
+                                 "0.0075 to 1e6 microseconds"));
+    std::remove(png.c_str());
+}
+
+TEST(Cli, CodeThatNamesNoSignalListsTheSignals)
+{
+    const Outcome o = cdma_sim("dump --code 12");
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.err, "cdma_sim: --code 12 names no signal: the signals are 0 1 2 3 4 105 205 106 "
+                     "206 107 207 7 8 9 10 11 -10 -9 -108 -208 -107 -207 -306 -406 -106 -206 "
+                     "-105 -205 -104 -204 -3 -2 -1\n");
 }

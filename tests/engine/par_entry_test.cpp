@@ -64,7 +64,7 @@ TEST(Par_entry, EachKindOfRangeRefusesInItsOwnWords)
     EXPECT_EQ(refusal_of({{"noise_to_signal", -2.0e6f}}),
               "noise_to_signal = -2e+06 is out of range: allowed are -1e+06 to 1e+06");
     EXPECT_EQ(refusal_of({{"bp_center2", 0.0f}}),
-              "bp_center2 = 0 is out of range: allowed are values above 0 up to 1e+07 MHz");
+              "bp_center2 = 0 is out of range: allowed are 1e-06 to 1e+07 MHz");
     EXPECT_EQ(refusal_of({{"if_mod", 0.5f}}),
               "if_mod = 0.5 is out of range: allowed are 0 (off) and 1 (on)");
     EXPECT_EQ(refusal_of({{"iq_branches", 3.0f}}),
@@ -88,7 +88,7 @@ TEST(Par_entry, FirstRefusalIsBySetThenLineThenFieldNotByTypingOrder)
     EXPECT_EQ(refusal_of({{"noise_to_signal", 1.0e9f}, {"if_mod", 5.0f}, {"roll_off", 5.0f}}),
               "roll_off = 5 is out of range: allowed are 0 to 1");
     EXPECT_EQ(refusal_of({{"bp_on2", 5.0f}, {"bp_width1", -1.0f}}),
-              "bp_width1 = -1 is out of range: allowed are values above 0 up to 1e+07 MHz");
+              "bp_width1 = -1 is out of range: allowed are 1e-06 to 1e+07 MHz");
 }
 
 TEST(Par_entry, UnconfirmedSetsAndUntypedRowsStayBitIdentical)
@@ -122,4 +122,27 @@ TEST(Par_entry, TypedValuesGoToTheirRowsInTheirUnits)
     EXPECT_EQ(p.bp_on[0], 1.0f);
     EXPECT_EQ(p.if_phase_pct, 12.5f);
     EXPECT_EQ(p.samples_per_chip, 4.0f);
+}
+
+TEST(Par_entry, RefusalEchoesTheTypedText)
+{
+    Par_entry e;
+    e.type(row("roll_off"), 1.0000001f, "1.0000001");
+    ASSERT_TRUE(check_entry(e).has_value());
+    EXPECT_EQ(check_entry(e)->message(),
+              "roll_off = 1.0000001 is out of range: allowed are 0 to 1");
+}
+
+TEST(Par_entry, FilterValuesWhoseCoefficientsWouldFailAreRefused)
+{
+    for (const char* name : {"bp_center4", "bp_width1"}) {
+        Par_entry e;
+        e.type(row(name), 1e-38f, "1e-38");
+        ASSERT_TRUE(check_entry(e).has_value()) << name;
+        EXPECT_EQ(check_entry(e)->message(),
+                  std::string(name) + " = 1e-38 is out of range: allowed are 1e-06 to 1e+07 MHz");
+        Par_entry lowest;
+        lowest.type(row(name), min_filter_mhz);
+        EXPECT_FALSE(check_entry(lowest).has_value()) << name;
+    }
 }

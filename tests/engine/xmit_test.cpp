@@ -1,10 +1,14 @@
 #include "chain_fixture.h"
 
+#include "analog/analog_objects.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
+#include <vector>
 
 TEST(Xmit, CompareCountsEachWrongDirectionOnce)
 {
@@ -49,4 +53,92 @@ TEST_P(Run_sizes, DefaultChannelDeliversEveryBit)
                 testing::MatchesRegex(", rcve step 1: 0 wrong out of " + std::to_string(8 * bytes) +
                                       " signals; t = [0-9]+ sec"));
     EXPECT_THAT(conv_code.buf[1], testing::ElementsAreArray(vocoder.buf[0]));
+}
+
+namespace {
+
+// Stops the run at its n-th report and keeps every share it was told.
+class Stop_at : public Progress {
+public:
+    explicit Stop_at(int n) : stop_at(n) {}
+    std::vector<double> shares;
+
+    bool report(double done) override
+    {
+        shares.push_back(done);
+        return static_cast<int>(shares.size()) < stop_at;
+    }
+
+private:
+    int stop_at;
+};
+
+// Small blocks, so that a 3-byte run reports many times; put back afterwards.
+class Xmit_progress : public testing::Test {
+protected:
+    static constexpr size_t small_block = 64;
+    size_t saved = Analog_mod::block_samples;
+    void SetUp() override { Analog_mod::block_samples = small_block; }
+    void TearDown() override { Analog_mod::block_samples = saved; }
+
+    static std::vector<std::vector<float>> all_buffers()
+    {
+        std::vector<std::vector<float>> all;
+        for (int k = 0; k <= nr_stages; ++k)
+            for (const auto& b : stage_table[static_cast<size_t>(k)]->buf) all.push_back(b);
+        return all;
+    }
+};
+
+} // namespace
+
+TEST_F(Xmit_progress, ReportsTheShareOfAdcSamplesAfterEachBlockUpToOne)
+{
+    setup_fresh_chain(6, 3);
+    Stop_at never(1 << 30);
+    ASSERT_TRUE(compute_run(never).finished);
+    // 2048 chips of 8 samples in blocks of 64 samples: 8 chips a block.
+    ASSERT_THAT(never.shares, testing::SizeIs(2048 / 8));
+    EXPECT_EQ(never.shares.front(), 8.0 / 2048.0);
+    EXPECT_EQ(never.shares.back(), 1.0);
+    EXPECT_TRUE(std::is_sorted(never.shares.begin(), never.shares.end()));
+}
+
+TEST_F(Xmit_progress, StoppedRunEndsAtTheNextBlockAndCountsAsNotRun)
+{
+    setup_fresh_chain(6, 3);
+    Stop_at third(3);
+    EXPECT_FALSE(compute_run(third).finished);
+    EXPECT_THAT(third.shares, testing::SizeIs(3));
+    EXPECT_FALSE(transmission.complete);
+    EXPECT_EQ(transmission.compare(1, 0), "") << "no error count for a run that did not end";
+}
+
+TEST_F(Xmit_progress, RunAfterAStoppedOneEqualsARunWithoutIt)
+{
+    setup_fresh_chain(6, 3);
+    run_once();
+    const auto plain = all_buffers();
+    const Headless_screen plain_screen = run_once();
+
+    setup_fresh_chain(6, 3);
+    Stop_at first(1);
+    ASSERT_FALSE(compute_run(first).finished);
+    const Headless_screen after = run_once();
+    EXPECT_TRUE(transmission.complete);
+    const auto again = all_buffers();
+    ASSERT_EQ(again.size(), plain.size());
+    for (size_t b = 0; b < plain.size(); ++b)
+        EXPECT_THAT(again[b], testing::ElementsAreArray(plain[b])) << "buffer " << b;
+    EXPECT_EQ(after.result.substr(0, after.result.find(';')),
+              plain_screen.result.substr(0, plain_screen.result.find(';')));
+}
+
+TEST(Xmit, SetupClearsTheCompletedRun)
+{
+    setup_fresh_chain(2, 3);
+    run_once();
+    ASSERT_TRUE(transmission.complete);
+    setup_fresh_chain(2, 3);
+    EXPECT_FALSE(transmission.complete);
 }

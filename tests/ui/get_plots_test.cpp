@@ -1,13 +1,23 @@
 #include "ui/get_plots.h"
 
+#include "analog/analog_mod.h"
+#include "plot/plot_objects.h"
+#include "tests/fakes/record_canvas.h"
+#include "ui/click_line.h"
 #include "tests/ui/ui_fixture.h"
 #include "ui/fourier_plot.h"
 #include "ui/paint_box.h"
 #include "ui/parameter_btn.h"
 #include "ui/parameter_menue.h"
+#include "ui/progress_runner.h"
 #include "ui/set_times.h"
+#include "ui/signal_plot.h"
+
+#include <gmock/gmock.h>
 
 #include <set>
+#include <string>
+#include <vector>
 
 using Get_plots = Ui_flow;
 
@@ -146,4 +156,101 @@ TEST_F(Get_plots, ParameterButtonHidesRunAndStageButtons)
     main->show_menu_buttons();
     EXPECT_FALSE(picker().run->isHidden());
     EXPECT_FALSE(picker().filter_par->isHidden());
+}
+
+namespace {
+
+// Texts a spectrum panel would write now.
+std::vector<std::string> spectrum_texts()
+{
+    Record_canvas canvas(512, 130);
+    plot_spectrum(canvas);
+    std::vector<std::string> texts;
+    for (const Canvas_call& c : canvas.calls)
+        if (c.op == "text_out") texts.push_back(c.text);
+    return texts;
+}
+
+// A second run needs the run button back: confirming a parameter set shows it.
+void confirm_a_set(TGet_plots& picker, TMain_screen& main)
+{
+    QTest::mouseClick(picker.analog_par->button, Qt::LeftButton);
+    main.Parameter_menue->set_quitClick();
+}
+
+} // namespace
+
+TEST_F(Get_plots, SpectrumAfterANewRunHoldsNoValuesOfAnEarlierPlot)
+{
+    setup_and_run();
+    main->view_item(1);
+    ASSERT_GT(plot_ctrl.fft_count, 0) << "the plot filled the capture";
+    main->erase_curves();
+    confirm_a_set(picker(), *main);
+    click(picker().run);
+    EXPECT_THAT(spectrum_texts(), testing::ElementsAre("no valid input for FFT! "));
+
+    main->view_item(-1); // the first plot of this run fills it again
+    EXPECT_THAT(spectrum_texts(), testing::Contains(testing::StartsWith("stage: -1;")));
+}
+
+TEST_F(Get_plots, SetupEmptiesTheSpectrumCapture)
+{
+    plot_ctrl.fft_count = 7; // as left by an earlier window
+    press_setup();
+    EXPECT_EQ(plot_ctrl.fft_count, 0);
+}
+
+// Small analog blocks and a cancel at the first report: a long run as the user stops it.
+class Get_plots_cancel : public Ui_flow {
+protected:
+    size_t saved_block = Analog_mod::block_samples;
+    void SetUp() override
+    {
+        Ui_flow::SetUp();
+        Analog_mod::block_samples = 64;
+    }
+    void TearDown() override
+    {
+        Progress_runner::cancel_hook = nullptr;
+        Analog_mod::block_samples = saved_block;
+        Ui_flow::TearDown();
+    }
+};
+
+TEST_F(Get_plots_cancel, CancelledRunLeavesPlotsRefusingAndSaysSo)
+{
+    setup_and_run();
+    confirm_a_set(picker(), *main);
+    int reports = 0;
+    Progress_runner::cancel_hook = [&reports](double) { return ++reports >= 2; };
+    click(picker().run);
+
+    EXPECT_EQ(reports, 2) << "the run stopped at the block after the cancel";
+    EXPECT_FALSE(main->error_message->isHidden());
+    EXPECT_THAT(main->error_message->text().toStdString(), testing::HasSubstr("cancelled"));
+    EXPECT_TRUE(shown_codes(picker()).empty());
+    EXPECT_TRUE(shown_views(picker()).empty());
+    EXPECT_TRUE(main->result->isHidden());
+    EXPECT_FALSE(picker().run->isHidden()) << "a new run can start at once";
+
+    main->view_item(-1); // as its button would, were it offered
+    const auto plots = plot_windows();
+    ASSERT_EQ(plots.size(), 1);
+    const auto& plot = dynamic_cast<TSignal_plot&>(*plots[0]);
+    EXPECT_TRUE(plot.values.empty());
+    EXPECT_EQ(main->error_message->text(), run_needed_message);
+}
+
+TEST_F(Get_plots_cancel, RunAfterACancelledOneCountsAsWithoutIt)
+{
+    press_setup();
+    Progress_runner::cancel_hook = [](double) { return true; };
+    click(picker().run);
+    Progress_runner::cancel_hook = nullptr;
+    click(picker().run);
+    EXPECT_TRUE(main->error_message->isHidden());
+    EXPECT_THAT(main->result->text().toStdString(),
+                testing::MatchesRegex(", rcve step 1: 0 wrong out of 24 signals; t = [0-9]+ sec"));
+    EXPECT_EQ(shown_codes(picker()).size(), 33u);
 }

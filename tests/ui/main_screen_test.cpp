@@ -1,5 +1,7 @@
 #include "ui/main_screen.h"
 
+#include "ui/parameter_btn.h"
+#include "ui/parameter_menue.h"
 #include "tests/ui/ui_fixture.h"
 #include "ui/click_line.h"
 #include "ui/fourier_plot.h"
@@ -7,6 +9,17 @@
 #include "ui/signal_plot.h"
 #include "engine/engine_objects.h"
 #include "plot/plot_objects.h"
+
+#include "engine/stage_codes.h"
+
+#include <QFontMetrics>
+#include <QMdiArea>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <functional>
+#include <utility>
+#include <vector>
 
 using Main_screen = Ui_flow;
 
@@ -124,4 +137,138 @@ TEST_F(Main_screen, RunButtonStaysHiddenWhileTheChainIsNotAllocated)
     vocoder.allocated = true;
     main->show_menu_buttons();
     EXPECT_FALSE(picker().run->isHidden());
+}
+
+namespace {
+
+bool start_buttons_shown(const TStart_menue& start)
+{
+    for (const TParameter_btn* b :
+         {start.start_par, start.analog_par, start.filter_par, start.distort_par})
+        if (b->isHidden()) return false;
+    return true;
+}
+
+bool run_buttons_shown(TGet_plots& picker)
+{
+    for (const QWidget* w :
+         {static_cast<QWidget*>(picker.run), static_cast<QWidget*>(picker.analog_par),
+          static_cast<QWidget*>(picker.filter_par), static_cast<QWidget*>(picker.distort_par)})
+        if (w->isHidden()) return false;
+    return true;
+}
+
+} // namespace
+
+// Every way a parameter menu can vanish unconfirmed must leave a way to run and to change
+// parameters.
+TEST_F(Main_screen, EraseWithAParameterMenuOpenBeforeSetupBringsBackItsButtons)
+{
+    click(main->start_menu->distort_par->button);
+    ASSERT_FALSE(start_buttons_shown(*main->start_menu));
+    click(main->Erase);
+    EXPECT_TRUE(main->Parameter_menue->isHidden());
+    EXPECT_TRUE(start_buttons_shown(*main->start_menu));
+}
+
+TEST_F(Main_screen, EveryRouteThatHidesAnOpenParameterMenuBringsBackRunAndItsButtons)
+{
+    const std::vector<std::pair<const char*, std::function<void()>>> routes{
+        {"Erase", [this] { click(main->Erase); }},
+        {"clear_display", [this] { main->clear_display(TMain_screen::all_views); }},
+        {"clear", [this] { main->clear(main->Parameter_menue); }},
+        {"repaint", [this] { main->repaint(); }},
+        {"hide", [this] { main->Parameter_menue->hide(); }}};
+    press_setup();
+    for (const auto& [name, hide_menu] : routes) {
+        click(picker().distort_par->button);
+        ASSERT_FALSE(run_buttons_shown(picker())) << name;
+        hide_menu();
+        EXPECT_TRUE(main->Parameter_menue->isHidden()) << name;
+        EXPECT_TRUE(run_buttons_shown(picker())) << name;
+        EXPECT_FALSE(main->Erase->isHidden()) << name;
+    }
+}
+
+TEST_F(Main_screen, SetupWithAParameterMenuOpenOffersTheRunButtons)
+{
+    click(main->start_menu->analog_par->button);
+    press_setup();
+    EXPECT_TRUE(main->Parameter_menue->isHidden());
+    EXPECT_TRUE(run_buttons_shown(picker()));
+}
+
+TEST_F(Main_screen, MinimisedWindowKeepsTheOpenMenuAndItsButtonsHidden)
+{
+    press_setup();
+    click(picker().analog_par->button);
+    main->showMinimized();
+    main->showNormal();
+    EXPECT_TRUE(picker().run->isHidden()) << "the menu is still open";
+    EXPECT_FALSE(main->Parameter_menue->isHidden());
+}
+
+TEST_F(Main_screen, ClickingTheCodeOfAnOpenWindowBringsItToTheFront)
+{
+    setup_and_run();
+    main->view_item(1);
+    main->view_item(-1);
+    main->view_item(2);
+    const auto plots = plot_windows();
+    ASSERT_EQ(plots.size(), 3);
+    ASSERT_NE(main->mdi->activeSubWindow(), plots[0]);
+    main->view_item(1);
+    EXPECT_EQ(plot_windows().size(), 3) << "no second window";
+    EXPECT_EQ(main->mdi->activeSubWindow(), plots[0]);
+    EXPECT_EQ(plots[0]->pos(), QPoint(0, 335)) << "raised, not moved";
+}
+
+TEST_F(Main_screen, CascadeWrapsBackInsteadOfLeavingThePlotArea)
+{
+    setup_and_run();
+    const QRect area = main->mdi->viewport()->rect();
+    std::vector<QPoint> places;
+    for (const Stage_code& s : stage_codes) {
+        main->view_item(s.code);
+        const QRect placed = plot_windows().back()->geometry();
+        EXPECT_TRUE(area.contains(placed)) << s.code << " at " << placed.x() << "," << placed.y();
+        places.push_back(placed.topLeft());
+    }
+    // The first wrap starts one step right of the first place.
+    EXPECT_NE(std::find(places.begin(), places.end(), QPoint(20, 335)), places.end());
+    main->erase_curves();
+    main->view_item(1);
+    EXPECT_EQ(plot_windows().back()->pos(), QPoint(0, 335)) << "Erase starts the cascade anew";
+}
+
+TEST_F(Main_screen, LongResultWrapsInItsPlaceAndShowsItsStart)
+{
+    const QRect box = main->result->geometry();
+    const QString longest =
+        ", rcve step 1: 11 wrong out of 288 signals; t = 1234 sec (a result as long as any)";
+    main->set_result(longest.toStdString());
+    ASSERT_TRUE(main->result->wrapped());
+    const QRect grown = main->result->geometry();
+    EXPECT_EQ(grown.topLeft(), box.topLeft());
+    EXPECT_EQ(grown.width(), box.width());
+    const QRect needed =
+        QFontMetrics(main->result->font())
+            .boundingRect(QRect(0, 0, box.width() - 6, 10000), Qt::TextWordWrap, longest);
+    EXPECT_GE(grown.height(), needed.height()) << "every line in view";
+    EXPECT_EQ(main->result->text(), longest);
+    EXPECT_EQ(main->result->toolTip(), longest);
+
+    main->set_result(", rcve step 1: 0 wrong");
+    EXPECT_FALSE(main->result->wrapped());
+    EXPECT_EQ(main->result->geometry(), box) << "a short result takes one line again";
+}
+
+TEST_F(Main_screen, WindowPartlyOutsideThePlotAreaCanBeScrolledTo)
+{
+    setup_and_run();
+    main->view_item(1);
+    ASSERT_FALSE(main->mdi->horizontalScrollBar()->isVisible());
+    plot_windows().back()->move(main->mdi->viewport()->width() - 100, 335);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(main->mdi->horizontalScrollBar()->isVisible());
 }

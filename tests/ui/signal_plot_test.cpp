@@ -72,9 +72,10 @@ TEST_F(Signal_plot, SavesItsPictureAndValues)
     QFile csv(dir.filePath("plot.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList lines = QString(csv.readAll()).split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), plot.bits->width()) << "a header and one line per column";
-    EXPECT_EQ(lines[0], "t_us,value");
-    EXPECT_TRUE(lines[1].startsWith("0,"));
+    ASSERT_EQ(lines.size(), plot.bits->width() + 1)
+        << "the caption, a header and one line per column";
+    EXPECT_EQ(lines[1], "t_us,value");
+    EXPECT_TRUE(lines[2].startsWith("0,"));
     EXPECT_FALSE(plot.save_values(dir.filePath("missing/plot.csv")));
 }
 

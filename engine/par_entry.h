@@ -14,6 +14,10 @@ class Par_entry {
 public:
     // A value typed into a row that is not a start row; confirms the row's set.
     void type(int row, float value);
+    // A value read from text into a row that is not a start row, kept to double precision:
+    // a band-pass frequency is then converted to Hz from it, so any stored float can be
+    // given back. Other rows store it as the float it rounds to. Confirms the row's set.
+    void type_exact(int row, double value);
     // A whole number typed into a start row; confirms the start set.
     void type_whole(int row, int value);
     // Confirms a set even if nothing was typed into it.

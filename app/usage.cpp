@@ -22,6 +22,8 @@ const char* const usage_head =
 OPTIONS
   --stages N          nr_stages, as typed into the start-parameter menu (clamped at setup)
   --bytes B           data_bytes, as typed into the start-parameter menu
+  --params FILE       a lesson file: 'NAME = VALUE' lines with the names below and nr_stages,
+                      data_bytes; '#' comments. --set, --stages and --bytes override it
   --set NAME=VALUE    one analog, band-pass or noise parameter, in the units of the parameter
                       menu (frequencies in MHz); repeatable. NAME is one of:
 )";

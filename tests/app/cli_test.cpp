@@ -282,3 +282,57 @@ TEST(Cli, HelpAndVersionAnswerWithoutRunning)
     EXPECT_EQ(version.status, 0);
     EXPECT_THAT(version.out, MatchesRegex("cdma_sim [0-9]+\\.[0-9]+\\.[0-9]+\n"));
 }
+
+namespace {
+
+// A lesson file with this text, removed when the test ends.
+class Lesson {
+public:
+    explicit Lesson(const std::string& text)
+    {
+        char name[] = "/tmp/cdma_sim_lesson_XXXXXX";
+        close(mkstemp(name));
+        path = name;
+        std::ofstream(path) << text;
+    }
+    ~Lesson() { std::remove(path.c_str()); }
+    std::string path;
+};
+
+} // namespace
+
+TEST(Cli, ParamsFileGivesTheSameRunAsTheSameValuesSet)
+{
+    const Lesson lesson("# noisy\ndata_bytes = 9\nnoise_to_signal = 0.8\nroll_off=0.5\n");
+    const Outcome from_file = cdma_sim("dump --code -1 --params " + lesson.path);
+    const Outcome from_set = cdma_sim("dump --code -1 --bytes 9 --set noise_to_signal=0.8 "
+                                      "--set roll_off=0.5");
+    ASSERT_EQ(from_file.status, 0) << from_file.err;
+    EXPECT_EQ(from_file.err, "");
+    EXPECT_EQ(from_file.out, from_set.out);
+    EXPECT_EQ(lines(from_file.out).size(), 72u);
+}
+
+TEST(Cli, SetStagesAndBytesOverrideTheParamsFile)
+{
+    const Lesson lesson("data_bytes = 36\nnr_stages = 6\nnoise_to_signal = 50\n");
+    const Outcome o =
+        cdma_sim("run --params " + lesson.path + " --bytes 3 --set noise_to_signal=0");
+    EXPECT_EQ(o.status, 0);
+    EXPECT_THAT(o.out, MatchesRegex(", rcve step 1: 0 wrong out of 24 signals; t = [0-9]+ sec\n"));
+}
+
+TEST(Cli, ABadParamsFileIsRefusedWithItsLine)
+{
+    const Lesson lesson("roll_off = 0.5\n\nfoo = 1\n");
+    const Outcome o = cdma_sim("run --params " + lesson.path);
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(o.err, "cdma_sim: --params: " + lesson.path + ", line 3: unknown parameter 'foo'\n");
+    const Outcome missing = cdma_sim("run --params /nonexistent/lesson.txt");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err, "cdma_sim: --params: cannot read '/nonexistent/lesson.txt'\n");
+    EXPECT_EQ(cdma_sim("run --params /tmp").err, "cdma_sim: --params: cannot read '/tmp'\n");
+    const Outcome twice = cdma_sim("run --params " + lesson.path + " --params " + lesson.path);
+    EXPECT_EQ(twice.status, 2);
+}

@@ -86,7 +86,8 @@ void Cli_entries::load(const std::string& path)
     if (file) text << file.rdbuf();
     // A directory opens, and reads as nothing.
     std::error_code ignored;
-    if (!file || file.bad() || std::filesystem::is_directory(path, ignored)) throw Refused("--params: cannot read '" + path + "'");
+    if (!file || file.bad() || std::filesystem::is_directory(path, ignored))
+        throw Refused("--params: cannot read '" + path + "'");
     if (const std::optional<Lesson_error> error = read_lesson(text.str(), lesson))
         throw Refused("--params: " + error->message(path));
     lesson_read = true;

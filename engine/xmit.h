@@ -3,9 +3,16 @@
 
 #include "engine/elements.h"
 
+#include <optional>
 #include <string>
 
 class Screen_port;
+
+// Wrong elements of one receive comparison, out of total.
+struct Step_count {
+    int wrong = 0;
+    int total = 0;
+};
 
 class Xmit {
 public:
@@ -18,6 +25,8 @@ public:
     // output: ", rcve step S: E wrong out of N signals". Empty unless 1 <= step <= last
     // of a run that has taken place.
     std::string compare(int step, int selector) const;
+    // The counts compare writes; nothing where it writes "".
+    std::optional<Step_count> count(int step, int selector) const;
 };
 
 // The run button: prepares the analog stage, runs the chain, writes the result line

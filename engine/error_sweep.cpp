@@ -5,6 +5,7 @@
 #include "engine/parameters.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -109,4 +110,26 @@ Sweep_result run_sweep(const Sweep_plan& plan, Progress& progress)
     run_chain();
     progress.report(1.0);
     return result;
+}
+
+std::string sweep_csv(const Sweep_result& r)
+{
+    std::string text(par_rows[static_cast<size_t>(r.row)].name);
+    for (int step = 1; step <= r.steps; ++step) {
+        const std::string n = std::to_string(step);
+        text.append(",step").append(n).append("_wrong,step").append(n).append("_total");
+    }
+    text += '\n';
+    for (const Sweep_point& p : r.points) {
+        std::array<char, 32> value{};
+        text.append(value.data(),
+                    std::to_chars(value.data(), value.data() + value.size(), p.value).ptr);
+        for (const Step_count& c : p.steps)
+            text.append(",")
+                .append(std::to_string(c.wrong))
+                .append(",")
+                .append(std::to_string(c.total));
+        text += '\n';
+    }
+    return text;
 }

@@ -47,3 +47,7 @@ std::optional<std::string> check_sweep(const Sweep_plan& plan);
 // asks to stop, ends with the points done so far. Every point runs with the stored
 // parameters and the one value, as "--set NAME=value" would give them.
 Sweep_result run_sweep(const Sweep_plan& plan, Progress& progress);
+
+// The points as CSV: a header "NAME,step1_wrong,step1_total,...", then one line per point
+// with the value as its shortest exact text.
+std::string sweep_csv(const Sweep_result& r);

@@ -2,6 +2,7 @@
 
 #include "analog/analog_objects.h"
 #include "app/cli_entries.h"
+#include "app/sweep_command.h"
 #include "app/usage.h"
 #include "engine/elements.h"
 #include "engine/engine_objects.h"
@@ -242,6 +243,7 @@ int run_cli(int argc, const char* const* argv, std::ostream& out, std::ostream& 
         out << "cdma_sim " CDMA_SIM_VERSION "\n";
         return 0;
     }
+    if (first == "sweep") return run_sweep_command(argc, argv, out, err);
     try {
         return execute(parse(argc, argv), out, err);
     } catch (const Refused& r) {

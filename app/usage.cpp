@@ -18,6 +18,12 @@ const char* const usage_head =
                                              code C over that time window into a PNG and
                                              prints the window caption (defaults: start 0,
                                              window 250 or the block length, 750 x 128)
+  cdma_sim sweep [OPTIONS] --vary NAME --from A --to B [--points N] [--log] [--png FILE]
+                                             runs once per value of NAME (N values from A to
+                                             B, 2 to 200, default 11; --log: evenly on a log
+                                             scale) and prints CSV: NAME,step1_wrong,
+                                             step1_total,... one line per value; --png also
+                                             draws the sweep plot
   cdma_sim --help | --version
 OPTIONS
   --stages N          nr_stages, as typed into the start-parameter menu (clamped at setup)

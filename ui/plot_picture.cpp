@@ -14,8 +14,6 @@
 #include <memory>
 #include <stdexcept>
 
-namespace {
-
 // Text needs a running application object; without a display it runs offscreen.
 std::unique_ptr<QGuiApplication> headless_application()
 {
@@ -29,8 +27,6 @@ std::unique_ptr<QGuiApplication> headless_application()
     install_font_substitutes();
     return app;
 }
-
-} // namespace
 
 std::string write_plot_picture(const Plot_picture& p)
 {

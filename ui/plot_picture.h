@@ -1,7 +1,10 @@
 #pragma once
 // The headless plot: a signal plot window's paint box drawn into a picture file.
 
+#include <memory>
 #include <string>
+
+class QGuiApplication;
 
 struct Plot_picture {
     int code = 0;
@@ -16,3 +19,7 @@ struct Plot_picture {
 // panel does, draws the signal of p.code exactly as its window would, writes the PNG and
 // returns the window caption. Throws std::runtime_error when the file cannot be written.
 std::string write_plot_picture(const Plot_picture& p);
+
+// An application object for drawing text headless, offscreen without a display; null
+// when one runs already.
+std::unique_ptr<QGuiApplication> headless_application();

@@ -336,3 +336,57 @@ TEST(Cli, ABadParamsFileIsRefusedWithItsLine)
     const Outcome twice = cdma_sim("run --params " + lesson.path + " --params " + lesson.path);
     EXPECT_EQ(twice.status, 2);
 }
+
+TEST(Cli, EverySweepPointCountsAsARunWithThatValue)
+{
+    const Outcome o =
+        cdma_sim("sweep --bytes 9 --vary noise_to_signal --from 0 --to 12 --points 4");
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.err, "");
+    const auto l = lines(o.out);
+    ASSERT_EQ(l.size(), 5u);
+    EXPECT_EQ(l[0], "noise_to_signal,step1_wrong,step1_total,step2_wrong,step2_total,"
+                    "step3_wrong,step3_total,step4_wrong,step4_total,step5_wrong,step5_total,"
+                    "step6_wrong,step6_total");
+    for (size_t k = 1; k < l.size(); ++k) {
+        std::vector<std::string> cells;
+        std::istringstream s(l[k]);
+        for (std::string cell; std::getline(s, cell, ',');) cells.push_back(cell);
+        ASSERT_EQ(cells.size(), 13u);
+        const Outcome single = cdma_sim("run --bytes 9 --set noise_to_signal=" + cells[0]);
+        EXPECT_THAT(single.out, HasSubstr(": " + cells[1] + " wrong out of " + cells[2] + " "))
+            << l[k];
+    }
+}
+
+TEST(Cli, SweepWritesItsPictureAndRefusesPlansItCannotRun)
+{
+    char png[] = "/tmp/cdma_sim_sweep_XXXXXX";
+    close(mkstemp(png));
+    const Outcome drawn =
+        cdma_sim("sweep --stages 3 --vary roll_off --from 0.1 --to 1 --points 3 --log --png " +
+                 std::string(png));
+    EXPECT_EQ(drawn.status, 0) << drawn.err;
+    EXPECT_EQ(slurp(png).compare(1, 3, "PNG"), 0);
+    std::remove(png);
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"--vary roll_off --from 0 --to 2 --points 5",
+         "point 4: roll_off = 1.5 is out of range: allowed are 0 to 1"},
+        {"--vary roll_off --from 0 --to 1 --points 201",
+         "--points = 201 is out of range: allowed are 2 to 200"},
+        {"--vary roll_off --from 0", "sweep needs --vary NAME --from A --to B"},
+        {"--vary data_bytes --from 3 --to 9",
+         "--vary: unknown parameter 'data_bytes' (an analog, band-pass or noise parameter; see "
+         "cdma_sim --help)"},
+        {"--vary roll_off --from 0 --to 1 --log",
+         "a logarithmic sweep needs from and to of the same sign, neither 0"},
+        {"--vary roll_off --from 0 --to 1 --set roll_off=7",
+         "roll_off = 7 is out of range: allowed are 0 to 1"},
+    };
+    for (const auto& [args, message] : cases) {
+        const Outcome o = cdma_sim("sweep " + args);
+        EXPECT_EQ(o.status, 2) << args;
+        EXPECT_EQ(o.err, "cdma_sim: " + message + "\n");
+        EXPECT_EQ(o.out, "") << args;
+    }
+}

@@ -11,7 +11,7 @@
 namespace {
 
 constexpr int margin_left = 64;
-constexpr int margin_right = 180; // room for the legend
+constexpr int margin_right = 210; // room for the legend
 constexpr int margin_top = 28;
 constexpr int margin_bottom = 40;
 constexpr int tick_count = 5;
@@ -82,8 +82,22 @@ void draw_curve(Canvas& box, const Sweep_frame& f, const Sweep_result& r, int st
     }
 }
 
-void draw_legend(Canvas& box, const Sweep_frame& f, int steps)
+// The first earlier step whose curve this step's curve lies on, or 0.
+int hidden_under(const Sweep_result& r, int step)
 {
+    for (int earlier = 1; earlier < step; ++earlier) {
+        bool same = !r.points.empty();
+        for (const Sweep_point& p : r.points)
+            same = same && wrong_share(p.steps[static_cast<size_t>(step - 1)]) ==
+                               wrong_share(p.steps[static_cast<size_t>(earlier - 1)]);
+        if (same) return earlier;
+    }
+    return 0;
+}
+
+void draw_legend(Canvas& box, const Sweep_frame& f, const Sweep_result& r)
+{
+    const int steps = r.steps;
     for (int step = 1; step <= steps; ++step) {
         const int y = f.top + (step - 1) * legend_line_px;
         const Rgb c = colour_of(step);
@@ -92,7 +106,10 @@ void draw_legend(Canvas& box, const Sweep_frame& f, int steps)
         box.line_to(f.right + 30, y + font_px / 2);
         box.set_brush(colour::white);
         box.set_font(font_px, c);
-        box.text_out(f.right + 36, y, sweep_step_name(step));
+        const int under = hidden_under(r, step);
+        box.text_out(f.right + 36, y,
+                     sweep_step_name(step) +
+                         (under > 0 ? " (= " + std::to_string(under) + ")" : ""));
     }
 }
 
@@ -106,8 +123,8 @@ double wrong_share(const Step_count& c)
 std::string sweep_step_name(int step)
 {
     static constexpr std::array<const char*, 6> names{"data bits",        "code bits",
-                                                      "interleaved bits", "Walsh-coded chips",
-                                                      "long-code chips",  "I/Q chips (analog)"};
+                                                      "interleaved bits", "Walsh chips",
+                                                      "long-code chips",  "analog chips"};
     if (step < 1 || step > 6) return {};
     return "step " + std::to_string(step) + ": " + names[static_cast<size_t>(step - 1)];
 }
@@ -179,5 +196,5 @@ void draw_sweep(Canvas& box, const Sweep_result& r, bool y_log)
     }
     draw_axes(box, f, x_name);
     for (int step = 1; step <= r.steps; ++step) draw_curve(box, f, r, step);
-    draw_legend(box, f, r.steps);
+    draw_legend(box, f, r);
 }

@@ -84,6 +84,17 @@ TEST(Sweep_plot, EachStepIsACurveThroughItsPointsWithALegend)
     EXPECT_THAT(box.texts(), Contains("noise_to_signal"));
 }
 
+TEST(Sweep_plot, AStepWhoseCurveLiesOnAnEarlierOneSaysSoInTheLegend)
+{
+    Sweep_result r = three_points(false);
+    r.steps = 3;
+    for (Sweep_point& p : r.points) p.steps.push_back(p.steps[1]);
+    Record_canvas box(600, 300);
+    draw_sweep(box, r, false);
+    EXPECT_THAT(box.texts(), Contains("step 3: interleaved bits (= 2)"));
+    EXPECT_THAT(box.texts(), Contains("step 2: code bits"));
+}
+
 TEST(Sweep_plot, CsvHasAHeaderAndOneLinePerPoint)
 {
     EXPECT_EQ(sweep_csv(three_points(false)), "noise_to_signal,step1_wrong,step1_total,"

@@ -3,6 +3,9 @@
 #include "tests/ui/ui_fixture.h"
 #include "ui/get_plots.h"
 #include "ui/parameter_btn.h"
+#include "ui/run_extras.h"
+#include "ui/sweep_dialog.h"
+#include "engine/par_rows.h"
 
 #include <QDir>
 
@@ -37,4 +40,13 @@ TEST_F(Flow_pictures, EveryStepOfTheFlow)
     click(picker().FFT);
     click(picker().see_result);
     save(*main, dir, "5_plots.png");
+    TRun_extras::ask_plan = [](QWidget*) {
+        return Sweep_plan{par_row_named("noise_to_signal"), 0.0f, 20.0f, 12, false};
+    };
+    click(main->run_menu->Run_extras->error_sweep);
+    TRun_extras::ask_plan = nullptr;
+    save(*main, dir, "6_sweep.png");
+    TSweep_dialog dialog(main.get());
+    dialog.show();
+    save(dialog, dir, "7_sweep_dialog.png");
 }

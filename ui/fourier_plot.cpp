@@ -1,6 +1,7 @@
 #include "ui/fourier_plot.h"
 
 #include "plot/plot_ctrl.h"
+#include "plot/plot_objects.h"
 #include "ui/main_screen.h"
 #include "ui/paint_box.h"
 #include "ui/pixel_font.h"
@@ -10,6 +11,7 @@
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QFont>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -22,10 +24,19 @@ TFourier_plot::TFourier_plot(QWidget* parent, TMain_screen& main_screen)
     Fourier = new Paint_box(this);
     Fourier->setGeometry(0, 4, 512, 130);
     Fourier->on_click = [this] { FourierClick(); };
+    read_out = new QLabel(parent);
+    read_out->setGeometry(400 + 514, 0, read_out_width, 34);
+    read_out->setWordWrap(true);
+    read_out->setAutoFillBackground(true);
+    read_out->setFont(pixel_font("MS Sans Serif", 11));
+    read_out->hide();
+    Fourier->track_mouse([this](int x, int) { FourierMove(x); }, [this] { read_out->hide(); });
     hide();
 }
 
 void TFourier_plot::showEvent(QShowEvent*) { FourierPaint(); }
+
+void TFourier_plot::hideEvent(QHideEvent*) { read_out->hide(); }
 
 void TFourier_plot::FourierPaint()
 {
@@ -34,6 +45,7 @@ void TFourier_plot::FourierPaint()
         clear_upper_vector_state();
         plot_spectrum(canvas);
     }
+    drawn = plot_ctrl.drawn_spectrum;
     Fourier->update();
 }
 
@@ -50,7 +62,22 @@ void TFourier_plot::take_picture(const TFourier_plot& other)
         const Qt_canvas lower(other.Fourier->image);
         upper.copy_rect(lower, 0, 0, lower.width(), lower.height());
     }
+    drawn = other.drawn;
     Fourier->update();
+}
+
+void TFourier_plot::FourierMove(int x)
+{
+    const std::string text = spectrum_read_out(drawn, x);
+    if (text.empty()) {
+        read_out->hide();
+        return;
+    }
+    // Beside the strip, level with it, where it covers nothing of the spectrum.
+    read_out->move(geometry().right() + 2, y() + Fourier->y());
+    read_out->setText(QString::fromStdString(text).replace(", ", "\n"));
+    read_out->show();
+    read_out->raise();
 }
 
 bool TFourier_plot::save_picture(const QString& path) const

@@ -2,7 +2,10 @@
 // CDMA_SIM_PICTURES names a directory.
 #include "tests/ui/ui_fixture.h"
 #include "ui/get_plots.h"
+#include "ui/fourier_plot.h"
+#include "ui/paint_box.h"
 #include "ui/parameter_btn.h"
+#include "ui/signal_plot.h"
 #include "ui/run_extras.h"
 #include "ui/sweep_dialog.h"
 #include "engine/par_rows.h"
@@ -40,6 +43,11 @@ TEST_F(Flow_pictures, EveryStepOfTheFlow)
     click(picker().FFT);
     click(picker().see_result);
     save(*main, dir, "5_plots.png");
+    auto& last = dynamic_cast<TSignal_plot&>(*plot_windows().back());
+    QTest::mouseMove(last.bits, QPoint(300, 60));
+    save(*main, dir, "5a_read_out_plot.png");
+    QTest::mouseMove(main->Fourier_plot1->Fourier, QPoint(40, 60));
+    save(*main, dir, "5b_read_out.png");
     TRun_extras::ask_plan = [](QWidget*) {
         return Sweep_plan{par_row_named("noise_to_signal"), 0.0f, 20.0f, 12, false};
     };

@@ -11,6 +11,7 @@
 #include "ui/pixel_font.h"
 #include "ui/run_menue.h"
 #include "ui/set_times.h"
+#include "ui/signal_tips.h"
 #include "ui/vector_state.h"
 
 #include <QFont>
@@ -126,6 +127,7 @@ TGet_plots::TGet_plots(QWidget* parent, TMain_screen& main_screen)
                     bp_filter,
                     main.Fourier_plot1,
                     main.Fourier_plot2};
+    set_view_tooltips(*this);
 }
 
 QPushButton* TGet_plots::make_stage_button(const Stage_code& s)
@@ -190,6 +192,7 @@ void TGet_plots::show_buttons()
     }
     run->hide();
     see_result->show();
+    set_signal_tooltips(*this);
 }
 
 void TGet_plots::hide_parameter_buttons()

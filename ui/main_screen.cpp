@@ -8,6 +8,7 @@
 #include "ui/pixel_font.h"
 #include "ui/run_menue.h"
 #include "ui/set_times.h"
+#include "ui/shortcuts.h"
 #include "ui/signal_plot.h"
 #include "ui/start_menue.h"
 
@@ -90,6 +91,7 @@ TMain_screen::TMain_screen()
           Spreading_fcts, Bp_plots, static_cast<QWidget*>(Fourier_plot1),
           static_cast<QWidget*>(Fourier_plot2), static_cast<QWidget*>(Parameter_menue)})
         w->raise();
+    new TShortcuts(*this);
 }
 
 // The teaching views come as panels of their own; until then their places are empty.

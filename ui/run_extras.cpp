@@ -1,6 +1,7 @@
 #include "ui/run_extras.h"
 
 #include "engine/elements.h"
+#include "ui/help_window.h"
 #include "ui/lesson_btns.h"
 #include "ui/main_screen.h"
 #include "ui/pixel_font.h"
@@ -41,7 +42,13 @@ TRun_extras::TRun_extras(QWidget* parent, TMain_screen& main_screen)
     connect(error_sweep, &QPushButton::clicked, this, &TRun_extras::error_sweepClick);
     lesson = new TLesson_btns(this, main, true);
     lesson->move(0, button_height + 2);
-    resize(button_width, lesson->y() + lesson->height());
+    help = new QPushButton("help", this);
+    help->setObjectName("help");
+    help->setGeometry(0, lesson->y() + lesson->height() + 2, button_width, button_height);
+    help->setFont(pixel_font("MS Sans Serif", 12));
+    help->setToolTip("what the blocks, views and result line show (F1)");
+    connect(help, &QPushButton::clicked, this, [this] { THelp_window::open(&main); });
+    resize(button_width, help->y() + help->height());
 }
 
 TSweep_window* TRun_extras::last_window() const { return opened.data(); }

@@ -22,6 +22,7 @@ public:
 
     QPushButton* error_sweep = nullptr;
     TLesson_btns* lesson = nullptr;
+    QPushButton* help = nullptr;
 
     void error_sweepClick();
     // The sweep window the last sweep opened, while it is open.

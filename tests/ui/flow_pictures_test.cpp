@@ -3,6 +3,7 @@
 #include "tests/ui/ui_fixture.h"
 #include "ui/get_plots.h"
 #include "ui/fourier_plot.h"
+#include "ui/help_window.h"
 #include "ui/paint_box.h"
 #include "ui/parameter_btn.h"
 #include "ui/signal_plot.h"
@@ -57,4 +58,5 @@ TEST_F(Flow_pictures, EveryStepOfTheFlow)
     TSweep_dialog dialog(main.get());
     dialog.show();
     save(dialog, dir, "7_sweep_dialog.png");
+    save(*THelp_window::open(main.get()), dir, "8_help.png");
 }

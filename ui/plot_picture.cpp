@@ -14,10 +14,25 @@
 #include <memory>
 #include <stdexcept>
 
+namespace {
+
+QtMessageHandler qt_default_handler = nullptr;
+
+// A command that succeeds prints nothing on stderr: Qt's notes about the session (no
+// runtime directory, no display) are dropped, its errors still reach the default handler.
+void errors_only(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if ((type == QtCriticalMsg || type == QtFatalMsg) && qt_default_handler != nullptr)
+        qt_default_handler(type, context, text);
+}
+
+} // namespace
+
 // Text needs a running application object; without a display it runs offscreen.
 std::unique_ptr<QGuiApplication> headless_application()
 {
     if (QCoreApplication::instance() != nullptr) return nullptr;
+    qt_default_handler = qInstallMessageHandler(errors_only);
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (platform == nullptr || *platform == '\0') setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static int argc = 1;

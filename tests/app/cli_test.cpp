@@ -367,6 +367,7 @@ TEST(Cli, SweepWritesItsPictureAndRefusesPlansItCannotRun)
         cdma_sim("sweep --stages 3 --vary roll_off --from 0.1 --to 1 --points 3 --log --png " +
                  std::string(png));
     EXPECT_EQ(drawn.status, 0) << drawn.err;
+    EXPECT_EQ(drawn.err, "");
     EXPECT_EQ(slurp(png).compare(1, 3, "PNG"), 0);
     std::remove(png);
     const std::vector<std::pair<std::string, std::string>> cases = {

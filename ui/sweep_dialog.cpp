@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -84,15 +85,16 @@ TSweep_dialog::TSweep_dialog(QWidget* parent) : QDialog(parent)
 
 void TSweep_dialog::parameterChange()
 {
+    // A start around the stored value: half to twice it, or 0 to 10 from 0.
+    constexpr float from_zero_to = 10.0f;
     const Par_row& row = par_rows[static_cast<size_t>(parameter->currentData().toInt())];
     const float v = shown_value(row);
-    from->setText(row.range == Par_range::interval ? QString::number(static_cast<double>(row.lo))
-                                                   : QString::number(static_cast<double>(v) / 2));
-    to->setText(QString::number(static_cast<double>(v == 0.0f ? row.hi / 1.0e5f : v * 2)));
-    if (row.name == "noise_to_signal") {
-        from->setText("0");
-        to->setText("20");
-    }
+    const float hi = row.hi;
+    const float a = v == 0.0f ? 0.0f : v / 2;
+    const float b = v == 0.0f ? std::min(hi, from_zero_to) : std::clamp(v * 2, -hi, hi);
+    from->setText(QString::number(static_cast<double>(a)));
+    to->setText(QString::number(static_cast<double>(b)));
+    if (row.name == "noise_to_signal") to->setText("20");
     refusal->clear();
 }
 

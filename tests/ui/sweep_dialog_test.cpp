@@ -53,3 +53,17 @@ TEST(Sweep_dialog, OffersEveryValueThatCanChangeAfterSetup)
     EXPECT_EQ(d.parameter->findData(par_row_named("nr_stages")), -1);
     EXPECT_EQ(d.parameter->currentData().toInt(), par_row_named("noise_to_signal"));
 }
+
+TEST(Sweep_dialog, EveryParameterStartsWithARangeThatRuns)
+{
+    analog_pars().set_defaults();
+    TSweep_dialog d(nullptr);
+    for (int k = 0; k < d.parameter->count(); ++k) {
+        d.parameter->setCurrentIndex(k);
+        const int row = d.parameter->currentData().toInt();
+        const Par_range range = par_rows[static_cast<size_t>(row)].range;
+        if (range != Par_range::interval && range != Par_range::above_zero) continue;
+        EXPECT_TRUE(d.checked_plan().has_value())
+            << d.parameter->currentText().toStdString() << ": " << d.refusal->text().toStdString();
+    }
+}

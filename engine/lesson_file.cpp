@@ -148,6 +148,9 @@ std::string lesson_text(const Analog_pars& p, int stages, int bytes)
 std::optional<Lesson_error> read_lesson(std::string_view text, Par_entry& entry)
 {
     Par_entry e = entry;
+    // Some editors begin a UTF-8 text with a byte order mark.
+    constexpr std::string_view bom = "\xEF\xBB\xBF";
+    if (text.substr(0, bom.size()) == bom) text.remove_prefix(bom.size());
     std::array<int, par_row_count> seen{};
     int number = 0;
     size_t start = 0;

@@ -148,6 +148,9 @@ TEST_F(Lesson_file_test, CommentsBlankLinesAndSpacesAreIgnored)
     EXPECT_EQ(e.typed(row("roll_off")), 0.5);
     EXPECT_EQ(e.typed(row("nr_stages")), 3.0);
     EXPECT_FALSE(e.typed(row("if_freq")).has_value());
+    Par_entry marked;
+    ASSERT_FALSE(read_lesson("\xEF\xBB\xBFroll_off = 0.25\n", marked).has_value());
+    EXPECT_EQ(marked.typed(row("roll_off")), 0.25);
 }
 
 TEST_F(Lesson_file_test, EachKindOfBadLineIsRefusedWithItsLineAndNothingTyped)

@@ -6,6 +6,7 @@
 #include <bit>
 #include <cstdint>
 #include <optional>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -122,4 +123,22 @@ TEST(Par_entry, TypedValuesGoToTheirRowsInTheirUnits)
     EXPECT_EQ(p.bp_on[0], 1.0f);
     EXPECT_EQ(p.if_phase_pct, 12.5f);
     EXPECT_EQ(p.samples_per_chip, 4.0f);
+}
+
+// Filter frequencies go to Hz through double; for a typed float that is the float
+// product itself, bit for bit.
+TEST(Par_entry, TypedFilterMegahertzStoreAsTheFloatProduct)
+{
+    std::mt19937 random(5);
+    std::uniform_real_distribution<float> mhz(0.001f, 1.0e7f);
+    for (int k = 0; k < 10000; ++k) {
+        const float typed = mhz(random);
+        Par_entry e;
+        e.type(row("bp_width3"), typed);
+        Analog_pars p;
+        apply_entry(p, e);
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(p.bp_width[2]),
+                  std::bit_cast<std::uint32_t>(typed * 1000000.0f))
+            << typed;
+    }
 }

@@ -38,6 +38,15 @@ Rgb colour_of(int step)
     return step_colours[static_cast<size_t>(step - 1) % step_colours.size()];
 }
 
+void y_tick(Canvas& box, const Sweep_frame& f, double axis_value)
+{
+    const double yv = from_axis(axis_value, f.y_log);
+    const int y = f.y_of(yv);
+    box.move_to(f.left - tick_px, y);
+    box.line_to(f.left, y);
+    box.text_out(4, y - font_px / 2, number(yv));
+}
+
 void draw_axes(Canvas& box, const Sweep_frame& f, const std::string& x_name)
 {
     box.set_pen(colour::black, 1);
@@ -53,15 +62,16 @@ void draw_axes(Canvas& box, const Sweep_frame& f, const std::string& x_name)
         box.move_to(x, f.bottom);
         box.line_to(x, f.bottom + tick_px);
         box.text_out(x - 12, f.bottom + tick_px + 2, number(xv));
-        const double yv = from_axis(ay_lo + (ay_hi - ay_lo) * share, f.y_log);
-        const int y = f.y_of(yv);
-        box.move_to(f.left - tick_px, y);
-        box.line_to(f.left, y);
-        box.text_out(4, y - font_px / 2, number(yv));
+        if (f.y_log) continue;
+        y_tick(box, f, ay_lo + (ay_hi - ay_lo) * share);
     }
+    // The log axis has a tick at every decade.
+    if (f.y_log)
+        for (double a = std::round(ay_lo); a <= ay_hi + 0.5; a += 1.0) y_tick(box, f, a);
     box.text_out(f.left, f.bottom + tick_px + 4 + font_px, x_name);
-    box.text_out(
-        4, 6, std::string("share of wrong signals per receive step") + (f.y_log ? " (log)" : ""));
+    box.text_out(4, 6,
+                 std::string("share of wrong signals per receive step") +
+                     (f.y_log ? " (log; none wrong: on the bottom line)" : ""));
 }
 
 void draw_curve(Canvas& box, const Sweep_frame& f, const Sweep_result& r, int step)

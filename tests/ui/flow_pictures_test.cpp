@@ -9,6 +9,9 @@
 #include "ui/signal_plot.h"
 #include "ui/run_extras.h"
 #include "ui/sweep_dialog.h"
+#include "ui/sweep_window.h"
+
+#include <QCheckBox>
 #include "engine/par_rows.h"
 
 #include <QDir>
@@ -55,6 +58,8 @@ TEST_F(Flow_pictures, EveryStepOfTheFlow)
     click(main->run_menu->Run_extras->error_sweep);
     TRun_extras::ask_plan = nullptr;
     save(*main, dir, "6_sweep.png");
+    main->run_menu->Run_extras->last_window()->log_y->setChecked(true);
+    save(*main->run_menu->Run_extras->last_window(), dir, "6b_sweep_log.png");
     TSweep_dialog dialog(main.get());
     dialog.show();
     save(dialog, dir, "7_sweep_dialog.png");

@@ -4,6 +4,8 @@
 #include "app/trellis_command.h"
 #include "app/bandpass_command.h"
 #include "app/eye_command.h"
+#include "app/cli_entries.h"
+#include "app/sweep_command.h"
 #include "app/usage.h"
 #include "engine/elements.h"
 #include "engine/engine_objects.h"
@@ -28,11 +30,6 @@
 
 namespace {
 
-// A refused command or value: the message goes to stderr, the exit status is 2.
-struct Refused : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
 constexpr double max_t0_us = 1.0e9;
 constexpr double max_dt_us = 1.0e6;
 // Below about 3e-6 microseconds the band-pass filters, whose coefficients are floats,
@@ -40,68 +37,9 @@ constexpr double max_dt_us = 1.0e6;
 constexpr double min_dt_us = 1.0e-5;
 constexpr long max_count = 1000000;
 
-long parse_integer(const std::string& option, const std::string& text, long lo, long hi)
-{
-    errno = 0;
-    char* end = nullptr;
-    const long v = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || errno == ERANGE)
-        throw Refused(option + ": '" + text + "' is not a whole number");
-    if (v < lo || v > hi)
-        throw Refused(option + " = " + text + " is out of range: allowed are " +
-                      std::to_string(lo) + " to " + std::to_string(hi));
-    return v;
-}
-
-double parse_number(const std::string& name, const std::string& text)
-{
-    errno = 0;
-    char* end = nullptr;
-    const double v = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0') throw Refused(name + ": '" + text + "' is not a number");
-    return v;
-}
-
-// A double as the float a parameter field holds; beyond the float range it becomes an
-// infinity, which the range checks then refuse.
-float as_float(double v)
-{
-    if (std::isnan(v)) return NAN;
-    if (std::fabs(v) > static_cast<double>(FLT_MAX)) return v > 0 ? INFINITY : -INFINITY;
-    return static_cast<float>(v);
-}
-
-// The values --set gives, checked together once the command line is read.
-struct Entries {
-    Par_entry given;
-
-    void set(const std::string& assignment);
-    void check() const;
-};
-
-void Entries::set(const std::string& assignment)
-{
-    const size_t eq = assignment.find('=');
-    if (eq == std::string::npos)
-        throw Refused("--set: expected NAME=VALUE, got '" + assignment + "'");
-    const std::string name = assignment.substr(0, eq);
-    const int row = par_row_named(name);
-    // The start set has options of its own.
-    if (row < 0 || par_rows[static_cast<size_t>(row)].set == Par_set::start)
-        throw Refused("--set: unknown parameter '" + name + "' (see cdma_sim --help)");
-    const std::string text = assignment.substr(eq + 1);
-    given.type(row, as_float(parse_number(name, text)), text);
-}
-
-void Entries::check() const
-{
-    if (const std::optional<Refusal> r = check_entry(given)) throw Refused(r->message());
-}
-
 struct Command {
     std::string verb;
-    std::optional<int> stages, bytes;
-    Entries entries;
+    Cli_entries entries;
     bool all = false;
     std::optional<int> code;
     double t0_us = 0.0;
@@ -115,13 +53,6 @@ struct Command {
     double window_typed_us = 0.0; // as typed, before its rounding to float
     std::string window_text;
 };
-
-std::string value_of(int& k, int argc, const char* const* argv)
-{
-    const std::string option = argv[k];
-    if (k + 1 >= argc) throw Refused(option + ": a value is missing");
-    return argv[++k];
-}
 
 // Bounds of the plot command: the time-window panel's narrowest window, and the finest
 // plot step at which the band-pass filters stay stable.
@@ -184,14 +115,7 @@ Command parse(int argc, const char* const* argv)
         throw Refused("unknown command '" + c.verb + "'");
     for (int k = 2; k < argc; ++k) {
         const std::string opt = argv[k];
-        if (opt == "--stages") {
-            c.stages =
-                static_cast<int>(parse_integer(opt, value_of(k, argc, argv), INT_MIN, INT_MAX));
-        } else if (opt == "--bytes") {
-            c.bytes =
-                static_cast<int>(parse_integer(opt, value_of(k, argc, argv), INT_MIN, INT_MAX));
-        } else if (opt == "--set") {
-            c.entries.set(value_of(k, argc, argv));
+        if (c.entries.take(k, argc, argv)) {
         } else if (c.verb == "dump" && opt == "--all") {
             c.all = true;
         } else if (c.verb == "plot" && parse_plot_option(c, opt, k, argc, argv)) {
@@ -232,15 +156,6 @@ Command parse(int argc, const char* const* argv)
     if (c.verb == "eye") check_eye_options(c.eye);
     c.entries.check();
     return c;
-}
-
-// Stores the given sets in the order a user confirms the menus.
-void confirm(const Command& c)
-{
-    Par_entry e = c.entries.given;
-    if (c.stages) e.type_whole(par_row_named("nr_stages"), *c.stages);
-    if (c.bytes) e.type_whole(par_row_named("data_bytes"), *c.bytes);
-    apply_entry(analog_pars(), e);
 }
 
 void dump_all(std::ostream& out)
@@ -331,7 +246,7 @@ int execute(const Command& c, std::ostream& out, std::ostream& err)
     if (c.code && signal == nullptr)
         throw Refused("--code " + std::to_string(*c.code) + " names no signal: the signals are " +
                       signal_list());
-    confirm(c);
+    c.entries.confirm();
     Headless_screen screen;
     if (!setup_chain(screen)) {
         err << "cdma_sim: " << screen.error << '\n';
@@ -374,6 +289,7 @@ int run_cli(int argc, const char* const* argv, std::ostream& out, std::ostream& 
         return 0;
     }
     if (first == "bandpass") return bandpass_command(argc, argv, out, err);
+    if (first == "sweep") return run_sweep_command(argc, argv, out, err);
     try {
         return execute(parse(argc, argv), out, err);
     } catch (const Refused& r) {

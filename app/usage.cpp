@@ -33,10 +33,18 @@ const char* const usage_head =
                                              "show" button does (defaults: 10, 0.1, 30, 5, 15,
                                              type 1 chirp, 2 tone comb) into a PNG and prints
                                              their captions
+  cdma_sim sweep [OPTIONS] --vary NAME --from A --to B [--points N] [--log] [--png FILE]
+                                             runs once per value of NAME (N values from A to
+                                             B, 2 to 200, default 11; --log: evenly on a log
+                                             scale) and prints CSV: NAME,step1_wrong,
+                                             step1_total,... one line per value; --png also
+                                             draws the sweep plot
   cdma_sim --help | --version
 OPTIONS
   --stages N          nr_stages, as typed into the start-parameter menu (clamped at setup)
   --bytes B           data_bytes, as typed into the start-parameter menu
+  --params FILE       a lesson file: 'NAME = VALUE' lines with the names below and nr_stages,
+                      data_bytes; '#' comments. --set, --stages and --bytes override it
   --set NAME=VALUE    one analog, band-pass or noise parameter, in the units of the parameter
                       menu (frequencies in MHz); repeatable. NAME is one of:
 )";

@@ -64,15 +64,16 @@ void apply_start(const Par_entry& e)
     apply_start_pars(v[start_nr_stages], v[start_data_bytes]);
 }
 
-// Stores the typed values of a set, MHz values in Hz.
+// Stores the typed values of a set, MHz values in Hz. A float typed value times 10^6 is
+// exact in double, so its one rounding to float gives the float product v * 10^6.
 void store_typed(Analog_pars& p, const Par_entry& e, Par_set set)
 {
     for (int r = 0; r < par_row_count; ++r) {
         const Par_row& row = row_at(r);
-        const std::optional<float> v = typed_float(e, r);
+        const std::optional<double> v = e.typed(r);
         if (row.set != set || !v) continue;
         *p.par_table[static_cast<size_t>(row.par)] =
-            row.unit == Par_unit::mhz ? *v * hz_per_mhz : *v;
+            static_cast<float>(row.unit == Par_unit::mhz ? *v * 1.0e6 : *v);
     }
 }
 
@@ -124,6 +125,13 @@ void apply_analog(Analog_pars& p, const Par_entry& e)
 void Par_entry::type(int row, float value, std::string_view text)
 {
     values[static_cast<size_t>(row)] = static_cast<double>(value);
+    texts[static_cast<size_t>(row)] = text;
+    confirm(row_at(row).set);
+}
+
+void Par_entry::type_exact(int row, double value, std::string_view text)
+{
+    values[static_cast<size_t>(row)] = value;
     texts[static_cast<size_t>(row)] = text;
     confirm(row_at(row).set);
 }

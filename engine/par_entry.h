@@ -17,6 +17,10 @@ public:
     // A value typed into a row that is not a start row; confirms the row's set. text is
     // what the user typed, echoed by a refusal instead of the rounded float.
     void type(int row, float value, std::string_view text = {});
+    // A value read from text into a row that is not a start row, kept to double precision:
+    // a band-pass frequency is then converted to Hz from it, so any stored float can be
+    // given back. Other rows store it as the float it rounds to. Confirms the row's set.
+    void type_exact(int row, double value, std::string_view text = {});
     // A whole number typed into a start row; confirms the start set.
     void type_whole(int row, int value);
     // Confirms a set even if nothing was typed into it.

@@ -51,14 +51,22 @@ bool Xmit::run(Elements** chain, int last_stage, Progress& progress)
 
 std::string Xmit::compare(int step, int selector) const
 {
-    if (!complete || stages == nullptr || step < 1 || step > last) return {};
+    const std::optional<Step_count> c = count(step, selector);
+    if (!c) return {};
+    return ", rcve step " + std::to_string(step) + ": " + std::to_string(c->wrong) +
+           " wrong out of " + std::to_string(c->total) + " signals";
+}
+
+std::optional<Step_count> Xmit::count(int step, int selector) const
+{
+    if (!complete || stages == nullptr || step < 1 || step > last) return std::nullopt;
     const Elements& a = *stages[step - 1];
     const Elements& b = *stages[step];
     const int h = selector / 2;
     const int ia = std::clamp(h, 0, a.n_tx - 1);
     const int ib = std::clamp(b.n_tx + h, b.n_tx, b.n_tx + b.n_rx - 1);
     if (static_cast<size_t>(ia) >= a.buf.size() || static_cast<size_t>(ib) >= b.buf.size())
-        return {}; // a stage without buffers has nothing to compare
+        return std::nullopt; // a stage without buffers has nothing to compare
     const std::vector<float>& va = a.buf[static_cast<size_t>(ia)];
     const std::vector<float>& vb = b.buf[static_cast<size_t>(ib)];
     // The chain makes both lengths out_len of stage step-1; never read past either buffer.
@@ -79,8 +87,7 @@ std::string Xmit::compare(int step, int selector) const
         const float tb = 2.0f * vb[static_cast<size_t>(i)] - range;
         if (ta * tb < 0.0f) ++errors;
     }
-    return ", rcve step " + std::to_string(step) + ": " + std::to_string(errors) +
-           " wrong out of " + std::to_string(n) + " signals";
+    return Step_count{errors, n};
 }
 
 void run_transmission(Screen_port& screen)

@@ -4,9 +4,16 @@
 #include "engine/elements.h"
 #include "engine/progress.h"
 
+#include <optional>
 #include <string>
 
 class Screen_port;
+
+// Wrong elements of one receive comparison, out of total.
+struct Step_count {
+    int wrong = 0;
+    int total = 0;
+};
 
 class Xmit {
 public:
@@ -24,6 +31,8 @@ public:
     // output: ", rcve step S: E wrong out of N signals". Empty unless 1 <= step <= last
     // of a run that has gone through.
     std::string compare(int step, int selector) const;
+    // The counts compare writes; nothing where it writes "".
+    std::optional<Step_count> count(int step, int selector) const;
 };
 
 // A run's computation, apart from the screen: whether it went through, and its time.

@@ -261,6 +261,7 @@ void Plot_ctrl::plot_fft(Canvas& target)
 {
     box = &target;
     const Box_use use{box};
+    drawn_spectrum = {};
     if (fft_count <= 0) {
         target.text_out(10, 10, "no valid input for FFT! ");
         return;
@@ -285,6 +286,9 @@ void Plot_ctrl::plot_fft(Canvas& target)
     fft_text = "stage: " + std::to_string(fft_code) +
                "; frequency range = " + fixed_text(nyquist, 7, 2) + " MHz";
     target.text_out(270, 85, fft_text);
+    // Entry x of the packed spectrum lies at x / 2 frequency steps of 2 x nyquist / size.
+    drawn_spectrum.levels = fourier_fft.data;
+    drawn_spectrum.mhz_per_entry = nyquist / fft_size;
 }
 
 void plot_spectrum(Canvas& box) { plot_ctrl.plot_fft(box); }

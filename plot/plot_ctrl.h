@@ -7,6 +7,7 @@
 #include "engine/stage_codes.h"
 #include "plot/canvas.h"
 #include "plot/plot_curves.h"
+#include "plot/read_out.h"
 
 #include <string>
 #include <vector>
@@ -33,6 +34,8 @@ public:
     // The last signal plot as drawn: one abscissa (microseconds) and value per column.
     std::vector<float> drawn_t;
     std::vector<float> drawn_values;
+    // The last spectrum as drawn, for its read-out.
+    Drawn_spectrum drawn_spectrum;
 
     // Stores the window and empties the spectrum capture.
     void set_window(float t_total, float delta_t, float t_zero);

@@ -12,6 +12,7 @@
 
 #include <QContextMenuEvent>
 #include <QFont>
+#include <QLabel>
 #include <QMenu>
 
 TFourier_plot::TFourier_plot(QWidget* parent, TMain_screen& main_screen)
@@ -23,10 +24,19 @@ TFourier_plot::TFourier_plot(QWidget* parent, TMain_screen& main_screen)
     Fourier = new Paint_box(this);
     Fourier->setGeometry(0, 4, 512, 130);
     Fourier->on_click = [this] { FourierClick(); };
+    read_out = new QLabel(parent);
+    read_out->setGeometry(400 + 514, 0, read_out_width, 34);
+    read_out->setWordWrap(true);
+    read_out->setAutoFillBackground(true);
+    read_out->setFont(pixel_font("MS Sans Serif", 11));
+    read_out->hide();
+    Fourier->track_mouse([this](int x, int) { FourierMove(x); }, [this] { read_out->hide(); });
     hide();
 }
 
 void TFourier_plot::showEvent(QShowEvent*) { FourierPaint(); }
+
+void TFourier_plot::hideEvent(QHideEvent*) { read_out->hide(); }
 
 void TFourier_plot::FourierPaint()
 {
@@ -37,6 +47,7 @@ void TFourier_plot::FourierPaint()
         plot_spectrum(canvas);
         if (captured) shown_code = fft_code;
     }
+    drawn = plot_ctrl.drawn_spectrum;
     Fourier->update();
 }
 
@@ -54,7 +65,22 @@ void TFourier_plot::take_picture(const TFourier_plot& other)
         upper.copy_rect(lower, 0, 0, lower.width(), lower.height());
     }
     shown_code = other.shown_code;
+    drawn = other.drawn;
     Fourier->update();
+}
+
+void TFourier_plot::FourierMove(int x)
+{
+    const std::string text = spectrum_read_out(drawn, x);
+    if (text.empty()) {
+        read_out->hide();
+        return;
+    }
+    // Beside the strip, level with it, where it covers nothing of the spectrum.
+    read_out->move(geometry().right() + 2, y() + Fourier->y());
+    read_out->setText(QString::fromStdString(text).replace(", ", "\n"));
+    read_out->show();
+    read_out->raise();
 }
 
 bool TFourier_plot::save_picture(const QString& path) const

@@ -2,9 +2,12 @@
 // A spectrum strip of the main screen: draws the spectrum of the values captured from
 // the last signal plot each time it is shown.
 
+#include "plot/read_out.h"
+
 #include <QWidget>
 
 class Paint_box;
+class QLabel;
 class TMain_screen;
 
 class TFourier_plot : public QWidget {
@@ -14,6 +17,12 @@ public:
 
     Paint_box* Fourier = nullptr;
     TMain_screen& main;
+    // Right of the spectrum: the frequency and level under the mouse, from the values drawn.
+    QLabel* read_out = nullptr;
+    Drawn_spectrum drawn;
+    static constexpr int read_out_width = 118;
+
+    void FourierMove(int x);
 
     void FourierPaint();
     void FourierClick();
@@ -28,5 +37,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 };

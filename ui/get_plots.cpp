@@ -16,6 +16,7 @@
 #include "ui/run_menue.h"
 #include "ui/set_times.h"
 #include "ui/spreading_fcts.h"
+#include "ui/signal_tips.h"
 #include "ui/vector_state.h"
 #include "ui/viterbi_decoder.h"
 
@@ -132,6 +133,7 @@ TGet_plots::TGet_plots(QWidget* parent, TMain_screen& main_screen)
                     bp_filter,
                     main.Fourier_plot1,
                     main.Fourier_plot2};
+    set_view_tooltips(*this);
 }
 
 QPushButton* TGet_plots::make_stage_button(const Stage_code& s)
@@ -196,6 +198,7 @@ void TGet_plots::show_buttons()
     }
     run->hide();
     see_result->show();
+    set_signal_tooltips(*this);
 }
 
 void TGet_plots::hide_parameter_buttons()

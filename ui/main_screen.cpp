@@ -11,6 +11,7 @@
 #include "ui/run_menue.h"
 #include "ui/pn_generator.h"
 #include "ui/set_times.h"
+#include "ui/shortcuts.h"
 #include "ui/signal_plot.h"
 #include "ui/spreading_fcts.h"
 #include "ui/start_menue.h"
@@ -108,6 +109,7 @@ TMain_screen::TMain_screen()
                                            Viterbi_decoder, Spreading_fcts, Bp_plots,
                                            Fourier_plot1,   Fourier_plot2,  Parameter_menue};
     for (QWidget* w : stacked) w->raise();
+    new TShortcuts(*this);
 }
 
 void TMain_screen::open_start_menu()

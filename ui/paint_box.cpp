@@ -30,3 +30,22 @@ void Paint_box::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && on_click) on_click();
     QWidget::mousePressEvent(event);
 }
+
+void Paint_box::track_mouse(std::function<void(int, int)> moved, std::function<void()> left)
+{
+    on_move = std::move(moved);
+    on_leave = std::move(left);
+    setMouseTracking(true);
+}
+
+void Paint_box::mouseMoveEvent(QMouseEvent* event)
+{
+    if (on_move) on_move(event->position().toPoint().x(), event->position().toPoint().y());
+    QWidget::mouseMoveEvent(event);
+}
+
+void Paint_box::leaveEvent(QEvent* event)
+{
+    if (on_leave) on_leave();
+    QWidget::leaveEvent(event);
+}

@@ -18,6 +18,11 @@ public:
     std::function<void()> on_resize;
     // Called on a left click.
     std::function<void()> on_click;
+    // Called when the mouse moves over the box (x, y in pixels) and when it leaves it;
+    // setting on_move turns mouse tracking on.
+    std::function<void(int x, int y)> on_move;
+    std::function<void()> on_leave;
+    void track_mouse(std::function<void(int x, int y)> moved, std::function<void()> left);
 
     // Fills the image white.
     void clear_image();
@@ -26,4 +31,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 };

@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+class QGuiApplication;
+
 struct Plot_picture {
     int code = 0;
     float start_us = 0.0f;

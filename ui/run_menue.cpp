@@ -3,6 +3,7 @@
 #include "ui/get_plots.h"
 #include "ui/main_screen.h"
 #include "ui/pixel_font.h"
+#include "ui/run_extras.h"
 #include "ui/set_times.h"
 
 #include <QCloseEvent>
@@ -23,6 +24,8 @@ TRun_menue::TRun_menue(TMain_screen& main)
     Get_plots = new TGet_plots(body, main);
     Get_plots->move(6, 80);
     Get_plots->run->setFocus();
+    Run_extras = new TRun_extras(body, main);
+    Run_extras->move(848, 2);
 }
 
 void TRun_menue::place() { setGeometry(10, 35, 1000, 300); }

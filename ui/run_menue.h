@@ -6,6 +6,7 @@
 
 class TGet_plots;
 class TMain_screen;
+class TRun_extras;
 class TSet_times;
 
 class TRun_menue : public QMdiSubWindow {
@@ -15,6 +16,7 @@ public:
 
     TSet_times* Set_times = nullptr;
     TGet_plots* Get_plots = nullptr;
+    TRun_extras* Run_extras = nullptr;
 
     // Puts the window at its place in the main screen.
     void place();

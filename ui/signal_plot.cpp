@@ -29,6 +29,7 @@ TSignal_plot::TSignal_plot(TMain_screen& main_screen, int code) : main(main_scre
     bits = new Paint_box(this);
     setWidget(bits);
     bits->on_resize = [this] { caption_plot(*this, 0); };
+    bits->track_mouse([this](int x, int) { bitsMove(x); }, [this] { bitsLeave(); });
 }
 
 int TSignal_plot::tag() const { return property("Tag").toInt(); }
@@ -50,9 +51,20 @@ void caption_plot(TSignal_plot& control, char which)
     const std::string caption = draw_signal_plot(control.tag(), canvas, which);
     control.times_us = plot_ctrl.drawn_t;
     control.values = plot_ctrl.drawn_values;
-    control.setWindowTitle(QString::fromStdString(caption));
+    const Stage_code* row = plot_ctrl.signal();
+    control.rate = row != nullptr && row->kind == Signal_kind::stored ? plot_ctrl.rate : 0.0f;
+    control.caption = QString::fromStdString(caption);
+    control.setWindowTitle(control.caption);
     control.bits->update();
 }
+
+void TSignal_plot::bitsMove(int x)
+{
+    const std::string text = signal_read_out(times_us, values, rate, x);
+    setWindowTitle(text.empty() ? caption : QString::fromStdString(text));
+}
+
+void TSignal_plot::bitsLeave() { setWindowTitle(caption); }
 
 namespace {
 
@@ -70,7 +82,7 @@ bool TSignal_plot::save_picture(const QString& path) const { return save_png(bit
 
 bool TSignal_plot::save_values(const QString& path) const
 {
-    QByteArray csv = "# " + windowTitle().toUtf8() + "\nt_us,value\n";
+    QByteArray csv = "# " + caption.toUtf8() + "\nt_us,value\n";
     for (size_t i = 0; i < values.size() && i < times_us.size(); ++i)
         csv += shortest(times_us[i]) + ',' + shortest(values[i]) + '\n';
     return save_text(path, csv);

@@ -17,10 +17,19 @@ public:
 
     int tag() const;
     Paint_box* bits = nullptr;
+    // The caption of the last drawing. While the mouse is over the plot the title line
+    // reads out the drawn value under it instead, covering nothing of the plot.
+    QString caption;
     TMain_screen& main;
     // The values of the last drawing, one per pixel column, with their times (µs).
     std::vector<float> times_us;
     std::vector<float> values;
+    // Samples per microsecond of a buffer signal as drawn; 0 for an analog signal.
+    float rate = 0.0f;
+
+    // Shows the read-out of pixel column x; the caption again when the mouse leaves.
+    void bitsMove(int x);
+    void bitsLeave();
 
     // Writes the paint box as a PNG; false when the file cannot be written.
     bool save_picture(const QString& path) const;

@@ -4,6 +4,7 @@
 #include "plot/plot_objects.h"
 #include "ui/circuit_picture.h"
 #include "ui/click_line.h"
+#include "ui/lesson_btns.h"
 #include "ui/main_screen.h"
 #include "ui/parameter_btn.h"
 #include "ui/pixel_font.h"
@@ -57,6 +58,9 @@ TStart_menue::TStart_menue(TMain_screen& main_screen) : main(main_screen)
     filter_par->move(320, 56);
     distort_par = new TParameter_btn(body, main, 4);
     distort_par->move(472, 56);
+
+    lesson = new TLesson_btns(body, main, false);
+    lesson->move(16, 262);
 
     // The title is centred in the window.
     title->move((995 - title->width()) / 2, 0);

@@ -7,6 +7,7 @@
 class QLabel;
 class QPushButton;
 class TMain_screen;
+class TLesson_btns;
 class TParameter_btn;
 
 class TStart_menue : public QMdiSubWindow {
@@ -22,6 +23,7 @@ public:
     TParameter_btn* analog_par = nullptr;
     TParameter_btn* filter_par = nullptr;
     TParameter_btn* distort_par = nullptr;
+    TLesson_btns* lesson = nullptr;
 
     // Puts the window at its place in the main screen.
     void place();

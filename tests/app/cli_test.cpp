@@ -335,3 +335,112 @@ TEST(Cli, CodeThatNamesNoSignalListsTheSignals)
                      "206 107 207 7 8 9 10 11 -10 -9 -108 -208 -107 -207 -306 -406 -106 -206 "
                      "-105 -205 -104 -204 -3 -2 -1\n");
 }
+
+namespace {
+
+// A lesson file with this text, removed when the test ends.
+class Lesson {
+public:
+    explicit Lesson(const std::string& text)
+    {
+        char name[] = "/tmp/cdma_sim_lesson_XXXXXX";
+        close(mkstemp(name));
+        path = name;
+        std::ofstream(path) << text;
+    }
+    ~Lesson() { std::remove(path.c_str()); }
+    std::string path;
+};
+
+} // namespace
+
+TEST(Cli, ParamsFileGivesTheSameRunAsTheSameValuesSet)
+{
+    const Lesson lesson("# noisy\ndata_bytes = 9\nnoise_to_signal = 0.8\nroll_off=0.5\n");
+    const Outcome from_file = cdma_sim("dump --code -1 --params " + lesson.path);
+    const Outcome from_set = cdma_sim("dump --code -1 --bytes 9 --set noise_to_signal=0.8 "
+                                      "--set roll_off=0.5");
+    ASSERT_EQ(from_file.status, 0) << from_file.err;
+    EXPECT_EQ(from_file.err, "");
+    EXPECT_EQ(from_file.out, from_set.out);
+    EXPECT_EQ(lines(from_file.out).size(), 72u);
+}
+
+TEST(Cli, SetStagesAndBytesOverrideTheParamsFile)
+{
+    const Lesson lesson("data_bytes = 36\nnr_stages = 6\nnoise_to_signal = 50\n");
+    const Outcome o =
+        cdma_sim("run --params " + lesson.path + " --bytes 3 --set noise_to_signal=0");
+    EXPECT_EQ(o.status, 0);
+    EXPECT_THAT(o.out, MatchesRegex(", rcve step 1: 0 wrong out of 24 signals; t = [0-9]+ sec\n"));
+}
+
+TEST(Cli, ABadParamsFileIsRefusedWithItsLine)
+{
+    const Lesson lesson("roll_off = 0.5\n\nfoo = 1\n");
+    const Outcome o = cdma_sim("run --params " + lesson.path);
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(o.err, "cdma_sim: --params: " + lesson.path + ", line 3: unknown parameter 'foo'\n");
+    const Outcome missing = cdma_sim("run --params /nonexistent/lesson.txt");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err, "cdma_sim: --params: cannot read '/nonexistent/lesson.txt'\n");
+    EXPECT_EQ(cdma_sim("run --params /tmp").err, "cdma_sim: --params: cannot read '/tmp'\n");
+    const Outcome twice = cdma_sim("run --params " + lesson.path + " --params " + lesson.path);
+    EXPECT_EQ(twice.status, 2);
+}
+
+TEST(Cli, EverySweepPointCountsAsARunWithThatValue)
+{
+    const Outcome o =
+        cdma_sim("sweep --bytes 9 --vary noise_to_signal --from 0 --to 12 --points 4");
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.err, "");
+    const auto l = lines(o.out);
+    ASSERT_EQ(l.size(), 5u);
+    EXPECT_EQ(l[0], "noise_to_signal,step1_wrong,step1_total,step2_wrong,step2_total,"
+                    "step3_wrong,step3_total,step4_wrong,step4_total,step5_wrong,step5_total,"
+                    "step6_wrong,step6_total");
+    for (size_t k = 1; k < l.size(); ++k) {
+        std::vector<std::string> cells;
+        std::istringstream s(l[k]);
+        for (std::string cell; std::getline(s, cell, ',');) cells.push_back(cell);
+        ASSERT_EQ(cells.size(), 13u);
+        const Outcome single = cdma_sim("run --bytes 9 --set noise_to_signal=" + cells[0]);
+        EXPECT_THAT(single.out, HasSubstr(": " + cells[1] + " wrong out of " + cells[2] + " "))
+            << l[k];
+    }
+}
+
+TEST(Cli, SweepWritesItsPictureAndRefusesPlansItCannotRun)
+{
+    char png[] = "/tmp/cdma_sim_sweep_XXXXXX";
+    close(mkstemp(png));
+    const Outcome drawn =
+        cdma_sim("sweep --stages 3 --vary roll_off --from 0.1 --to 1 --points 3 --log --png " +
+                 std::string(png));
+    EXPECT_EQ(drawn.status, 0) << drawn.err;
+    EXPECT_EQ(drawn.err, "");
+    EXPECT_EQ(slurp(png).compare(1, 3, "PNG"), 0);
+    std::remove(png);
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"--vary roll_off --from 0 --to 2 --points 5",
+         "point 4: roll_off = 1.5 is out of range: allowed are 0 to 1"},
+        {"--vary roll_off --from 0 --to 1 --points 201",
+         "--points = 201 is out of range: allowed are 2 to 200"},
+        {"--vary roll_off --from 0", "sweep needs --vary NAME --from A --to B"},
+        {"--vary data_bytes --from 3 --to 9",
+         "--vary: unknown parameter 'data_bytes' (an analog, band-pass or noise parameter; see "
+         "cdma_sim --help)"},
+        {"--vary roll_off --from 0 --to 1 --log",
+         "a logarithmic sweep needs from and to of the same sign, neither 0"},
+        {"--vary roll_off --from 0 --to 1 --set roll_off=7",
+         "roll_off = 7 is out of range: allowed are 0 to 1"},
+    };
+    for (const auto& [args, message] : cases) {
+        const Outcome o = cdma_sim("sweep " + args);
+        EXPECT_EQ(o.status, 2) << args;
+        EXPECT_EQ(o.err, "cdma_sim: " + message + "\n");
+        EXPECT_EQ(o.out, "") << args;
+    }
+}

@@ -6,6 +6,7 @@
 #include <bit>
 #include <cstdint>
 #include <optional>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -144,5 +145,23 @@ TEST(Par_entry, FilterValuesWhoseCoefficientsWouldFailAreRefused)
         Par_entry lowest;
         lowest.type(row(name), min_filter_mhz);
         EXPECT_FALSE(check_entry(lowest).has_value()) << name;
+    }
+}
+
+// Filter frequencies go to Hz through double; for a typed float that is the float
+// product itself, bit for bit.
+TEST(Par_entry, TypedFilterMegahertzStoreAsTheFloatProduct)
+{
+    std::mt19937 random(5);
+    std::uniform_real_distribution<float> mhz(0.001f, 1.0e7f);
+    for (int k = 0; k < 10000; ++k) {
+        const float typed = mhz(random);
+        Par_entry e;
+        e.type(row("bp_width3"), typed);
+        Analog_pars p;
+        apply_entry(p, e);
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(p.bp_width[2]),
+                  std::bit_cast<std::uint32_t>(typed * 1000000.0f))
+            << typed;
     }
 }

@@ -1,17 +1,26 @@
 // Pictures of each step of the user flow, for a person to look at: written only when
 // CDMA_SIM_PICTURES names a directory.
 #include "analog/analog_mod.h"
+#include "engine/par_rows.h"
 #include "engine/stage_codes.h"
 #include "tests/ui/ui_fixture.h"
 #include "ui/bp_plots.h"
 #include "ui/eye_patterns.h"
+#include "ui/fourier_plot.h"
 #include "ui/get_plots.h"
+#include "ui/help_window.h"
+#include "ui/paint_box.h"
 #include "ui/parameter_btn.h"
 #include "ui/progress_runner.h"
 #include "ui/refusal_box.h"
+#include "ui/run_extras.h"
+#include "ui/signal_plot.h"
 #include "ui/spreading_fcts.h"
+#include "ui/sweep_dialog.h"
+#include "ui/sweep_window.h"
 #include "ui/viterbi_decoder.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -48,6 +57,23 @@ TEST_F(Flow_pictures, EveryStepOfTheFlow)
     click(picker().FFT);
     click(picker().see_result);
     save(*main, dir, "5_plots.png");
+    auto& last = dynamic_cast<TSignal_plot&>(*plot_windows().back());
+    QTest::mouseMove(last.bits, QPoint(300, 60));
+    save(*main, dir, "5a_read_out_plot.png");
+    QTest::mouseMove(main->Fourier_plot1->Fourier, QPoint(40, 60));
+    save(*main, dir, "5b_read_out.png");
+    TRun_extras::ask_plan = [](QWidget*) {
+        return Sweep_plan{par_row_named("noise_to_signal"), 0.0f, 20.0f, 12, false};
+    };
+    click(main->run_menu->Run_extras->error_sweep);
+    TRun_extras::ask_plan = nullptr;
+    save(*main, dir, "x1_sweep.png");
+    main->run_menu->Run_extras->last_window()->log_y->setChecked(true);
+    save(*main->run_menu->Run_extras->last_window(), dir, "x2_sweep_log.png");
+    TSweep_dialog dialog(main.get());
+    dialog.show();
+    save(dialog, dir, "x3_sweep_dialog.png");
+    save(*THelp_window::open(main.get()), dir, "x4_help.png");
 }
 
 TEST_F(Flow_pictures, EncoderAndDecoderViews)

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QTemporaryDir>
 
 using Signal_plot = Ui_flow;
@@ -97,5 +98,28 @@ TEST_F(Signal_plot, HeadlessPictureEqualsTheWindowsPaintBox)
         EXPECT_EQ(QImage(dir.filePath("p.png")).convertToFormat(QImage::Format_RGB32),
                   plot.bits->image)
             << code;
+    }
+}
+
+TEST_F(Signal_plot, TitleLineReadsOutTheDrawnValueUnderTheMouse)
+{
+    setup_and_run(6, 3);
+    for (int code : {1, -306}) {
+        main->view_item(code);
+        TSignal_plot& plot = dynamic_cast<TSignal_plot&>(*plot_windows().back());
+        QCoreApplication::processEvents();
+        const QString caption = plot.windowTitle();
+        for (int x : {0, 3, 250, 600, 748}) {
+            QTest::mouseMove(plot.bits, QPoint(x, 60));
+            const QString text = plot.windowTitle();
+            const auto v = static_cast<double>(plot.values[static_cast<size_t>(x)]);
+            EXPECT_TRUE(text.endsWith("value " + QString::number(v, 'g', 6)))
+                << code << " " << x << " " << text.toStdString();
+            EXPECT_EQ(text.contains("sample"), code == 1) << text.toStdString();
+        }
+        // The values are those drawn: reading them changes nothing of the drawing.
+        EXPECT_EQ(plot.caption, caption);
+        plot.bitsLeave();
+        EXPECT_EQ(plot.windowTitle(), caption);
     }
 }

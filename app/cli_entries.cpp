@@ -1,0 +1,115 @@
+#include "app/cli_entries.h"
+
+#include "engine/lesson_file.h"
+#include "engine/parameters.h"
+
+#include <cerrno>
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+long parse_integer(const std::string& option, const std::string& text, long lo, long hi)
+{
+    errno = 0;
+    char* end = nullptr;
+    const long v = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || errno == ERANGE)
+        throw Refused(option + ": '" + text + "' is not a whole number");
+    if (v < lo || v > hi)
+        throw Refused(option + " = " + text + " is out of range: allowed are " +
+                      std::to_string(lo) + " to " + std::to_string(hi));
+    return v;
+}
+
+double parse_number(const std::string& name, const std::string& text)
+{
+    errno = 0;
+    char* end = nullptr;
+    const double v = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0') throw Refused(name + ": '" + text + "' is not a number");
+    return v;
+}
+
+float as_float(double v)
+{
+    if (std::isnan(v)) return NAN;
+    if (std::fabs(v) > static_cast<double>(FLT_MAX)) return v > 0 ? INFINITY : -INFINITY;
+    return static_cast<float>(v);
+}
+
+std::string value_of(int& k, int argc, const char* const* argv)
+{
+    const std::string option = argv[k];
+    if (k + 1 >= argc) throw Refused(option + ": a value is missing");
+    return argv[++k];
+}
+
+bool Cli_entries::take(int& k, int argc, const char* const* argv)
+{
+    const std::string opt = argv[k];
+    if (opt == "--stages") {
+        stages = static_cast<int>(parse_integer(opt, value_of(k, argc, argv), INT_MIN, INT_MAX));
+    } else if (opt == "--bytes") {
+        bytes = static_cast<int>(parse_integer(opt, value_of(k, argc, argv), INT_MIN, INT_MAX));
+    } else if (opt == "--set") {
+        set(value_of(k, argc, argv));
+    } else if (opt == "--params") {
+        load(value_of(k, argc, argv));
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void Cli_entries::set(const std::string& assignment)
+{
+    const size_t eq = assignment.find('=');
+    if (eq == std::string::npos)
+        throw Refused("--set: expected NAME=VALUE, got '" + assignment + "'");
+    const std::string name = assignment.substr(0, eq);
+    const int row = par_row_named(name);
+    // The start set has options of its own.
+    if (row < 0 || par_rows[static_cast<size_t>(row)].set == Par_set::start)
+        throw Refused("--set: unknown parameter '" + name + "' (see cdma_sim --help)");
+    const std::string text = assignment.substr(eq + 1);
+    given.type(row, as_float(parse_number(name, text)), text);
+}
+
+void Cli_entries::load(const std::string& path)
+{
+    if (lesson_read) throw Refused("--params: only one lesson file can be given");
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    if (file) text << file.rdbuf();
+    // A directory opens, and reads as nothing.
+    std::error_code ignored;
+    if (!file || file.bad() || std::filesystem::is_directory(path, ignored))
+        throw Refused("--params: cannot read '" + path + "'");
+    if (const std::optional<Lesson_error> error = read_lesson(text.str(), lesson))
+        throw Refused("--params: " + error->message(path));
+    lesson_read = true;
+}
+
+Par_entry Cli_entries::merged() const
+{
+    Par_entry e = lesson;
+    for (int r = 0; r < par_row_count; ++r)
+        if (const std::optional<double> v = given.typed(r))
+            e.type_exact(r, *v, given.typed_text(r));
+    for (Par_set set : {Par_set::analog, Par_set::band_pass, Par_set::noise})
+        if (given.confirmed(set)) e.confirm(set);
+    if (stages) e.type_whole(par_row_named("nr_stages"), *stages);
+    if (bytes) e.type_whole(par_row_named("data_bytes"), *bytes);
+    return e;
+}
+
+void Cli_entries::check() const
+{
+    if (const std::optional<Refusal> r = check_entry(merged())) throw Refused(r->message());
+}
+
+void Cli_entries::confirm() const { apply_entry(analog_pars(), merged()); }

@@ -1,0 +1,46 @@
+#pragma once
+// What the commands share: the refusal of a command or value, number parsing, and the
+// parameter options --stages, --bytes, --set and --params.
+
+#include "engine/par_entry.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+// A refused command or value: the message goes to stderr, the exit status is 2.
+struct Refused : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+long parse_integer(const std::string& option, const std::string& text, long lo, long hi);
+double parse_number(const std::string& name, const std::string& text);
+// A double as the float a parameter field holds; beyond the float range it becomes an
+// infinity, which the range checks then refuse.
+float as_float(double v);
+
+// The parameter values a command line gives, checked together once it is read: a
+// lesson file (--params) first, then --set overriding single values, then --stages and
+// --bytes.
+class Cli_entries {
+public:
+    std::optional<int> stages, bytes;
+
+    // Takes argv[k] (and its value) when it is a parameter option; false otherwise.
+    bool take(int& k, int argc, const char* const* argv);
+    void check() const;
+    // Stores the given sets in the order a user confirms the menus.
+    void confirm() const;
+
+private:
+    Par_entry given;
+    Par_entry lesson;
+    bool lesson_read = false;
+
+    void set(const std::string& assignment);
+    void load(const std::string& path);
+    Par_entry merged() const;
+};
+
+// The value after option argv[k]; k moves onto it.
+std::string value_of(int& k, int argc, const char* const* argv);

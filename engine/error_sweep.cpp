@@ -1,0 +1,135 @@
+#include "engine/error_sweep.h"
+
+#include "engine/engine_objects.h"
+#include "engine/par_entry.h"
+#include "engine/parameters.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+// Every stored analog value, to be put back bit for bit.
+class Stored_values {
+public:
+    Stored_values()
+    {
+        for (size_t k = 0; k < saved.size(); ++k) saved[k] = *analog_pars().par_table[k];
+    }
+    Stored_values(const Stored_values&) = delete;
+    Stored_values& operator=(const Stored_values&) = delete;
+    ~Stored_values() { restore(); }
+
+    void restore() const
+    {
+        for (size_t k = 0; k < saved.size(); ++k) *analog_pars().par_table[k] = saved[k];
+    }
+
+private:
+    std::array<float, par_count> saved{};
+};
+
+void run_chain()
+{
+    prepare_analog_run();
+    transmission.run(stage_table.data(), nr_stages);
+}
+
+Sweep_point run_point(int row, float value)
+{
+    Par_entry e;
+    e.type(row, value);
+    apply_entry(analog_pars(), e);
+    run_chain();
+    Sweep_point p{value, {}};
+    for (int step = 1; step <= nr_stages; ++step)
+        p.steps.push_back(transmission.count(step, 0).value_or(Step_count{}));
+    return p;
+}
+
+} // namespace
+
+std::vector<float> sweep_values(const Sweep_plan& plan)
+{
+    std::vector<float> v;
+    const int n = plan.points;
+    const auto from = static_cast<double>(plan.from);
+    const auto to = static_cast<double>(plan.to);
+    for (int k = 0; k < n; ++k) {
+        const double share = static_cast<double>(k) / (n - 1);
+        double x = from + (to - from) * share;
+        // Same signs only (check_sweep): the magnitudes are spaced, the sign kept.
+        if (plan.log)
+            x = std::copysign(std::exp(std::log(std::fabs(from)) * (1.0 - share) +
+                                       std::log(std::fabs(to)) * share),
+                              from);
+        v.push_back(static_cast<float>(x));
+    }
+    if (n >= 1) v.front() = plan.from;
+    if (n >= 2) v.back() = plan.to;
+    return v;
+}
+
+std::optional<std::string> check_sweep(const Sweep_plan& plan)
+{
+    if (plan.row < 0 || plan.row >= par_row_count ||
+        par_rows[static_cast<size_t>(plan.row)].set == Par_set::start)
+        return "only an analog, band-pass or noise parameter can be swept";
+    if (plan.points < min_sweep_points || plan.points > max_sweep_points)
+        return "points = " + std::to_string(plan.points) + " is out of range: allowed are " +
+               std::to_string(min_sweep_points) + " to " + std::to_string(max_sweep_points);
+    if (plan.log && !(plan.from * plan.to > 0.0f))
+        return "a logarithmic sweep needs from and to of the same sign, neither 0";
+    const std::vector<float> values = sweep_values(plan);
+    for (size_t k = 0; k < values.size(); ++k) {
+        Par_entry e;
+        e.type(plan.row, values[k]);
+        if (const std::optional<Refusal> r = check_entry(e))
+            return "point " + std::to_string(k + 1) + ": " + r->message();
+    }
+    return std::nullopt;
+}
+
+Sweep_result run_sweep(const Sweep_plan& plan, Progress& progress)
+{
+    Sweep_result result{plan.row, plan.log, nr_stages, {}};
+    if (!chain_ready()) return result;
+    const std::vector<float> values = sweep_values(plan);
+    {
+        const Stored_values stored;
+        for (float value : values) {
+            result.points.push_back(run_point(plan.row, value));
+            stored.restore();
+            const double done =
+                static_cast<double>(result.points.size()) / static_cast<double>(values.size() + 1);
+            if (!progress.report(done)) break;
+        }
+    }
+    // The chain again as it was before the sweep, so the open plots show the same.
+    run_chain();
+    progress.report(1.0);
+    return result;
+}
+
+std::string sweep_csv(const Sweep_result& r)
+{
+    std::string text(par_rows[static_cast<size_t>(r.row)].name);
+    for (int step = 1; step <= r.steps; ++step) {
+        const std::string n = std::to_string(step);
+        text.append(",step").append(n).append("_wrong,step").append(n).append("_total");
+    }
+    text += '\n';
+    for (const Sweep_point& p : r.points) {
+        std::array<char, 32> value{};
+        text.append(value.data(),
+                    std::to_chars(value.data(), value.data() + value.size(), p.value).ptr);
+        for (const Step_count& c : p.steps)
+            text.append(",")
+                .append(std::to_string(c.wrong))
+                .append(",")
+                .append(std::to_string(c.total));
+        text += '\n';
+    }
+    return text;
+}

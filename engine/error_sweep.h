@@ -1,0 +1,53 @@
+#pragma once
+// The error sweep: one entered value stepped through a range, the chain run at each
+// value, and the wrong count of every receive comparison step kept per point. The
+// parameters are given back exactly afterwards and the chain run once more with them, so
+// it holds what it held before.
+
+#include "engine/progress.h"
+#include "engine/xmit.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct Sweep_plan {
+    int row = -1; // into par_rows; not a start row
+    float from = 0.0f;
+    float to = 0.0f;
+    int points = 2;
+    bool log = false; // values spaced evenly on a logarithmic scale
+};
+
+constexpr int min_sweep_points = 2;
+constexpr int max_sweep_points = 200;
+
+struct Sweep_point {
+    float value; // in the row's unit, as --set takes it
+    // Step s (1..steps) at index s - 1: the first branch's comparison, as the result
+    // line and the plot captions of the "a" buttons count it.
+    std::vector<Step_count> steps;
+};
+
+struct Sweep_result {
+    int row = -1;
+    bool log = false;
+    int steps = 0; // nr_stages of the runs
+    std::vector<Sweep_point> points;
+};
+
+// The values of a plan, from first to last; from and to themselves are exact.
+std::vector<float> sweep_values(const Sweep_plan& plan);
+
+// Why the plan cannot run, or nothing: the row, the number of points, the spacing, or
+// the first value the stages cannot carry ("point 3: roll_off = 1.5 is out of ...").
+std::optional<std::string> check_sweep(const Sweep_plan& plan);
+
+// Runs a checked plan on the set-up chain. Reports after every point; when the report
+// asks to stop, ends with the points done so far. Every point runs with the stored
+// parameters and the one value, as "--set NAME=value" would give them.
+Sweep_result run_sweep(const Sweep_plan& plan, Progress& progress);
+
+// The points as CSV: a header "NAME,step1_wrong,step1_total,...", then one line per point
+// with the value as its shortest exact text.
+std::string sweep_csv(const Sweep_result& r);

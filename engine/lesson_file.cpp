@@ -1,0 +1,188 @@
+#include "engine/lesson_file.h"
+
+#include <charconv>
+#include <cerrno>
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+namespace {
+
+constexpr float hz_per_mhz = 1000000.0f;
+// Floats beside a MHz value tried when no shorter text stores back.
+constexpr int mhz_neighbours = 4;
+
+const Par_row& row_at(int r) { return par_rows[static_cast<size_t>(r)]; }
+
+// The stored float a value read for the row becomes (as apply_entry stores it): the
+// carriers take the float of the text in MHz, a band-pass frequency the text itself.
+float stored_from_text(const Par_row& row, double read)
+{
+    if (row.unit != Par_unit::mhz) return static_cast<float>(read);
+    if (row.set == Par_set::band_pass) return static_cast<float>(read * 1.0e6);
+    return static_cast<float>(read) * hz_per_mhz;
+}
+
+// The shortest text that reads back to exactly this float / double.
+template <typename T> std::string shortest(T v)
+{
+    std::array<char, 40> text{};
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), v).ptr;
+    return std::string(text.data(), end);
+}
+
+// The text of a typed float when it stores back to `stored`, or "".
+std::string shortest_for(const Par_row& row, float typed, float stored)
+{
+    const std::string text = shortest(typed);
+    return stored_from_text(row, std::strtod(text.c_str(), nullptr)) == stored ? text
+                                                                               : std::string();
+}
+
+std::string trimmed(std::string_view s)
+{
+    const size_t first = s.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) return {};
+    const size_t last = s.find_last_not_of(" \t\r");
+    return std::string(s.substr(first, last - first + 1));
+}
+
+// A double as the float a parameter holds; beyond the float range an infinity, which
+// the range check refuses.
+float as_float(double v)
+{
+    if (std::isnan(v)) return NAN;
+    if (std::fabs(v) > static_cast<double>(FLT_MAX)) return v > 0 ? INFINITY : -INFINITY;
+    return static_cast<float>(v);
+}
+
+// Types one "name = value" line into e; the reason it cannot, or "".
+std::string type_line(const std::string& line, Par_entry& e, std::array<int, par_row_count>& seen,
+                      int number)
+{
+    const size_t eq = line.find('=');
+    if (eq == std::string::npos) return "expected 'name = value', got '" + line + "'";
+    const std::string name = trimmed(std::string_view(line).substr(0, eq));
+    const std::string value = trimmed(std::string_view(line).substr(eq + 1));
+    const int r = par_row_named(name);
+    if (r < 0) return "unknown parameter '" + name + "'";
+    int& first = seen[static_cast<size_t>(r)];
+    if (first != 0) return name + " is given twice (first on line " + std::to_string(first) + ")";
+    first = number;
+    errno = 0;
+    char* end = nullptr;
+    if (row_at(r).set == Par_set::start) {
+        const long v = std::strtol(value.c_str(), &end, 10);
+        if (value.empty() || *end != '\0' || errno == ERANGE || v < INT_MIN || v > INT_MAX)
+            return name + ": '" + value + "' is not a whole number";
+        e.type_whole(r, static_cast<int>(v));
+        return {};
+    }
+    const double v = std::strtod(value.c_str(), &end);
+    if (value.empty() || *end != '\0') return name + ": '" + value + "' is not a number";
+    Par_entry alone;
+    alone.type(r, as_float(v));
+    if (const std::optional<Refusal> refused = check_entry(alone)) return refused->message();
+    e.type_exact(r, v);
+    return {};
+}
+
+} // namespace
+
+std::string Lesson_error::message(std::string_view file) const
+{
+    return std::string(file) + ", line " + std::to_string(line) + ": " + reason;
+}
+
+std::string lesson_value(int r, float stored)
+{
+    const Par_row& row = row_at(r);
+    if (row.unit != Par_unit::mhz) return shortest_for(row, stored, stored);
+    const auto nearest = static_cast<float>(static_cast<double>(stored) / 1.0e6);
+    // Several MHz floats can give the same product, or the nearest one can miss it by a
+    // step: look at its neighbours too.
+    float m = nearest;
+    for (int k = 0; k < mhz_neighbours; ++k) m = std::nextafter(m, -INFINITY);
+    std::string text;
+    for (int k = 0; k <= 2 * mhz_neighbours; ++k, m = std::nextafter(m, INFINITY)) {
+        const std::string t = shortest_for(row, m, stored);
+        if (t.empty()) continue;
+        // The RF floor is 3 x the IF as typed, so a carrier takes the smallest such float:
+        // the floors then come out no higher than they were, and a carrier below its
+        // floor is raised to the same product. A filter frequency takes the shortest text.
+        if (text.empty() || (row.set == Par_set::band_pass && t.size() < text.size())) text = t;
+    }
+    // A recomputed centre no typed float reaches: the MHz value to double precision.
+    return text.empty() ? shortest(static_cast<double>(stored) / 1.0e6) : text;
+}
+
+std::string lesson_text(const Analog_pars& p, int stages, int bytes)
+{
+    static constexpr std::array<const char*, 4> set_titles{
+        "start parameters (read only before setup)", "analog parameters",
+        "band-pass filters (centre and width in MHz)",
+        "noise and distortion (detune and phase in %)"};
+    std::ostringstream out;
+    out << "# CDMA link parameters: one 'name = value' line each, as with --set.\n"
+        << "# Lines starting with '#' and blank lines are ignored.\n";
+    Par_set set{};
+    for (int r = 0; r < par_row_count; ++r) {
+        const Par_row& row = row_at(r);
+        if (r == 0 || row.set != set) {
+            set = row.set;
+            out << "\n# " << set_titles[static_cast<size_t>(set) - 1] << '\n';
+        }
+        out << row.name << " = ";
+        if (row.set == Par_set::start)
+            out << (row.par == start_nr_stages ? stages : bytes);
+        else
+            out << lesson_value(r, *p.par_table[static_cast<size_t>(row.par)]);
+        out << '\n';
+    }
+    return out.str();
+}
+
+std::optional<Lesson_error> read_lesson(std::string_view text, Par_entry& entry)
+{
+    Par_entry e = entry;
+    // Some editors begin a UTF-8 text with a byte order mark.
+    constexpr std::string_view bom = "\xEF\xBB\xBF";
+    if (text.substr(0, bom.size()) == bom) text.remove_prefix(bom.size());
+    std::array<int, par_row_count> seen{};
+    int number = 0;
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        ++number;
+        std::string_view line = text.substr(start, end - start);
+        line = line.substr(0, std::min(line.find('#'), line.size()));
+        const std::string content = trimmed(line);
+        if (!content.empty()) {
+            const std::string reason = type_line(content, e, seen, number);
+            if (!reason.empty()) return Lesson_error{number, reason};
+        }
+        start = end + 1;
+    }
+    entry = e;
+    return std::nullopt;
+}
+
+Par_entry without_start(const Par_entry& entry, bool& started)
+{
+    Par_entry e;
+    started = false;
+    for (int r = 0; r < par_row_count; ++r) {
+        const std::optional<double> v = entry.typed(r);
+        if (!v) continue;
+        if (row_at(r).set == Par_set::start)
+            started = true;
+        else
+            e.type_exact(r, *v);
+    }
+    for (Par_set set : {Par_set::analog, Par_set::band_pass, Par_set::noise})
+        if (entry.confirmed(set)) e.confirm(set);
+    return e;
+}

@@ -1,0 +1,101 @@
+#include "ui/run_extras.h"
+
+#include "engine/engine_objects.h"
+#include "engine/par_rows.h"
+#include "tests/ui/ui_fixture.h"
+#include "ui/lesson_btns.h"
+#include "ui/paint_box.h"
+#include "ui/progress_runner.h"
+#include "ui/sweep_window.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gmock/gmock.h>
+
+#include <bit>
+#include <cstdint>
+
+using testing::ElementsAreArray;
+
+namespace {
+
+std::vector<std::uint32_t> chain_bits()
+{
+    std::vector<std::uint32_t> bits;
+    for (const float* v : analog_pars().par_table) bits.push_back(std::bit_cast<std::uint32_t>(*v));
+    for (int k = 0; k <= nr_stages; ++k)
+        for (const std::vector<float>& b : stage_table[static_cast<size_t>(k)]->buf)
+            for (float v : b) bits.push_back(std::bit_cast<std::uint32_t>(v));
+    return bits;
+}
+
+class Run_extras : public Ui_flow {
+protected:
+    void SetUp() override
+    {
+        Ui_flow::SetUp();
+        setup_and_run();
+        TRun_extras::ask_plan = [this](QWidget*) { return plan; };
+    }
+    void TearDown() override
+    {
+        Progress_runner::cancel_hook = nullptr;
+        TRun_extras::ask_plan = nullptr;
+        TSweep_window::ask_path = nullptr;
+        Ui_flow::TearDown();
+    }
+    TRun_extras& extras() { return *main->run_menu->Run_extras; }
+
+    Sweep_plan plan{par_row_named("noise_to_signal"), 0.0f, 30.0f, 4, false};
+};
+
+} // namespace
+
+TEST_F(Run_extras, ASweepOpensItsWindowAndLeavesParametersAndChainAsTheyWere)
+{
+    main->view_item(-106);
+    const std::vector<std::uint32_t> before = chain_bits();
+    click(extras().error_sweep);
+    TSweep_window* w = extras().last_window();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->result().points.size(), 4u);
+    EXPECT_EQ(w->result().steps, 6);
+    EXPECT_THAT(chain_bits(), ElementsAreArray(before));
+    EXPECT_EQ(plot_windows().size(), 1);
+}
+
+TEST_F(Run_extras, ACancelledSweepKeepsItsPointsAndRestoresTheParameters)
+{
+    const std::vector<std::uint32_t> before = chain_bits();
+    Progress_runner::cancel_hook = [](double done) { return done >= 0.3; };
+    plan.points = 10;
+    click(extras().error_sweep);
+    TSweep_window* w = extras().last_window();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->result().points.size(), 4u); // 4 of 11 reports reach 0.3
+    EXPECT_THAT(chain_bits(), ElementsAreArray(before));
+}
+
+TEST_F(Run_extras, TheSweepWindowSavesItsValuesAndPicture)
+{
+    plan.points = 2;
+    click(extras().error_sweep);
+    TSweep_window* w = extras().last_window();
+    ASSERT_NE(w, nullptr);
+    QTemporaryDir dir;
+    const QString csv = dir.filePath("sweep.csv");
+    const QString png = dir.filePath("sweep.png");
+    TSweep_window::ask_path = [&](QWidget*, const QString& title, const QString&) {
+        return title.contains("values") ? csv : png;
+    };
+    click(w->save_values);
+    click(w->save_picture);
+    QFile values(csv);
+    ASSERT_TRUE(values.open(QIODevice::ReadOnly));
+    EXPECT_EQ(values.readAll().toStdString(), sweep_csv(w->result()));
+    EXPECT_FALSE(QImage(png).isNull());
+    w->log_y->setChecked(true);
+    EXPECT_FALSE(w->picture->image.isNull());
+}

@@ -1,0 +1,34 @@
+#pragma once
+// "save parameters..." and "load parameters...": the entered values to and from a lesson
+// file. In the start menu all four sets; once the chain is set up the start values of a
+// loaded file are ignored, with a note saying so.
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class QPushButton;
+class TMain_screen;
+
+class TLesson_btns : public QWidget {
+    Q_OBJECT
+public:
+    // vertical: the buttons one above the other, else side by side.
+    TLesson_btns(QWidget* parent, TMain_screen& main, bool vertical);
+
+    QPushButton* save_pars = nullptr;
+    QPushButton* load_pars = nullptr;
+
+    void save_parsClick();
+    void load_parsClick();
+
+    // The file chosen by the user, "" when cancelled; a file dialog unless replaced (tests).
+    static std::function<QString(QWidget* parent, bool for_saving)> ask_path;
+    // A refusal or a note; a modal message box unless replaced (tests).
+    static std::function<void(QWidget* parent, const QString& title, const QString& text)> tell;
+
+private:
+    TMain_screen& main;
+    void store(const class Par_entry& entry);
+};

@@ -1,0 +1,75 @@
+#include "ui/run_extras.h"
+
+#include "engine/elements.h"
+#include "ui/help_window.h"
+#include "ui/lesson_btns.h"
+#include "ui/main_screen.h"
+#include "ui/pixel_font.h"
+#include "ui/progress_runner.h"
+#include "ui/sweep_dialog.h"
+#include "ui/vector_state.h"
+
+#include <QMdiArea>
+#include <QPushButton>
+
+std::function<std::optional<Sweep_plan>(QWidget*)> TRun_extras::ask_plan =
+    [](QWidget* parent) -> std::optional<Sweep_plan> {
+    TSweep_dialog dialog(parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.checked_plan();
+};
+
+namespace {
+
+constexpr int button_width = 130;
+constexpr int button_height = 18;
+constexpr int sweep_width = 760;
+// Above the result line and the spectrum panels, which lie over the child windows.
+constexpr int sweep_height = 310;
+
+} // namespace
+
+TRun_extras::TRun_extras(QWidget* parent, TMain_screen& main_screen)
+    : QWidget(parent), main(main_screen)
+{
+    error_sweep = new QPushButton("error sweep", this);
+    error_sweep->setObjectName("error_sweep");
+    error_sweep->setGeometry(0, 0, button_width, button_height);
+    error_sweep->setFont(pixel_font("MS Sans Serif", 12, true));
+    error_sweep->setStyleSheet("QPushButton { color: rgb(255, 0, 0); padding: 0px; }");
+    error_sweep->setToolTip("run the chain for a range of one parameter and plot the share of "
+                            "wrong signals of every receive step");
+    connect(error_sweep, &QPushButton::clicked, this, &TRun_extras::error_sweepClick);
+    lesson = new TLesson_btns(this, main, true);
+    lesson->move(0, button_height + 2);
+    help = new QPushButton("help", this);
+    help->setObjectName("help");
+    help->setGeometry(0, lesson->y() + lesson->height() + 2, button_width, button_height);
+    help->setFont(pixel_font("MS Sans Serif", 12));
+    help->setToolTip("what the blocks, views and result line show (F1)");
+    connect(help, &QPushButton::clicked, this, [this] { THelp_window::open(&main); });
+    resize(button_width, help->y() + help->height());
+}
+
+TSweep_window* TRun_extras::last_window() const { return opened.data(); }
+
+void TRun_extras::error_sweepClick()
+{
+    const std::optional<Sweep_plan> plan = ask_plan(this);
+    if (!plan) return;
+    if (!chain_ready()) {
+        main.show_error("the chain is not set up, press 'setup' first");
+        return;
+    }
+    Sweep_result result;
+    Progress_runner::run(this, "error sweep: running the chain for every point",
+                         [&](Progress& progress) {
+                             clear_upper_vector_state();
+                             result = run_sweep(*plan, progress);
+                         });
+    auto* window = new TSweep_window(std::move(result));
+    main.mdi->addSubWindow(window);
+    window->setGeometry(20, 30, sweep_width, sweep_height);
+    window->show();
+    opened = window;
+}

@@ -1,0 +1,82 @@
+#include "ui/sweep_window.h"
+
+#include "engine/par_rows.h"
+#include "plot/sweep_plot.h"
+#include "ui/main_screen.h"
+#include "ui/paint_box.h"
+#include "ui/qt_canvas.h"
+#include "ui/safe_file.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+static_assert(TSweep_window::window_tag >= TMain_screen::plot_tag_limit &&
+              TSweep_window::window_tag != TMain_screen::menu_tag);
+
+std::function<QString(QWidget*, const QString&, const QString&)> TSweep_window::ask_path =
+    [](QWidget* parent, const QString& title, const QString& filter) {
+        return QFileDialog::getSaveFileName(parent, title, QString(), filter);
+    };
+
+TSweep_window::TSweep_window(Sweep_result result) : swept(std::move(result))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setProperty("Tag", window_tag);
+    setWindowFlags(Qt::SubWindow | Qt::WindowSystemMenuHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    const std::string_view name = par_rows[static_cast<size_t>(swept.row)].name;
+    setWindowTitle(QString("error sweep over %1: %2 points%3")
+                       .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())))
+                       .arg(swept.points.size())
+                       .arg(swept.points.empty() ? " (cancelled before the first)" : ""));
+    auto* body = new QWidget(this);
+    picture = new Paint_box(body);
+    picture->setMinimumSize(400, 200);
+    picture->on_resize = [this] { redraw(); };
+    log_y = new QCheckBox("log share axis", body);
+    save_picture = new QPushButton("Save picture...", body);
+    save_values = new QPushButton("Save values...", body);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(log_y);
+    buttons->addStretch();
+    buttons->addWidget(save_picture);
+    buttons->addWidget(save_values);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(picture, 1);
+    layout->addLayout(buttons);
+    setWidget(body);
+    connect(log_y, &QCheckBox::toggled, this, &TSweep_window::redraw);
+    connect(save_picture, &QPushButton::clicked, this, &TSweep_window::save_pictureClick);
+    connect(save_values, &QPushButton::clicked, this, &TSweep_window::save_valuesClick);
+}
+
+void TSweep_window::redraw()
+{
+    picture->clear_image();
+    {
+        Qt_canvas canvas(picture->image);
+        draw_sweep(canvas, swept, log_y->isChecked());
+    }
+    picture->update();
+}
+
+void TSweep_window::save_pictureClick()
+{
+    const QString path = ask_path(this, "Save picture...", "PNG picture (*.png)");
+    if (path.isEmpty()) return;
+    if (!save_png(picture->image, path))
+        QMessageBox::warning(this, "Save", "could not write " + path);
+}
+
+void TSweep_window::save_valuesClick()
+{
+    const QString path = ask_path(this, "Save values...", "CSV values (*.csv)");
+    if (path.isEmpty()) return;
+    if (!save_text(path, QByteArray::fromStdString(sweep_csv(swept))))
+        QMessageBox::warning(this, "Save", "could not write " + path);
+}

@@ -13,6 +13,7 @@ namespace {
 constexpr int margin_x = 3;
 constexpr int margin_y = 2;
 constexpr int wrap_flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+constexpr int single_flags = Qt::AlignLeft | Qt::AlignVCenter;
 
 } // namespace
 
@@ -38,16 +39,14 @@ void Click_line::show_text(const QString& text)
     update();
 }
 
-void Click_line::paintEvent(QPaintEvent* event)
+void Click_line::paintEvent(QPaintEvent*)
 {
-    if (!wrapped_text) {
-        QLineEdit::paintEvent(event);
-        return;
-    }
+    // Drawn here in both cases: the line edit would scroll a text that nearly fills the box
+    // and hide its first characters.
     QPainter painter(this);
     QStyleOptionFrame frame;
     initStyleOption(&frame);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &frame, &painter, this);
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(text_area(), wrap_flags, text());
+    painter.drawText(text_area(), wrapped_text ? wrap_flags : single_flags, text());
 }

@@ -195,8 +195,17 @@ void Analog_mod::xmit(Chain_signal& s)
     const int chips_per_block =
         samples > 0 ? std::max(1, static_cast<int>(block_samples) / samples) : out_len;
     const int threads = worker_threads();
+    // Only the two-branch path sums its pulses apart from the rest.
+    const bool memo =
+        branches == 2 &&
+        static_cast<size_t>(out_len) * static_cast<size_t>(samples) <= Pulse_memo::max_instants;
+    Pulse_memo::Key key =
+        memo ? Pulse_memo::key_of(da_ad, chips, t_chip, dt, samples) : Pulse_memo::Key{};
+    const bool reuse = memo && reuse_pulses && pulse_memo.holds(key);
+    if (memo && !reuse) pulse_memo.start(std::move(key));
 
     Path_samples block;
+    size_t done = 0; // instants of the blocks before
     for (int first = 0; first < out_len; first += chips_per_block) {
         const int end = std::min(out_len, first + chips_per_block);
         block.t.clear();
@@ -204,7 +213,11 @@ void Analog_mod::xmit(Chain_signal& s)
             auto t = static_cast<float>(k * t_chip + 0.5 * static_cast<double>(dt));
             for (int j = 0; j < samples; ++j, t += dt) block.t.push_back(t);
         }
+        block.pulses_given = reuse;
+        if (reuse) pulse_memo.take(done, block.t.size(), block.pulse[0], block.pulse[1]);
         block.evaluate(*this, chips, threads);
+        if (memo && !reuse) pulse_memo.keep(block.pulse[0], block.pulse[1]);
+        done += block.t.size();
 
         size_t n = 0;
         for (int k = first; k < end; ++k) {
@@ -221,6 +234,7 @@ void Analog_mod::xmit(Chain_signal& s)
         if (progress != nullptr &&
             !progress->report(static_cast<double>(end) / static_cast<double>(out_len)))
             break;
+        if (memo && !reuse && end == out_len) pulse_memo.finish();
     }
     s.i = buf[0].data();
     s.q = buf[1].data();

@@ -10,6 +10,7 @@
 #include "analog/qpsk.h"
 #include "engine/analog_pars.h"
 #include "engine/elements.h"
+#include "analog/pulse_memo.h"
 #include "engine/progress.h"
 #include "engine/stage_codes.h"
 
@@ -52,6 +53,9 @@ public:
     // Sample instants evaluated per block of the transmit step (bounds its memory, sets
     // how often progress is told); the output does not depend on it.
     static inline size_t block_samples = size_t{1} << 16;
+    // The transmit step takes the DAC's pulse sums of the run before when they depend on
+    // nothing that has changed since; off, it sums every pulse anew.
+    bool reuse_pulses = true;
 
     // The chip count passes through; two transmit and two receive buffers.
     int setup(int len) override;
@@ -123,6 +127,7 @@ public:
     float adc_result(float acc) const;
 
 private:
+    Pulse_memo pulse_memo;
     const Path_samples* columns = nullptr;
     Chain_signal column_chips;
     size_t next_column = 0;

@@ -7,11 +7,10 @@
 
 namespace {
 
-// Analog_mod::summed_if with both branches' pulse sums taken in one pass.
-float summed_if_pair(const Analog_mod& a, const Chain_signal& chips, float t)
+// Analog_mod::summed_if from both branches' pulse sums.
+float summed_if_pair(const Analog_mod& a, float t, float pulse_i, float pulse_q)
 {
-    float v[2];
-    a.da_ad.nyquist_pair(chips.i, chips.q, t, v[0], v[1]);
+    float v[2] = {pulse_i, pulse_q};
     if (a.if_mod > 0.0f) {
         const float phase = a.qpsk.tx_phase(t);
         v[0] = mix(0, phase, v[0]);
@@ -38,7 +37,12 @@ void Path_samples::evaluate_range(const Analog_mod& a, const Chain_signal& chips
     const bool demod = a.if_demod > 0.0f;
     for (size_t n = from; n < to; ++n) {
         const float tn = t[n];
-        sum[n] = pair ? summed_if_pair(a, chips, tn) : a.summed_if(chips, tn);
+        if (pair) {
+            if (!pulses_given) a.da_ad.nyquist_pair(chips.i, chips.q, tn, pulse[0][n], pulse[1][n]);
+            sum[n] = summed_if_pair(a, tn, pulse[0][n], pulse[1][n]);
+        } else {
+            sum[n] = a.summed_if(chips, tn);
+        }
         car[n] = a.carriers(tn);
         if (demod) {
             const auto phase = static_cast<double>(a.qpsk.rx_phase(tn));
@@ -54,6 +58,8 @@ void Path_samples::evaluate(const Analog_mod& a, const Chain_signal& chips, int 
     sum.resize(n);
     car.resize(n);
     for (auto& d : dem) d.resize(n);
+    if (!pulses_given)
+        for (auto& p : pulse) p.resize(a.branch_count() == 2 ? n : 0);
 
     const size_t parts = std::max<size_t>(1, std::min<size_t>(static_cast<size_t>(threads), n));
     std::vector<std::thread> helpers;

@@ -15,6 +15,10 @@ public:
     std::vector<float> sum; // Analog_mod::summed_if at each instant
     std::vector<Analog_mod::Carriers> car;
     std::array<std::vector<double>, 2> dem; // receive oscillator: sin for I, cos for Q
+    // With two branches: the DAC's pulse sums of I and Q at each instant. Filled by
+    // evaluate unless pulses_given says they hold the sums already.
+    std::array<std::vector<float>, 2> pulse;
+    bool pulses_given = false;
 
     // Fills sum, car and dem for every instant in t, with up to `threads` threads.
     void evaluate(const Analog_mod& a, const Chain_signal& chips, int threads);

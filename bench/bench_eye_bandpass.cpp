@@ -2,6 +2,7 @@
 // band-pass explorer "show", drawn into images as the windows draw them. Arg 0 evaluates
 // every instant anew, for comparison.
 
+#include "bench/window_bench.h"
 #include "analog/analog_objects.h"
 #include "engine/headless_screen.h"
 #include "engine/parameters.h"
@@ -78,13 +79,4 @@ BENCHMARK(BM_bp_show)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform == nullptr || *platform == '\0') setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    Sim_application app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return run_window_benchmarks(argc, argv); }

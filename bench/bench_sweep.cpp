@@ -1,5 +1,6 @@
 // Timed error sweeps and plot read-outs (outside ctest).
 
+#include "bench/window_bench.h"
 #include "engine/error_sweep.h"
 #include "engine/headless_screen.h"
 #include "engine/par_rows.h"
@@ -28,17 +29,6 @@ namespace {
 
 // The sweep the window's speed is judged by: 20 points of noise_to_signal.
 const Sweep_plan noise_sweep{par_row_named("noise_to_signal"), 0.0f, 20.0f, 20, false};
-
-void set_up_and_run(TMain_screen& main, int bytes)
-{
-    analog_pars().set_defaults();
-    apply_start_pars(6, bytes);
-    main.show();
-    main.open_start_menu();
-    main.start_menu->setupClick();
-    main.run_menu->Get_plots->runClick();
-    QCoreApplication::processEvents();
-}
 
 // The sweep alone, as the command line runs it: 36 bytes, 6 stages.
 void BM_sweep_noise_20_points(benchmark::State& state)
@@ -104,13 +94,4 @@ BENCHMARK(BM_read_out_move)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform == nullptr || *platform == '\0') setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    Sim_application app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return run_window_benchmarks(argc, argv); }

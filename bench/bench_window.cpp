@@ -1,5 +1,6 @@
 // Timed window work on the offscreen platform (outside ctest: `make bench`).
 
+#include "bench/window_bench.h"
 #include "engine/parameters.h"
 #include "ui/get_plots.h"
 #include "ui/main_screen.h"
@@ -24,18 +25,6 @@
 namespace {
 
 void settle() { QCoreApplication::processEvents(); }
-
-// Program-start parameters with all six stages and the given block, set up and run once.
-void set_up_and_run(TMain_screen& main, int bytes)
-{
-    analog_pars().set_defaults();
-    apply_start_pars(6, bytes);
-    main.show();
-    main.open_start_menu();
-    main.start_menu->setupClick();
-    main.run_menu->Get_plots->runClick();
-    settle();
-}
 
 // The main screen and the start menu built and shown, as at program start.
 void BM_window_startup(benchmark::State& state)
@@ -101,8 +90,7 @@ BENCHMARK(BM_plot_window_redraw)
 
 int main(int argc, char** argv)
 {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform == nullptr || *platform == '\0') setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    use_offscreen_without_display();
     // The application object exists once per process: timed here, not as a benchmark.
     const auto before = std::chrono::steady_clock::now();
     Sim_application app(argc, argv);

@@ -1,5 +1,7 @@
 // The command line as a user drives it: the real binary, its output and exit status.
 
+#include "tests/app/run_cdma_sim.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -17,42 +19,17 @@ using testing::MatchesRegex;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const std::string& path)
-{
-    std::ifstream f(path);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
+using Outcome = Sim_outcome;
 
 // Runs cdma_sim under a command prefix (such as "env -u NAME") with the given argument
 // text (shell words) and collects what it printed.
 Outcome cdma_sim_env(const std::string& prefix, const std::string& args)
 {
-    char out_path[] = "/tmp/cdma_sim_out_XXXXXX";
-    char err_path[] = "/tmp/cdma_sim_err_XXXXXX";
-    close(mkstemp(out_path));
-    close(mkstemp(err_path));
-    const std::string cmd =
-        prefix + " " + std::string(CDMA_SIM_PATH) + " " + args + " >" + out_path + " 2>" + err_path;
-    const int raw = std::system(cmd.c_str());
-    Outcome o;
-    o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    o.out = slurp(out_path);
-    o.err = slurp(err_path);
-    std::remove(out_path);
-    std::remove(err_path);
-    return o;
+    return run_cdma_sim(args, prefix);
 }
 
 // Runs cdma_sim with the given argument text (shell words) and collects what it printed.
-Outcome cdma_sim(const std::string& args) { return cdma_sim_env("", args); }
+Outcome cdma_sim(const std::string& args) { return run_cdma_sim(args); }
 
 std::vector<std::string> lines(const std::string& text)
 {
@@ -185,7 +162,7 @@ TEST(Cli, AcceptsMorePulsesThanChips)
 // Width and height from a PNG file's header chunk (big-endian at bytes 16 and 20).
 std::pair<unsigned, unsigned> png_size(const std::string& path)
 {
-    const std::string bytes = slurp(path);
+    const std::string bytes = file_text(path);
     if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0) return {0, 0};
     auto word = [&](size_t at) {
         unsigned v = 0;
@@ -421,7 +398,7 @@ TEST(Cli, SweepWritesItsPictureAndRefusesPlansItCannotRun)
                  std::string(png));
     EXPECT_EQ(drawn.status, 0) << drawn.err;
     EXPECT_EQ(drawn.err, "");
-    EXPECT_EQ(slurp(png).compare(1, 3, "PNG"), 0);
+    EXPECT_EQ(file_text(png).compare(1, 3, "PNG"), 0);
     std::remove(png);
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"--vary roll_off --from 0 --to 2 --points 5",

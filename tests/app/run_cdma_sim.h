@@ -25,14 +25,15 @@ inline std::string file_text(const std::string& path)
     return s.str();
 }
 
-inline Sim_outcome run_cdma_sim(const std::string& args)
+// prefix: a command put before the binary, such as "env -u NAME".
+inline Sim_outcome run_cdma_sim(const std::string& args, const std::string& prefix = "")
 {
     char out_path[] = "/tmp/cdma_sim_out_XXXXXX";
     char err_path[] = "/tmp/cdma_sim_err_XXXXXX";
     close(mkstemp(out_path));
     close(mkstemp(err_path));
     const std::string cmd =
-        std::string(CDMA_SIM_PATH) + " " + args + " >" + out_path + " 2>" + err_path;
+        prefix + " " + CDMA_SIM_PATH + " " + args + " >" + out_path + " 2>" + err_path;
     const int raw = std::system(cmd.c_str());
     Sim_outcome o;
     o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

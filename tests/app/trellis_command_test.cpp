@@ -1,5 +1,7 @@
 // cdma_sim trellis as a user drives it: the real binary, its output and exit status.
 
+#include "tests/app/run_cdma_sim.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -18,37 +20,9 @@ using testing::StartsWith;
 
 namespace {
 
-struct Printed {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using Printed = Sim_outcome;
 
-std::string read_all(const std::string& path)
-{
-    std::ifstream f(path);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-Printed trellis(const std::string& args)
-{
-    char out_path[] = "/tmp/cdma_trellis_out_XXXXXX";
-    char err_path[] = "/tmp/cdma_trellis_err_XXXXXX";
-    close(mkstemp(out_path));
-    close(mkstemp(err_path));
-    const std::string cmd =
-        std::string(CDMA_SIM_PATH) + " trellis " + args + " >" + out_path + " 2>" + err_path;
-    const int raw = std::system(cmd.c_str());
-    Printed r;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = read_all(out_path);
-    r.err = read_all(err_path);
-    std::remove(out_path);
-    std::remove(err_path);
-    return r;
-}
+Printed trellis(const std::string& args) { return run_cdma_sim("trellis " + args); }
 
 std::vector<std::string> rows(const std::string& text)
 {

@@ -243,11 +243,6 @@ void TGet_plots::run_cancelled()
     main.show_error("run cancelled: the chain has not run; press 'xmit/rcve' to run it");
 }
 
-void TGet_plots::view_not_ready(const char* view)
-{
-    main.show_error(std::string("the ") + view + " view is not part of this version yet");
-}
-
 void TGet_plots::WalshClick(QPushButton* sender)
 {
     const int kind = sender == Walsh ? 1 : sender == PN_U ? 2 : sender == PN_I ? 3 : 4;

@@ -66,7 +66,6 @@ private:
     QPushButton* make_stage_button(const Stage_code& s);
     QPushButton* make_view_button(const char* name, const char* caption, int left, int top,
                                   int width, int height, int font_px);
-    void view_not_ready(const char* view);
     // A stopped run: no stage buttons, no result, the run button stays, and the error line
     // says why.
     void run_cancelled();

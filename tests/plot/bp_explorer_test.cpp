@@ -138,7 +138,7 @@ TEST(Bp_explorer, ToneWeightsOfTheDefaultComb)
     EXPECT_NEAR(Bp_explorer::tone_weight(1e7f, 1e7f), -0.072382, 1e-6);
     EXPECT_NEAR(Bp_explorer::tone_weight(1e7f, 5e6f), 0.064830, 1e-6);
     EXPECT_NEAR(Bp_explorer::tone_weight(1e7f, 14.9e6f), 0.064915, 1e-6);
-    // Closer than 1 Hz the weight is negative, as the Part computes it.
+    // Closer than 1 Hz the weight is negative, as the comb is defined.
     EXPECT_LT(Bp_explorer::tone_weight(1e7f, 1e7f + 0.5f), 0.0);
 }
 

@@ -57,7 +57,6 @@ struct Command {
 // Bounds of the plot command: the time-window panel's narrowest window, and the finest
 // plot step at which the band-pass filters stay stable.
 constexpr double min_window_us = 0.0051;
-constexpr long max_picture_px = 4000;
 
 bool parse_plot_option(Command& c, const std::string& opt, int& k, int argc,
                        const char* const* argv)
@@ -293,9 +292,6 @@ int run_cli(int argc, const char* const* argv, std::ostream& out, std::ostream& 
     try {
         return execute(parse(argc, argv), out, err);
     } catch (const Refused& r) {
-        err << "cdma_sim: " << r.what() << '\n';
-        return 2;
-    } catch (const std::invalid_argument& r) { // refusals of the commands in files of their own
         err << "cdma_sim: " << r.what() << '\n';
         return 2;
     }

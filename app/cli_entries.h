@@ -13,6 +13,9 @@ struct Refused : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The largest picture side a command draws, in pixels.
+constexpr long max_picture_px = 4000;
+
 long parse_integer(const std::string& option, const std::string& text, long lo, long hi);
 double parse_number(const std::string& name, const std::string& text);
 // A double as the float a parameter field holds; beyond the float range it becomes an

@@ -1,30 +1,12 @@
 #include "app/eye_command.h"
 
+#include "app/cli_entries.h"
 #include "engine/parameters.h"
 #include "plot/eye_pattern.h"
 #include "plot/fixed_text.h"
 #include "ui/view_pictures.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <stdexcept>
-
 namespace {
-
-constexpr long max_picture_px = 4000; // as the plot command
-
-int picture_size(const std::string& opt, const std::string& text)
-{
-    errno = 0;
-    char* end = nullptr;
-    const long v = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || errno == ERANGE)
-        throw std::invalid_argument(opt + ": '" + text + "' is not a whole number");
-    if (v < 2 || v > max_picture_px)
-        throw std::invalid_argument(opt + " = " + text +
-                                    " is out of range: allowed are 2 to 4000 pixels");
-    return static_cast<int>(v);
-}
 
 // One of two words.
 bool second_word(const std::string& opt, const std::string& text, const char* first,
@@ -32,7 +14,7 @@ bool second_word(const std::string& opt, const std::string& text, const char* fi
 {
     if (text == first) return false;
     if (text == second) return true;
-    throw std::invalid_argument(opt + ": '" + text + "' is neither " + first + " nor " + second);
+    throw Refused(opt + ": '" + text + "' is neither " + first + " nor " + second);
 }
 
 } // namespace
@@ -47,9 +29,9 @@ bool take_eye_option(Eye_options& o, const std::string& opt,
     else if (opt == "--sum")
         o.summing = true;
     else if (opt == "--width")
-        o.width = picture_size(opt, next_value());
+        o.width = static_cast<int>(parse_integer(opt, next_value(), 2, max_picture_px));
     else if (opt == "--height")
-        o.height = picture_size(opt, next_value());
+        o.height = static_cast<int>(parse_integer(opt, next_value(), 2, max_picture_px));
     else if (opt == "--png")
         o.png_path = next_value();
     else
@@ -59,23 +41,21 @@ bool take_eye_option(Eye_options& o, const std::string& opt,
 
 void check_eye_options(const Eye_options& o)
 {
-    if (o.png_path.empty()) throw std::invalid_argument("eye needs --png FILE");
+    if (o.png_path.empty()) throw Refused("eye needs --png FILE");
     const std::string refused = Eye_pattern::width_refusal(o.width);
-    if (!refused.empty())
-        throw std::invalid_argument("--width " + std::to_string(o.width) + ": " + refused);
+    if (!refused.empty()) throw Refused("--width " + std::to_string(o.width) + ": " + refused);
 }
 
 int eye_command(const Eye_options& o, std::ostream& out, std::ostream& err)
 {
     if (nr_stages != 6)
-        throw std::invalid_argument("eye draws analog signals: it needs nr_stages 6 (it is " +
-                                    std::to_string(nr_stages) + ")");
+        throw Refused("eye draws analog signals: it needs nr_stages 6 (it is " +
+                      std::to_string(nr_stages) + ")");
     Eye_pattern eye;
     if (o.transmit) eye.toggle_side();
     if (o.q_branch) {
         eye.toggle_branch(analog_pars().iq_branches);
-        if (eye.branch_code != 200)
-            throw std::invalid_argument("--branch Q needs iq_branches 2 (it is 1)");
+        if (eye.branch_code != 200) throw Refused("--branch Q needs iq_branches 2 (it is 1)");
     }
     if (o.summing) eye.toggle_mode();
     try {

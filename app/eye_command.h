@@ -15,12 +15,11 @@ struct Eye_options {
 };
 
 // Takes opt if it is an option of eye, reading its value through next_value. A refused
-// value throws std::invalid_argument with the message.
+// value throws Refused with the message.
 bool take_eye_option(Eye_options& o, const std::string& opt,
                      const std::function<std::string()>& next_value);
-// Throws std::invalid_argument when the options make no picture.
+// Throws Refused when the options make no picture.
 void check_eye_options(const Eye_options& o);
 // After setup and a run: draws the eye as "start" would, writes the PNG, prints the
-// caption and the range line. Returns the exit status; refusals throw
-// std::invalid_argument.
+// caption and the range line. Returns the exit status; refusals throw Refused.
 int eye_command(const Eye_options& o, std::ostream& out, std::ostream& err);

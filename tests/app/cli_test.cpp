@@ -159,32 +159,19 @@ TEST(Cli, AcceptsMorePulsesThanChips)
     EXPECT_THAT(o.out, HasSubstr("wrong out of 24 signals"));
 }
 
-// Width and height from a PNG file's header chunk (big-endian at bytes 16 and 20).
-std::pair<unsigned, unsigned> png_size(const std::string& path)
-{
-    const std::string bytes = file_text(path);
-    if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0) return {0, 0};
-    auto word = [&](size_t at) {
-        unsigned v = 0;
-        for (size_t k = 0; k < 4; ++k) v = v << 8 | static_cast<unsigned char>(bytes[at + k]);
-        return v;
-    };
-    return {word(16), word(20)};
-}
-
 TEST(Cli, PlotWritesThePictureAndPrintsTheWindowCaption)
 {
     const std::string png = testing::TempDir() + "cli_plot.png";
     Outcome o = cdma_sim("plot --stages 1 --code 1 --png " + png);
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.out, "1. step; 0 - 7. conv. encoded signals, f= 0.029 MHz, y: -1.000 to 1.000\n");
-    EXPECT_EQ(png_size(png), std::make_pair(750u, 128u));
+    EXPECT_EQ(png_file_size(png), std::make_pair(750u, 128u));
 
     o = cdma_sim("plot --code -105 --start 500 --window 125 --width 300 --height 90 --png " + png);
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_THAT(o.out, HasSubstr("PN-I despread  signals"));
     EXPECT_THAT(o.out, HasSubstr(", rcve step 5: 0 wrong out of 2048 signals"));
-    EXPECT_EQ(png_size(png), std::make_pair(300u, 90u));
+    EXPECT_EQ(png_file_size(png), std::make_pair(300u, 90u));
     std::remove(png.c_str());
 }
 

@@ -34,13 +34,6 @@ double parse_number(const std::string& name, const std::string& text)
     return v;
 }
 
-float as_float(double v)
-{
-    if (std::isnan(v)) return NAN;
-    if (std::fabs(v) > static_cast<double>(FLT_MAX)) return v > 0 ? INFINITY : -INFINITY;
-    return static_cast<float>(v);
-}
-
 std::string value_of(int& k, int argc, const char* const* argv)
 {
     const std::string option = argv[k];

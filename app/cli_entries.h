@@ -18,9 +18,6 @@ constexpr long max_picture_px = 4000;
 
 long parse_integer(const std::string& option, const std::string& text, long lo, long hi);
 double parse_number(const std::string& name, const std::string& text);
-// A double as the float a parameter field holds; beyond the float range it becomes an
-// infinity, which the range checks then refuse.
-float as_float(double v);
 
 // The parameter values a command line gives, checked together once it is read: a
 // lesson file (--params) first, then --set overriding single values, then --stages and

@@ -50,15 +50,6 @@ std::string trimmed(std::string_view s)
     return std::string(s.substr(first, last - first + 1));
 }
 
-// A double as the float a parameter holds; beyond the float range an infinity, which
-// the range check refuses.
-float as_float(double v)
-{
-    if (std::isnan(v)) return NAN;
-    if (std::fabs(v) > static_cast<double>(FLT_MAX)) return v > 0 ? INFINITY : -INFINITY;
-    return static_cast<float>(v);
-}
-
 // Types one "name = value" line into e; the reason it cannot, or "".
 std::string type_line(const std::string& line, Par_entry& e, std::array<int, par_row_count>& seen,
                       int number)

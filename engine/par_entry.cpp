@@ -1,5 +1,6 @@
 #include "engine/par_entry.h"
 
+#include <cfloat>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -121,6 +122,13 @@ void apply_analog(Analog_pars& p, const Par_entry& e)
 }
 
 } // namespace
+
+float as_float(double v)
+{
+    if (std::isnan(v)) return NAN;
+    if (std::fabs(v) > static_cast<double>(FLT_MAX)) return v > 0 ? INFINITY : -INFINITY;
+    return static_cast<float>(v);
+}
 
 void Par_entry::type(int row, float value, std::string_view text)
 {

@@ -12,6 +12,10 @@
 #include <string>
 #include <string_view>
 
+// A typed double as the float a parameter field holds; beyond the float range an
+// infinity of its sign, which the range checks then refuse.
+float as_float(double v);
+
 class Par_entry {
 public:
     // A value typed into a row that is not a start row; confirms the row's set. text is

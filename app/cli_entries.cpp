@@ -4,7 +4,6 @@
 #include "engine/parameters.h"
 
 #include <cerrno>
-#include <cfloat>
 #include <climits>
 #include <cmath>
 #include <cstdlib>

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cerrno>
-#include <cfloat>
 #include <climits>
 #include <cmath>
 #include <cstdio>

@@ -186,55 +186,74 @@ void Analog_mod::xmit_reference(Chain_signal& s)
     s.q = buf[1].data();
 }
 
+size_t Analog_mod::instants_per_block(bool pulses_given) const
+{
+    // One pulse term gives both branches' pulse at an instant.
+    const size_t terms = pulses_given ? 1 : 2 * static_cast<size_t>(std::max(0, da_ad.pulses)) + 1;
+    return std::clamp(block_terms / terms, size_t{1}, std::max(size_t{1}, block_samples));
+}
+
 void Analog_mod::xmit(Chain_signal& s)
 {
     const Chain_signal chips = s;
     const int samples = sample_count();
     const int branches = branch_count();
     const auto dt = static_cast<float>(t_chip / static_cast<double>(samples_per_chip));
-    const int chips_per_block =
-        samples > 0 ? std::max(1, static_cast<int>(block_samples) / samples) : out_len;
+    const size_t instants =
+        static_cast<size_t>(out_len) * static_cast<size_t>(std::max(0, samples));
     const int threads = worker_threads();
     // Only the two-branch path sums its pulses apart from the rest.
-    const bool memo =
-        branches == 2 &&
-        static_cast<size_t>(out_len) * static_cast<size_t>(samples) <= Pulse_memo::max_instants;
+    const bool memo = branches == 2 && instants <= Pulse_memo::max_instants;
     Pulse_memo::Key key =
         memo ? Pulse_memo::key_of(da_ad, chips, t_chip, dt, samples) : Pulse_memo::Key{};
     const bool reuse = memo && reuse_pulses && pulse_memo.holds(key);
     if (memo && !reuse) pulse_memo.start(std::move(key));
+    if (samples <= 0)
+        for (int k = 0; k < out_len; ++k)
+            buf[0][static_cast<size_t>(k)] = buf[1][static_cast<size_t>(k)] = adc_result(0.0f);
 
+    // Blocks of instants in time order; a chip may end in a later block than it starts.
+    const size_t per_block = instants_per_block(reuse);
     Path_samples block;
-    size_t done = 0; // instants of the blocks before
-    for (int first = 0; first < out_len; first += chips_per_block) {
-        const int end = std::min(out_len, first + chips_per_block);
+    int next_k = 0, next_j = 0; // the chip and sample of the next instant to place
+    float next_t = 0.0f;
+    int k = 0, j = 0; // the chip and sample being summed
+    float acc[2] = {0.0f, 0.0f};
+    for (size_t first = 0; first < instants; first += per_block) {
+        const size_t end = std::min(instants, first + per_block);
         block.t.clear();
-        for (int k = first; k < end; ++k) {
-            auto t = static_cast<float>(k * t_chip + 0.5 * static_cast<double>(dt));
-            for (int j = 0; j < samples; ++j, t += dt) block.t.push_back(t);
+        for (size_t n = first; n < end; ++n) {
+            if (next_j == 0)
+                next_t = static_cast<float>(next_k * t_chip + 0.5 * static_cast<double>(dt));
+            block.t.push_back(next_t);
+            next_t += dt;
+            if (++next_j == samples) {
+                next_j = 0;
+                ++next_k;
+            }
         }
         block.pulses_given = reuse;
-        if (reuse) pulse_memo.take(done, block.t.size(), block.pulse[0], block.pulse[1]);
+        if (reuse) pulse_memo.take(first, block.t.size(), block.pulse[0], block.pulse[1]);
         block.evaluate(*this, chips, threads);
         if (memo && !reuse) pulse_memo.keep(block.pulse[0], block.pulse[1]);
-        done += block.t.size();
 
-        size_t n = 0;
-        for (int k = first; k < end; ++k) {
-            float acc[2] = {0.0f, 0.0f};
-            for (int j = 0; j < samples; ++j, ++n) {
-                const float r = channel(block.sum[n], block.car[n]);
-                for (int i = 0; i < branches; ++i)
-                    acc[i] +=
-                        band_pass_4_out(i, if_demodulated(r, block.dem[static_cast<size_t>(i)][n]));
+        for (size_t n = 0; n < block.t.size(); ++n) {
+            const float r = channel(block.sum[n], block.car[n]);
+            for (int i = 0; i < branches; ++i)
+                acc[i] +=
+                    band_pass_4_out(i, if_demodulated(r, block.dem[static_cast<size_t>(i)][n]));
+            if (++j == samples) {
+                buf[0][static_cast<size_t>(k)] = adc_result(acc[0]);
+                buf[1][static_cast<size_t>(k)] = adc_result(acc[1]);
+                acc[0] = acc[1] = 0.0f;
+                j = 0;
+                ++k;
             }
-            buf[0][static_cast<size_t>(k)] = adc_result(acc[0]);
-            buf[1][static_cast<size_t>(k)] = adc_result(acc[1]);
         }
         if (progress != nullptr &&
-            !progress->report(static_cast<double>(end) / static_cast<double>(out_len)))
+            !progress->report(static_cast<double>(end) / static_cast<double>(instants)))
             break;
-        if (memo && !reuse && end == out_len) pulse_memo.finish();
+        if (memo && !reuse && end == instants) pulse_memo.finish();
     }
     s.i = buf[0].data();
     s.q = buf[1].data();

@@ -50,9 +50,12 @@ public:
     // Told the share of the ADC samples done after every block of the transmit step; when
     // it asks to stop, the transmit step ends after that block with its output unfinished.
     Progress* progress = nullptr;
-    // Sample instants evaluated per block of the transmit step (bounds its memory, sets
-    // how often progress is told); the output does not depend on it.
+    // Sample instants evaluated per block of the transmit step at most (bounds its memory);
+    // the output does not depend on it.
     static inline size_t block_samples = size_t{1} << 16;
+    // Pulse terms summed per block at most, so that a block of many Nyquist pulses still
+    // ends in a few tens of milliseconds and a request to stop is seen soon.
+    static inline size_t block_terms = size_t{1} << 20;
     // The transmit step takes the DAC's pulse sums of the run before when they depend on
     // nothing that has changed since; off, it sums every pulse anew.
     bool reuse_pulses = true;
@@ -66,6 +69,9 @@ public:
     // Copies the ADC output into the receive buffers.
     void rcve(Chain_signal& s) override;
 
+    // Sample instants per block of the transmit step: block_terms worth of pulse terms,
+    // between 1 and block_samples; pulses_given when the pulse sums are taken, not summed.
+    size_t instants_per_block(bool pulses_given) const;
     // The same transmit step evaluated sample by sample through rf_path; the reference
     // the fast xmit must match bit for bit.
     void xmit_reference(Chain_signal& s);

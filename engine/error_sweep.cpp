@@ -30,18 +30,19 @@ private:
     std::array<float, par_count> saved{};
 };
 
-void run_chain()
+bool run_chain(Progress& progress)
 {
     prepare_analog_run();
-    transmission.run(stage_table.data(), nr_stages);
+    return transmission.run(stage_table.data(), nr_stages, progress);
 }
 
-Sweep_point run_point(int row, float value)
+// The point of one value, or nothing when progress stopped its run.
+std::optional<Sweep_point> run_point(int row, float value, Progress& progress)
 {
     Par_entry e;
     e.type(row, value);
     apply_entry(analog_pars(), e);
-    run_chain();
+    if (!run_chain(progress)) return std::nullopt;
     Sweep_point p{value, {}};
     for (int step = 1; step <= nr_stages; ++step)
         p.steps.push_back(transmission.count(step, 0).value_or(Step_count{}));
@@ -93,22 +94,28 @@ std::optional<std::string> check_sweep(const Sweep_plan& plan)
 
 Sweep_result run_sweep(const Sweep_plan& plan, Progress& progress)
 {
-    Sweep_result result{plan.row, plan.log, nr_stages, {}};
+    Sweep_result result{plan.row, plan.log, nr_stages, {}, false};
     if (!chain_ready()) return result;
     const std::vector<float> values = sweep_values(plan);
+    // The points, then the run that gives the chain back, as equal shares.
+    const double share = 1.0 / static_cast<double>(values.size() + 1);
     {
         const Stored_values stored;
-        for (float value : values) {
-            result.points.push_back(run_point(plan.row, value));
+        for (size_t k = 0; k < values.size(); ++k) {
+            Progress_part part(progress, static_cast<double>(k) * share, share);
+            std::optional<Sweep_point> point = run_point(plan.row, values[k], part);
             stored.restore();
-            const double done =
-                static_cast<double>(result.points.size()) / static_cast<double>(values.size() + 1);
-            if (!progress.report(done)) break;
+            if (point) result.points.push_back(std::move(*point));
+            if (!point || !progress.report(static_cast<double>(k + 1) * share)) {
+                // The chain holds a run of another value, or part of one.
+                transmission.complete = false;
+                return result;
+            }
         }
     }
     // The chain again as it was before the sweep, so the open plots show the same.
-    run_chain();
-    progress.report(1.0);
+    Progress_part last(progress, static_cast<double>(values.size()) * share, share);
+    result.complete = run_chain(last);
     return result;
 }
 

@@ -34,6 +34,9 @@ struct Sweep_result {
     bool log = false;
     int steps = 0; // nr_stages of the runs
     std::vector<Sweep_point> points;
+    // Every point ran and the chain ran once more with the stored values; a stopped sweep
+    // leaves the chain not run.
+    bool complete = false;
 };
 
 // The values of a plan, from first to last; from and to themselves are exact.
@@ -43,8 +46,9 @@ std::vector<float> sweep_values(const Sweep_plan& plan);
 // the first value the stages cannot carry ("point 3: roll_off = 1.5 is out of ...").
 std::optional<std::string> check_sweep(const Sweep_plan& plan);
 
-// Runs a checked plan on the set-up chain. Reports after every point; when the report
-// asks to stop, ends with the points done so far. Every point runs with the stored
+// Runs a checked plan on the set-up chain, telling progress how far each run has come.
+// When progress asks to stop, ends within the run in hand with the points done so far,
+// the stored values given back and the chain not run. Every point runs with the stored
 // parameters and the one value, as "--set NAME=value" would give them.
 Sweep_result run_sweep(const Sweep_plan& plan, Progress& progress);
 

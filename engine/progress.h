@@ -16,3 +16,17 @@ class No_progress : public Progress {
 public:
     bool report(double) override { return true; }
 };
+
+// A part of a larger job: the part's share d is told to the whole as from + d * size.
+class Progress_part : public Progress {
+public:
+    Progress_part(Progress& whole_job, double from_share, double size_share)
+        : whole(whole_job), from(from_share), size(size_share)
+    {}
+    bool report(double done) override { return whole.report(from + done * size); }
+
+private:
+    Progress& whole;
+    double from;
+    double size;
+};

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
+#include <vector>
+
 // Program-start parameters, then the given start parameters and a set-up chain.
 inline void setup_fresh_chain(int stages, int bytes)
 {
@@ -23,4 +27,22 @@ inline Headless_screen run_once()
     Headless_screen screen;
     run_transmission(screen);
     return screen;
+}
+
+// Every stored analog value, as bits.
+inline std::vector<std::uint32_t> parameter_bits()
+{
+    std::vector<std::uint32_t> bits;
+    for (const float* v : analog_pars().par_table) bits.push_back(std::bit_cast<std::uint32_t>(*v));
+    return bits;
+}
+
+// The same, then every buffer of the chain.
+inline std::vector<std::uint32_t> chain_bits()
+{
+    std::vector<std::uint32_t> bits = parameter_bits();
+    for (int k = 0; k <= nr_stages; ++k)
+        for (const std::vector<float>& b : stage_table[static_cast<size_t>(k)]->buf)
+            for (float v : b) bits.push_back(std::bit_cast<std::uint32_t>(v));
+    return bits;
 }

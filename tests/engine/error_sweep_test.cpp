@@ -6,8 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <bit>
-#include <cstdint>
+#include <utility>
 #include <vector>
 
 using testing::ElementsAreArray;
@@ -16,23 +15,12 @@ namespace {
 
 int row(std::string_view name) { return par_row_named(name); }
 
-// Every stored analog value and every buffer of the chain, as bits.
-std::vector<std::uint32_t> chain_bits()
-{
-    std::vector<std::uint32_t> bits;
-    for (const float* v : analog_pars().par_table) bits.push_back(std::bit_cast<std::uint32_t>(*v));
-    for (int k = 0; k <= nr_stages; ++k)
-        for (const std::vector<float>& b : stage_table[static_cast<size_t>(k)]->buf)
-            for (float v : b) bits.push_back(std::bit_cast<std::uint32_t>(v));
-    return bits;
-}
-
-// Asks to stop after a number of reports.
-class Stop_after : public Progress {
+// Asks to stop at the first report of a share beyond `beyond`.
+class Stop_beyond : public Progress {
 public:
-    explicit Stop_after(int n) : left(n) {}
-    bool report(double) override { return --left > 0; }
-    int left;
+    explicit Stop_beyond(double share) : beyond(share) {}
+    bool report(double done) override { return done <= beyond; }
+    double beyond;
 };
 
 class Error_sweep : public testing::Test {
@@ -89,18 +77,24 @@ TEST_F(Error_sweep, ParametersAndBuffersAfterASweepEqualThoseBefore)
     No_progress none;
     // if_freq moves the carriers' floors and the filter centres with it.
     run_sweep({row("if_freq"), 10.0f, 200.0f, 3, true}, none);
-    run_sweep({row("noise_to_signal"), 0.0f, 10.0f, 3, false}, none);
+    EXPECT_TRUE(run_sweep({row("noise_to_signal"), 0.0f, 10.0f, 3, false}, none).complete);
     EXPECT_THAT(chain_bits(), ElementsAreArray(before));
 }
 
-TEST_F(Error_sweep, ACancelledSweepKeepsItsPointsAndRestores)
+// Ten points and the run that gives the chain back take a share of 1/11 each; the analog
+// stage reports within each run, so a stop beyond 1/11 comes within the second point.
+TEST_F(Error_sweep, AStopEndsTheRunInHandKeepsThePointsAndLeavesTheChainNotRun)
 {
-    const std::vector<std::uint32_t> before = chain_bits();
-    Stop_after stop(2);
-    const Sweep_result r = run_sweep({row("rf_phase_pct"), 0.0f, 50.0f, 10, false}, stop);
-    ASSERT_EQ(r.points.size(), 2u);
-    EXPECT_EQ(r.points[1].value, 50.0f / 9.0f);
-    EXPECT_THAT(chain_bits(), ElementsAreArray(before));
+    const std::vector<std::uint32_t> before = parameter_bits();
+    for (const auto& [beyond, points] : {std::pair{1.0 / 11, size_t{1}}, {10.5 / 11, size_t{10}}}) {
+        run_once();
+        Stop_beyond stop(beyond);
+        const Sweep_result r = run_sweep({row("rf_phase_pct"), 0.0f, 50.0f, 10, false}, stop);
+        EXPECT_EQ(r.points.size(), points) << beyond;
+        EXPECT_FALSE(r.complete);
+        EXPECT_FALSE(transmission.complete) << "the chain holds no run of the stored values";
+        EXPECT_THAT(parameter_bits(), ElementsAreArray(before));
+    }
 }
 
 TEST(Error_sweep_values, LinearAndLogarithmicSpacingKeepTheEndsExact)

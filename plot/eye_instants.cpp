@@ -1,6 +1,5 @@
 #include "plot/eye_instants.h"
 
-#include "analog/da_ad.h"
 #include "plot/plot_curves.h"
 
 #include <algorithm>
@@ -16,6 +15,11 @@ template <typename T> std::vector<T> part(const std::vector<T>& v, size_t from, 
 {
     return std::vector<T>(v.begin() + static_cast<std::ptrdiff_t>(from),
                           v.begin() + static_cast<std::ptrdiff_t>(to));
+}
+
+template <typename T> void append(std::vector<T>& to, const std::vector<T>& more)
+{
+    to.insert(to.end(), more.begin(), more.end());
 }
 
 // work(from, to) over 0 .. n, shared out among up to `threads` threads.
@@ -62,12 +66,22 @@ std::vector<float> Eye_instants::instants(size_t block) const
     return part(t, blocks[block].from, blocks[block].to);
 }
 
-std::vector<Path_samples> Eye_instants::path_samples(const Analog_mod& a,
-                                                     const Chain_signal& chips) const
+std::optional<std::vector<Path_samples>>
+Eye_instants::path_samples(const Analog_mod& a, const Chain_signal& chips, Progress& progress) const
 {
     Path_samples all;
-    all.t = t;
-    all.evaluate(a, chips, worker_threads());
+    const size_t step = a.instants_per_block(false);
+    for (size_t from = 0; from < t.size(); from += step) {
+        Path_samples some;
+        some.t = part(t, from, std::min(t.size(), from + step));
+        some.evaluate(a, chips, worker_threads());
+        append(all.t, some.t);
+        append(all.sum, some.sum);
+        append(all.car, some.car);
+        for (size_t i = 0; i < all.dem.size(); ++i) append(all.dem[i], some.dem[i]);
+        if (!progress.report(static_cast<double>(all.t.size()) / static_cast<double>(t.size())))
+            return std::nullopt;
+    }
     std::vector<Path_samples> v;
     for (const Block& b : blocks) {
         Path_samples s;
@@ -80,12 +94,20 @@ std::vector<Path_samples> Eye_instants::path_samples(const Analog_mod& a,
     return v;
 }
 
-std::vector<std::vector<float>> Eye_instants::dac_values(const Da_ad& dac, const float* chips) const
+std::optional<std::vector<std::vector<float>>>
+Eye_instants::dac_values(const Analog_mod& a, const float* chips, Progress& progress) const
 {
     std::vector<float> all(t.size());
-    share_out(t.size(), worker_threads(), [&](size_t from, size_t to) {
-        for (size_t n = from; n < to; ++n) all[n] = dac.nyquist(chips, t[n]);
-    });
+    const size_t step = a.instants_per_block(false);
+    for (size_t first = 0; first < t.size(); first += step) {
+        const size_t end = std::min(t.size(), first + step);
+        share_out(end - first, worker_threads(), [&](size_t from, size_t to) {
+            for (size_t n = first + from; n < first + to; ++n)
+                all[n] = a.da_ad.nyquist(chips, t[n]);
+        });
+        if (!progress.report(static_cast<double>(end) / static_cast<double>(t.size())))
+            return std::nullopt;
+    }
     std::vector<std::vector<float>> v;
     for (const Block& b : blocks) v.push_back(part(all, b.from, b.to));
     return v;

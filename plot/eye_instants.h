@@ -5,12 +5,12 @@
 // depend on filter state is computed once per instant, on all cores.
 
 #include "analog/path_samples.h"
+#include "engine/progress.h"
 
 #include <cstdint>
+#include <optional>
 #include <unordered_map>
 #include <vector>
-
-class Da_ad;
 
 class Eye_instants {
 public:
@@ -23,10 +23,15 @@ public:
     // The instants of a block, seconds.
     std::vector<float> instants(size_t block) const;
 
-    // The filter-independent part of the analog path at the instants of each block.
-    std::vector<Path_samples> path_samples(const Analog_mod& a, const Chain_signal& chips) const;
-    // The DAC output of one branch's chips at the instants of each block.
-    std::vector<std::vector<float>> dac_values(const Da_ad& dac, const float* chips) const;
+    // The filter-independent part of the analog path at the instants of each block. Told
+    // the share of instants done after every part of them (as many as the analog stage
+    // evaluates per block); nothing when progress asks to stop.
+    std::optional<std::vector<Path_samples>>
+    path_samples(const Analog_mod& a, const Chain_signal& chips, Progress& progress) const;
+    // The DAC output of one branch's chips at the instants of each block; told and stopped
+    // the same way.
+    std::optional<std::vector<std::vector<float>>>
+    dac_values(const Analog_mod& a, const float* chips, Progress& progress) const;
 
 private:
     struct Block {

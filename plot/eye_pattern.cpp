@@ -73,20 +73,26 @@ std::uint32_t bits(float v) { return std::bit_cast<std::uint32_t>(v); }
 // filter state). Either way the values are the same.
 class Eye_source {
 public:
+    // Tells progress how far the cache has come; stopped() once progress asked to stop.
     Eye_source(Analog_mod& analog, const Chain_signal& branch_chips, bool cache,
                const std::vector<float>& scan_us, const std::vector<float>& starts, float dt,
-               int width)
+               int width, Progress& progress)
         : a(analog), chips(branch_chips)
     {
         if (!cache || chips.i == nullptr) return;
         if (a.point_uses_columns()) {
             instants.emplace(scan_us, starts, dt, width);
-            columns = instants->path_samples(a, chips);
+            auto c = instants->path_samples(a, chips, progress);
+            if (c) columns = std::move(*c);
+            stop = !c;
         } else if (a.plot_point == Analog_point::dac && a.plot_branch > 0) {
             instants.emplace(scan_us, starts, dt, width);
-            values = instants->dac_values(a.da_ad, a.plot_branch / 2 == 0 ? chips.i : chips.q);
+            auto v = instants->dac_values(a, a.plot_branch / 2 == 0 ? chips.i : chips.q, progress);
+            if (v) values = std::move(*v);
+            stop = !v;
         }
     }
+    bool stopped() const { return stop; }
     ~Eye_source() { a.use_columns(nullptr, {}); }
     Eye_source(const Eye_source&) = delete;
     Eye_source& operator=(const Eye_source&) = delete;
@@ -116,6 +122,7 @@ private:
     std::vector<float> block_t;
     const std::vector<float>* block_values = nullptr;
     size_t next = 0;
+    bool stop = false;
 
     void begin(size_t block)
     {
@@ -177,7 +184,12 @@ bool Eye_pattern::draw(Canvas& box, Analog_mod& a, Plot_curves& pc, Progress& pr
     a.prepare_plot(code(), dt);
     const std::vector<float> scan_us = scan_instants(dt, w);
     const std::vector<float> starts = trace_starts(tc_us);
-    Eye_source source(a, plot_chips(), column_cache, scan_us, starts, dt, w);
+    // The cache costs about as much as the traces drawn from it.
+    constexpr double cache_share = 0.5;
+    Progress_part caching(progress, 0.0, cache_share);
+    Eye_source source(a, plot_chips(), column_cache, scan_us, starts, dt, w, caching);
+    if (source.stopped()) return false;
+    Progress_part tracing(progress, cache_share, 1.0 - cache_share);
 
     // The scan also runs the filters in; their state carries on into the traces.
     source.begin_scan();
@@ -204,7 +216,7 @@ bool Eye_pattern::draw(Canvas& box, Analog_mod& a, Plot_curves& pc, Progress& pr
             frame.overlay = overlay_flag;
         }
         const double done = static_cast<double>(next) / static_cast<double>(starts.size());
-        if (!progress.report(done)) return false;
+        if (!tracing.report(done)) return false;
     }
     return true;
 }

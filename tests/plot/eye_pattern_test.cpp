@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 using testing::HasSubstr;
 
@@ -48,9 +49,12 @@ protected:
 };
 
 // Stops after the first group.
-class Stop_at_once : public Progress {
+// Asks to stop at the first report of a share beyond `beyond`.
+class Stop_beyond : public Progress {
 public:
-    bool report(double) override { return false; }
+    explicit Stop_beyond(double share) : beyond(share) {}
+    bool report(double done) override { return done <= beyond; }
+    double beyond;
 };
 
 } // namespace
@@ -149,12 +153,15 @@ TEST_F(Eye_pattern_test, StoredInstantsDrawTheSameAsEvaluatingEveryInstant)
     }
 }
 
-TEST_F(Eye_pattern_test, CancelStopsAfterTheGroupInHand)
+// The cache of the signal takes the first half of the reported share, the traces the rest.
+TEST_F(Eye_pattern_test, CancelStopsWithinTheCacheOrAfterTheGroupInHand)
 {
-    Record_canvas box(eye_width, eye_height);
-    Stop_at_once stop;
-    EXPECT_FALSE(eye.draw(box, analog_mod, plot_curves, stop));
-    EXPECT_EQ(count(box, "move_to"), 5);
+    for (const auto& [beyond, traces] : {std::pair{0.0, 0}, {0.5, 5}}) {
+        Record_canvas box(eye_width, eye_height);
+        Stop_beyond stop(beyond);
+        EXPECT_FALSE(eye.draw(box, analog_mod, plot_curves, stop)) << beyond;
+        EXPECT_EQ(count(box, "move_to"), traces) << beyond;
+    }
 }
 
 TEST_F(Eye_pattern_test, NeedsARunOfThePresentSetup)

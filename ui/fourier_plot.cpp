@@ -5,6 +5,7 @@
 #include "ui/main_screen.h"
 #include "ui/paint_box.h"
 #include "ui/pixel_font.h"
+#include "ui/progress_runner.h"
 #include "ui/qt_canvas.h"
 #include "ui/safe_file.h"
 #include "ui/save_dialog.h"
@@ -34,7 +35,10 @@ TFourier_plot::TFourier_plot(QWidget* parent, TMain_screen& main_screen)
     hide();
 }
 
-void TFourier_plot::showEvent(QShowEvent*) { FourierPaint(); }
+void TFourier_plot::showEvent(QShowEvent*)
+{
+    Progress_runner::when_idle(this, [this] { FourierPaint(); });
+}
 
 void TFourier_plot::hideEvent(QHideEvent*) { read_out->hide(); }
 

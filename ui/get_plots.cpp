@@ -232,15 +232,16 @@ void TGet_plots::runClick()
     if (run.finished)
         show_run(main, run);
     else
-        run_cancelled();
+        chain_not_run("run");
 }
 
-void TGet_plots::run_cancelled()
+void TGet_plots::chain_not_run(const std::string& what)
 {
     hide_buttons();
+    if (chain_ready()) run->show();
     // Open plots redraw as empty: their signals belong to no complete run any more.
     main.repaint();
-    main.show_error("run cancelled: the chain has not run; press 'xmit/rcve' to run it");
+    main.show_error(what + " cancelled: the chain has not run; press 'xmit/rcve' to run it");
 }
 
 void TGet_plots::WalshClick(QPushButton* sender)

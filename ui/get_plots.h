@@ -60,15 +60,16 @@ public:
     void bp_filterClick();
     void en_decoderClick();
     void see_resultClick();
+    // After a job that was stopped and left the chain not run (what: "run", "error
+    // sweep"): no stage buttons, no result, the run button stays, open plots show no
+    // signal, and the error line says so.
+    void chain_not_run(const std::string& what);
 
 private:
     TMain_screen& main;
     QPushButton* make_stage_button(const Stage_code& s);
     QPushButton* make_view_button(const char* name, const char* caption, int left, int top,
                                   int width, int height, int font_px);
-    // A stopped run: no stage buttons, no result, the run button stays, and the error line
-    // says why.
-    void run_cancelled();
 };
 
 // Whether slot j of row r is offered for the stored analog settings (rows 4 to 8;

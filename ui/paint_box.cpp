@@ -1,5 +1,7 @@
 #include "ui/paint_box.h"
 
+#include "ui/progress_runner.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -20,9 +22,15 @@ void Paint_box::paintEvent(QPaintEvent*)
 void Paint_box::resizeEvent(QResizeEvent*)
 {
     if (image.size() == size()) return;
+    const QImage old = image;
     image = QImage(std::max(1, width()), std::max(1, height()), QImage::Format_RGB32);
     clear_image();
-    if (on_resize) on_resize();
+    if (!on_resize) return;
+    if (Progress_runner::busy()) { // the old picture until the job lets the box redraw
+        QPainter painter(&image);
+        painter.drawImage(0, 0, old);
+    }
+    Progress_runner::when_idle(this, on_resize);
 }
 
 void Paint_box::mousePressEvent(QMouseEvent* event)

@@ -14,7 +14,8 @@ public:
     explicit Paint_box(QWidget* parent);
 
     QImage image;
-    // Called after the box got a new size (the image is then white).
+    // Called after the box got a new size (the image is then white); while a job runs,
+    // once it has ended (the image keeps the old picture meanwhile).
     std::function<void()> on_resize;
     // Called on a left click.
     std::function<void()> on_click;

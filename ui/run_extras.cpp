@@ -1,11 +1,13 @@
 #include "ui/run_extras.h"
 
 #include "engine/elements.h"
+#include "ui/get_plots.h"
 #include "ui/help_window.h"
 #include "ui/lesson_btns.h"
 #include "ui/main_screen.h"
 #include "ui/pixel_font.h"
 #include "ui/progress_runner.h"
+#include "ui/run_menue.h"
 #include "ui/sweep_dialog.h"
 #include "ui/vector_state.h"
 
@@ -67,9 +69,11 @@ void TRun_extras::error_sweepClick()
                              clear_upper_vector_state();
                              result = run_sweep(*plan, progress);
                          });
+    const bool complete = result.complete;
     auto* window = new TSweep_window(std::move(result));
     main.mdi->addSubWindow(window);
     window->setGeometry(20, 30, sweep_width, sweep_height);
     window->show();
     opened = window;
+    if (!complete) main.run_menu->Get_plots->chain_not_run("error sweep");
 }

@@ -7,6 +7,7 @@
 #include "ui/main_screen.h"
 #include "ui/paint_box.h"
 #include "ui/pixel_font.h"
+#include "ui/progress_runner.h"
 #include "ui/qt_canvas.h"
 
 #include <QFont>
@@ -45,7 +46,10 @@ TSet_times::TSet_times(QWidget* parent, TMain_screen& main_screen)
     UpDown2->on_click = [this] { UpDown2Click(); };
 }
 
-void TSet_times::showEvent(QShowEvent*) { time_captionPaint(); }
+void TSet_times::showEvent(QShowEvent*)
+{
+    Progress_runner::when_idle(this, [this] { time_captionPaint(); });
+}
 
 void TSet_times::time_captionPaint()
 {

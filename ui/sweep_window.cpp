@@ -32,7 +32,9 @@ TSweep_window::TSweep_window(Sweep_result result) : swept(std::move(result))
     setWindowTitle(QString("error sweep over %1: %2 points%3")
                        .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())))
                        .arg(swept.points.size())
-                       .arg(swept.points.empty() ? " (cancelled before the first)" : ""));
+                       .arg(swept.complete         ? ""
+                            : swept.points.empty() ? " (cancelled before the first)"
+                                                   : " (cancelled)"));
     auto* body = new QWidget(this);
     picture = new Paint_box(body);
     picture->setMinimumSize(400, 200);

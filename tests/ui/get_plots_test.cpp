@@ -254,3 +254,60 @@ TEST_F(Get_plots_cancel, RunAfterACancelledOneCountsAsWithoutIt)
                 testing::MatchesRegex(", rcve step 1: 0 wrong out of 24 signals; t = [0-9]+ sec"));
     EXPECT_EQ(shown_codes(picker()).size(), 33u);
 }
+
+// What a user sees of a plot window and the spectrum strip after a run.
+struct Seen_after_run {
+    QImage plot;
+    QImage spectrum;
+    QString plot_title;
+    QString result;
+};
+
+// A plot window made larger and the spectrum strip shown, after a run or during it: from
+// the worker, inside the job, the way a window manager's resize or a restored window
+// reaches the window while a job runs.
+class Get_plots_hand_over : public Ui_flow {
+protected:
+    void TearDown() override
+    {
+        Progress_runner::cancel_hook = nullptr;
+        Ui_flow::TearDown();
+    }
+
+    Seen_after_run resize_and_show_spectrum(bool during_run)
+    {
+        setup_and_run();
+        main->view_item(-106);
+        auto* plot = dynamic_cast<TSignal_plot*>(plot_windows().at(0));
+        const auto act = [&] {
+            plot->resize(plot->width() + 40, plot->height() + 30);
+            picker().FFTClick();
+        };
+        bool acted = false;
+        if (during_run)
+            Progress_runner::cancel_hook = [&](double) {
+                if (!acted) QMetaObject::invokeMethod(qApp, act, Qt::BlockingQueuedConnection);
+                acted = true;
+                return false;
+            };
+        click(picker().run);
+        Progress_runner::cancel_hook = nullptr;
+        if (!during_run) act();
+        EXPECT_EQ(acted, during_run);
+        QCoreApplication::processEvents();
+        return {plot->bits->image, main->Fourier_plot1->Fourier->image, plot->windowTitle(),
+                main->result->text()};
+    }
+};
+
+TEST_F(Get_plots_hand_over, WindowsChangedDuringARunShowWhatTheSameStepsAfterItShow)
+{
+    const Seen_after_run during = resize_and_show_spectrum(true);
+    TearDown();
+    SetUp();
+    const Seen_after_run after = resize_and_show_spectrum(false);
+    EXPECT_EQ(during.plot_title, after.plot_title);
+    EXPECT_EQ(during.result, after.result);
+    EXPECT_TRUE(during.plot == after.plot) << "plot picture";
+    EXPECT_TRUE(during.spectrum == after.spectrum) << "spectrum picture";
+}

@@ -2,7 +2,9 @@
 
 #include "engine/engine_objects.h"
 #include "engine/par_rows.h"
+#include "tests/engine/chain_fixture.h"
 #include "tests/ui/ui_fixture.h"
+#include "ui/click_line.h"
 #include "ui/lesson_btns.h"
 #include "ui/paint_box.h"
 #include "ui/progress_runner.h"
@@ -14,22 +16,9 @@
 
 #include <gmock/gmock.h>
 
-#include <bit>
-#include <cstdint>
-
 using testing::ElementsAreArray;
 
 namespace {
-
-std::vector<std::uint32_t> chain_bits()
-{
-    std::vector<std::uint32_t> bits;
-    for (const float* v : analog_pars().par_table) bits.push_back(std::bit_cast<std::uint32_t>(*v));
-    for (int k = 0; k <= nr_stages; ++k)
-        for (const std::vector<float>& b : stage_table[static_cast<size_t>(k)]->buf)
-            for (float v : b) bits.push_back(std::bit_cast<std::uint32_t>(v));
-    return bits;
-}
 
 class Run_extras : public Ui_flow {
 protected:
@@ -66,16 +55,20 @@ TEST_F(Run_extras, ASweepOpensItsWindowAndLeavesParametersAndChainAsTheyWere)
     EXPECT_EQ(plot_windows().size(), 1);
 }
 
-TEST_F(Run_extras, ACancelledSweepKeepsItsPointsAndRestoresTheParameters)
+TEST_F(Run_extras, ACancelledSweepKeepsItsPointsAndLeavesTheChainNotRun)
 {
-    const std::vector<std::uint32_t> before = chain_bits();
+    const std::vector<std::uint32_t> before = parameter_bits();
     Progress_runner::cancel_hook = [](double done) { return done >= 0.3; };
     plan.points = 10;
     click(extras().error_sweep);
     TSweep_window* w = extras().last_window();
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->result().points.size(), 4u); // 4 of 11 reports reach 0.3
-    EXPECT_THAT(chain_bits(), ElementsAreArray(before));
+    EXPECT_EQ(w->result().points.size(), 3u); // the fourth point's run reports 4/11 > 0.3
+    EXPECT_THAT(w->windowTitle().toStdString(), testing::EndsWith("(cancelled)"));
+    EXPECT_THAT(parameter_bits(), ElementsAreArray(before));
+    EXPECT_THAT(main->error_message->text().toStdString(),
+                testing::StartsWith("error sweep cancelled: the chain has not run"));
+    EXPECT_FALSE(picker().run->isHidden());
 }
 
 TEST_F(Run_extras, TheSweepWindowSavesItsValuesAndPicture)

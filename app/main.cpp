@@ -6,15 +6,17 @@
 
 #include <exception>
 #include <iostream>
+#include <string_view>
 
 namespace {
 
 // The window: the main screen, then the start menu as its child, then the message loop.
-int run_window(int argc, char** argv)
+int run_window(int argc, char** argv, bool echo_lines)
 {
     Sim_application app(argc, argv);
     try {
         TMain_screen main_screen;
+        main_screen.echo_lines = echo_lines;
         main_screen.show();
         main_screen.open_start_menu();
         Sim_application::exec();
@@ -28,6 +30,8 @@ int run_window(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::string_view(argv[1]) == "--echo-lines")
+        return run_window(argc, argv, true);
     if (argc > 1) return run_cli(argc, argv, std::cout, std::cerr);
-    return run_window(argc, argv);
+    return run_window(argc, argv, false);
 }

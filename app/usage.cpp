@@ -39,6 +39,9 @@ const char* const usage_head =
                                              scale) and prints CSV: NAME,step1_wrong,
                                              step1_total,... one line per value; --png also
                                              draws the sweep plot
+  cdma_sim --echo-lines                      opens the window and also prints every text its
+                                             result and error lines show to stdout, one line
+                                             each ("result: ...", "error: ..."), for scripts
   cdma_sim --help | --version
 OPTIONS
   --stages N          nr_stages, as typed into the start-parameter menu (clamped at setup)

@@ -71,5 +71,9 @@ bool Job_input_filter::eventFilter(QObject* target, QEvent* event)
         event->ignore();
         return true;
     }
-    return is_input(event->type()) && !in_dialog(target);
+    if (!is_input(event->type())) return false;
+    if (!in_dialog(target)) return true;
+    // Keys typed into the dialog are its own (Esc cancels), not the main window's shortcuts.
+    if (event->type() == QEvent::ShortcutOverride) event->accept();
+    return false;
 }

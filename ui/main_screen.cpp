@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iostream>
 
 namespace {
 
@@ -248,6 +249,7 @@ void TMain_screen::show_error(const std::string& text)
 {
     error_message->show_text(QString::fromStdString(text));
     error_message->show();
+    if (echo_lines) std::cout << "error: " << text << std::endl;
 }
 
 void TMain_screen::hide_error() { error_message->hide(); }
@@ -255,6 +257,7 @@ void TMain_screen::hide_error() { error_message->hide(); }
 void TMain_screen::set_result(const std::string& text)
 {
     result->show_text(QString::fromStdString(text));
+    if (echo_lines) std::cout << "result: " << text << std::endl;
 }
 
 void TMain_screen::open_run_menu()

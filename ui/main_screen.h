@@ -42,6 +42,9 @@ public:
     TFourier_plot* Fourier_plot2 = nullptr;
     TParameter_menue* Parameter_menue = nullptr;
 
+    // Every text shown on the result and error lines is also printed to stdout.
+    bool echo_lines = false;
+
     bool run_menu_open = false;
     TRun_menue* run_menu = nullptr;
     TStart_menue* start_menu = nullptr;

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -107,19 +108,29 @@ TEST_F(Progress_runner_test, CancelStopsTheWorkAtItsNextReport)
 
 TEST_F(Progress_runner_test, CancelEscAndTheCloseBoxOfTheDialogStopTheWork)
 {
+    // A shortcut for Esc that would take the key from any window must leave it to the dialog.
+    QWidget main;
+    auto* panel = new QWidget(&main);
+    int main_escapes = 0;
+    auto* escape = new QShortcut(Qt::Key_Escape, &main);
+    escape->setContext(Qt::ApplicationShortcut);
+    QObject::connect(escape, &QShortcut::activated, [&] { ++main_escapes; });
+    main.show();
     Progress_runner::show_after_ms = 0;
     for (Gesture g : {Gesture::cancel_click, Gesture::escape_key, Gesture::close_box}) {
         QString label;
-        const bool finished = run_while(nullptr, [&] {
+        const bool finished = run_while(panel, [&] {
             QProgressDialog* dialog = shown_dialog();
             if (dialog == nullptr) return false;
             label = dialog->windowTitle();
+            activate(*dialog);
             give(g, *dialog);
             return true;
         });
         EXPECT_FALSE(finished) << static_cast<int>(g);
         EXPECT_EQ(label, "running the chain");
     }
+    EXPECT_EQ(main_escapes, 0);
 }
 
 TEST_F(Progress_runner_test, OtherWindowsTakeNoInputBeforeOrAfterTheDialogShows)

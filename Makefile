@@ -1,9 +1,10 @@
 # make run: set up, build, start the simulator.  make test: set up, build, run every test.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+TSAN_BUILD ?= build-tsan
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps build run test test-asan bench clean
+.PHONY: deps build run test test-asan test-tsan bench clean
 
 deps:
 	scripts/install-deps
@@ -28,6 +29,12 @@ test-asan: deps
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS)
 
+# The tests without windows under ThreadSanitizer (not part of make test: it takes long).
+test-tsan: deps
+	cmake -S . -B $(TSAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DENABLE_TSAN=ON -DBUILD_BENCH=OFF -DBUILD_UI_TESTS=OFF
+	cmake --build $(TSAN_BUILD) -j $(JOBS)
+	cd $(TSAN_BUILD) && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 ctest --output-on-failure -j $(JOBS)
+
 bench: build
 	./$(BUILD)/bench_chain
 	./$(BUILD)/bench_window
@@ -35,4 +42,4 @@ bench: build
 	./$(BUILD)/bench_spreading_trellis
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)

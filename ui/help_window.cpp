@@ -43,7 +43,8 @@ the sent ones. A receive plot's title counts the same for its step: how many cod
 Walsh symbols or chips the receiver got wrong before the decoder of that step.</p>
 <h4>Keys</h4>
 <p><b>F1</b> this help, <b>Ctrl+R</b> run, <b>Ctrl+W</b> close the plot window in front,
-<b>Esc</b> hide the open teaching view.</p>)";
+<b>Esc</b> hide the open teaching view. While a long job shows its progress, <b>Esc</b> or
+<b>Cancel</b> stops it.</p>)";
 }
 
 THelp_window::THelp_window(QWidget* parent) : QDialog(parent)

@@ -1,5 +1,8 @@
 #include "engine/lesson_file.h"
 
+#include "engine/number_reader.h"
+#include "engine/number_text.h"
+
 #include <charconv>
 #include <cerrno>
 #include <climits>
@@ -25,20 +28,11 @@ float stored_from_text(const Par_row& row, double read)
     return static_cast<float>(read) * hz_per_mhz;
 }
 
-// The shortest text that reads back to exactly this float / double.
-template <typename T> std::string shortest(T v)
-{
-    std::array<char, 40> text{};
-    const auto end = std::to_chars(text.data(), text.data() + text.size(), v).ptr;
-    return std::string(text.data(), end);
-}
-
 // The text of a typed float when it stores back to `stored`, or "".
 std::string shortest_for(const Par_row& row, float typed, float stored)
 {
-    const std::string text = shortest(typed);
-    return stored_from_text(row, std::strtod(text.c_str(), nullptr)) == stored ? text
-                                                                               : std::string();
+    const std::string text = shortest_text(typed);
+    return stored_from_text(row, read_number(text).value) == stored ? text : std::string();
 }
 
 std::string trimmed(std::string_view s)
@@ -106,7 +100,7 @@ std::string lesson_value(int r, float stored)
         if (text.empty() || (row.set == Par_set::band_pass && t.size() < text.size())) text = t;
     }
     // A recomputed centre no typed float reaches: the MHz value to double precision.
-    return text.empty() ? shortest(static_cast<double>(stored) / 1.0e6) : text;
+    return text.empty() ? shortest_text(static_cast<double>(stored) / 1.0e6) : text;
 }
 
 std::string lesson_text(const Analog_pars& p, int stages, int bytes)

@@ -3,12 +3,9 @@
 #include "engine/number_reader.h"
 #include "engine/number_text.h"
 
-#include <charconv>
-#include <cerrno>
-#include <climits>
+#include <algorithm>
+#include <array>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <sstream>
 
 namespace {
@@ -35,12 +32,12 @@ std::string shortest_for(const Par_row& row, float typed, float stored)
     return stored_from_text(row, read_number(text).value) == stored ? text : std::string();
 }
 
-std::string trimmed(std::string_view s)
+std::string trimmed(std::string_view s) { return std::string(without_blanks(s)); }
+
+// "name: 'value' is not a number" and the like.
+std::string refused(const std::string& name, const std::string& value, Number_refusal why)
 {
-    const size_t first = s.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) return {};
-    const size_t last = s.find_last_not_of(" \t\r");
-    return std::string(s.substr(first, last - first + 1));
+    return name + ": '" + value + "' " + refusal_text(why);
 }
 
 // Types one "name = value" line into e; the reason it cannot, or "".
@@ -56,21 +53,18 @@ std::string type_line(const std::string& line, Par_entry& e, std::array<int, par
     int& first = seen[static_cast<size_t>(r)];
     if (first != 0) return name + " is given twice (first on line " + std::to_string(first) + ")";
     first = number;
-    errno = 0;
-    char* end = nullptr;
     if (row_at(r).set == Par_set::start) {
-        const long v = std::strtol(value.c_str(), &end, 10);
-        if (value.empty() || *end != '\0' || errno == ERANGE || v < INT_MIN || v > INT_MAX)
-            return name + ": '" + value + "' is not a whole number";
-        e.type_whole(r, static_cast<int>(v));
+        const Number_read<int> v = read_whole(value);
+        if (!v.ok()) return refused(name, value, *v.refusal);
+        e.type_whole(r, v.value);
         return {};
     }
-    const double v = std::strtod(value.c_str(), &end);
-    if (value.empty() || *end != '\0') return name + ": '" + value + "' is not a number";
+    const Number_read<double> v = read_number(value);
+    if (!v.ok()) return refused(name, value, *v.refusal);
     Par_entry alone;
-    alone.type(r, as_float(v));
-    if (const std::optional<Refusal> refused = check_entry(alone)) return refused->message();
-    e.type_exact(r, v);
+    alone.type(r, as_float(v.value));
+    if (const std::optional<Refusal> out = check_entry(alone)) return out->message();
+    e.type_exact(r, v.value);
     return {};
 }
 

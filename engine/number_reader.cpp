@@ -7,13 +7,6 @@ namespace {
 
 constexpr std::string_view blanks = " \t\r";
 
-std::string_view trimmed(std::string_view s)
-{
-    const size_t first = s.find_first_not_of(blanks);
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(blanks) - first + 1);
-}
-
 bool is_sign(std::string_view s, size_t i) { return i < s.size() && (s[i] == '+' || s[i] == '-'); }
 
 // Moves i past the ASCII digits there; how many it passed.
@@ -58,7 +51,14 @@ template <typename T> Number_read<T> convert(std::string_view checked, Number_re
 
 } // namespace
 
-std::string_view refusal_text(Number_refusal why)
+std::string_view without_blanks(std::string_view s)
+{
+    const size_t first = s.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    return s.substr(first, s.find_last_not_of(blanks) - first + 1);
+}
+
+std::string refusal_text(Number_refusal why)
 {
     switch (why) {
     case Number_refusal::not_a_number: return "is not a number";
@@ -70,14 +70,14 @@ std::string_view refusal_text(Number_refusal why)
 
 Number_read<double> read_number(std::string_view text)
 {
-    const std::string_view t = trimmed(text);
+    const std::string_view t = without_blanks(text);
     if (!is_decimal(t)) return {0.0, Number_refusal::not_a_number};
     return convert<double>(t, Number_refusal::not_a_number);
 }
 
 Number_read<int> read_whole(std::string_view text)
 {
-    const std::string_view t = trimmed(text);
+    const std::string_view t = without_blanks(text);
     if (!is_whole(t)) return {0, Number_refusal::not_a_whole_number};
     return convert<int>(t, Number_refusal::not_a_whole_number);
 }

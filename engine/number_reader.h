@@ -7,13 +7,17 @@
 // it. No hexadecimal, no "inf" or "nan", and only the digits 0 to 9.
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 enum class Number_refusal { not_a_number, not_a_whole_number, outside_range };
 
 // What a refusal says after the text it echoes: "is not a number", "is not a whole
 // number", "is outside the range of numbers".
-std::string_view refusal_text(Number_refusal why);
+std::string refusal_text(Number_refusal why);
+
+// The text without the blanks around it, as the readers see it.
+std::string_view without_blanks(std::string_view text);
 
 template <typename T> struct Number_read {
     T value{}; // 0 when refused

@@ -127,8 +127,8 @@ TEST(Cli, RefusesValuesTheStagesCannotCarryAndNamesTheRange)
         {"--set bp_width1=-1", "bp_width1"},
         {"--set roll_off=1.5", "roll_off"},
         {"--set nyquist_pulses=-1", "nyquist_pulses"},
-        {"--set noise_to_signal=nan", "noise_to_signal"},
-        {"--set rf_freq=inf", "rf_freq"},
+        {"--set noise_to_signal=1e39", "noise_to_signal"},
+        {"--set rf_freq=-1e300", "rf_freq"},
     };
     for (const auto& [args, field] : cases) {
         const Outcome o = cdma_sim("run " + args);
@@ -213,6 +213,22 @@ TEST(Cli, SetRefusalsSayExactlyWhatIsWrong)
         EXPECT_EQ(o.err, "cdma_sim: " + message + "\n");
         EXPECT_EQ(o.out, "") << args;
     }
+}
+
+// The options read numbers as the menus and lesson files do: blanks around them are
+// dropped, hexadecimal is refused.
+TEST(Cli, OptionsReadNumbersWithTheSharedReader)
+{
+    const Outcome plain = cdma_sim("run --bytes 9 --set noise_to_signal=4");
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    const Outcome blanks = cdma_sim("run --bytes ' 9' --set 'noise_to_signal=4 '");
+    EXPECT_EQ(blanks.status, 0) << blanks.err;
+    EXPECT_EQ(blanks.out, plain.out);
+    const Outcome hex = cdma_sim("run --set noise_to_signal=0x4");
+    EXPECT_EQ(hex.status, 2);
+    EXPECT_EQ(hex.err, "cdma_sim: noise_to_signal: '0x4' is not a number\n");
+    const Outcome hex_whole = cdma_sim("run --bytes 0x9");
+    EXPECT_EQ(hex_whole.err, "cdma_sim: --bytes: '0x9' is not a whole number\n");
 }
 
 TEST(Cli, EveryListedNameIsTaken)

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -422,5 +423,56 @@ TEST(Cli, SweepWritesItsPictureAndRefusesPlansItCannotRun)
         EXPECT_EQ(o.status, 2) << args;
         EXPECT_EQ(o.err, "cdma_sim: " + message + "\n");
         EXPECT_EQ(o.out, "") << args;
+    }
+}
+
+namespace {
+
+// What a shell command printed on stdout.
+std::string shell_output(const std::string& command)
+{
+    std::string text;
+    if (FILE* p = popen(command.c_str(), "r")) {
+        char buffer[256];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, p)) > 0;) text.append(buffer, n);
+        pclose(p);
+    }
+    return text;
+}
+
+} // namespace
+
+// Qt sets the locale from the environment when a picture command starts it: on a German
+// desktop the numbers printed, drawn and read must still be those of the C locale.
+TEST(Cli, OutputIsTheSameUnderACommaLocale)
+{
+    const std::string dir = CDMA_SIM_LOCALE_DIR;
+    if (!std::ifstream(dir + "/" CDMA_SIM_COMMA_LOCALE "/LC_NUMERIC"))
+        GTEST_SKIP() << "locale " CDMA_SIM_COMMA_LOCALE " is not available (localedef from the "
+                        "Debian package 'locales' builds it)";
+    const std::string comma = "env LOCPATH=" + dir + " LC_ALL=" CDMA_SIM_COMMA_LOCALE;
+    ASSERT_EQ(shell_output(comma + " printf %.1f 1.5"), "1,5");
+    const Lesson lesson("data_bytes = 9\nroll_off = 0.35\nif_freq = 70.5\nnoise_to_signal = 1.5\n");
+    const std::string png = testing::TempDir() + "cli_comma.png";
+    for (const std::string args :
+         {"plot --code 1 --png PNG", "plot --params LESSON --code 106 --png PNG",
+          "run --params LESSON", "eye --params LESSON --png PNG",
+          "sweep --params LESSON --vary roll_off --from 0.1 --to 0.9 --points 3 --png PNG",
+          "bandpass --center 7.5 --width 0.25 --png PNG"}) {
+        std::string line = std::regex_replace(args, std::regex("LESSON"), lesson.path);
+        line = std::regex_replace(line, std::regex("PNG"), png);
+        const Outcome in_c = cdma_sim_env("env LC_ALL=C", line);
+        const std::string c_png = file_text(png);
+        std::remove(png.c_str());
+        const Outcome in_comma = cdma_sim_env(comma, line);
+        EXPECT_EQ(in_comma.status, in_c.status) << args;
+        // The run's seconds come from the clock.
+        const std::regex seconds("t = [0-9]+ sec");
+        EXPECT_EQ(std::regex_replace(in_comma.out, seconds, "t = N sec"),
+                  std::regex_replace(in_c.out, seconds, "t = N sec"))
+            << args;
+        EXPECT_EQ(in_comma.err, in_c.err) << args;
+        EXPECT_TRUE(file_text(png) == c_png) << args << ": the pictures differ";
+        std::remove(png.c_str());
     }
 }

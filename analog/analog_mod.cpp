@@ -1,12 +1,12 @@
 #include "analog/analog_mod.h"
 
 #include "analog/path_samples.h"
+#include "engine/number_text.h"
 #include "engine/parameters.h"
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <cstdio>
 #include <cstdint>
 #include <cstdlib>
 
@@ -16,13 +16,6 @@ constexpr double two_pi = 6.283185307179586;
 constexpr double pi = 3.141592653589793;
 // Plot steps averaged by one display average at most.
 constexpr double max_average_steps = 1.0e6;
-
-std::string fixed(double v, int decimals)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, v);
-    return text;
-}
 
 const float* branch_chips(const Chain_signal& chips, int b) { return b == 0 ? chips.i : chips.q; }
 
@@ -62,7 +55,7 @@ std::string Analog_mod::filter_caption(int k) const
     const float on = bp_on[k - 1];
     const int word = on >= 1.0f ? 1 : 0; // the switch truncated, as an index
     return "signals after the " + std::to_string(k) + ". (" + state[word] + ") bp filter at " +
-           fixed(static_cast<double>(bp_center[k - 1]) / 1e6, 2) + " MHz ";
+           decimals_text(static_cast<double>(bp_center[k - 1]) / 1e6, 2) + " MHz ";
 }
 
 void Analog_mod::prepare_run()
@@ -82,9 +75,11 @@ void Analog_mod::prepare_run()
     captions[0] = da_ad.caption;
     captions[1] = qpsk.caption(0);
     captions[3] =
-        "RF-modulated signals (f= " + fixed(static_cast<double>(rf_freq) / 1e6, 3) + " MHz)";
+        "RF-modulated signals (f= " + decimals_text(static_cast<double>(rf_freq) / 1e6, 3) +
+        " MHz)";
     captions[5] =
-        "signals + noise (factor = " + fixed(static_cast<double>(noise_to_signal), 1) + ") ";
+        "signals + noise (factor = " + decimals_text(static_cast<double>(noise_to_signal), 1) +
+        ") ";
     captions[6] = "RF-demodulated signals ";
     captions[8] = qpsk.caption(1);
     captions[10] = "averages over the demod. chips (depend on the plot's time resolution)";

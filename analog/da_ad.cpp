@@ -1,10 +1,10 @@
 #include "analog/da_ad.h"
 
+#include "engine/number_text.h"
 #include "engine/parameters.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 constexpr double two_pi = 6.283185307179586;
@@ -26,8 +26,7 @@ void Da_ad::init(const std::array<float*, par_count>& par_table, int chips)
     const double k = 4.0 * static_cast<double>(roll_off) * static_cast<double>(f_chip);
     k_den = k * k;
 
-    char mhz[64];
-    std::snprintf(mhz, sizeof mhz, "%.3f", static_cast<double>(f_chip) * 1e-6);
+    const std::string mhz = decimals_text(static_cast<double>(f_chip) * 1e-6, 3);
     caption =
         "Nyquist signals (range -/+ " + std::to_string(pulses) + ") " + " (f= " + mhz + " MHz)";
 }

@@ -1,7 +1,8 @@
 #include "analog/qpsk.h"
 
+#include "engine/number_text.h"
+
 #include <cmath>
-#include <cstdio>
 
 namespace {
 constexpr double two_pi = 6.283185307179586;
@@ -24,8 +25,7 @@ void Qpsk::init(const std::array<float*, par_count>& par_table)
         (0.01 * static_cast<double>(if_detune_pct) + 1.0) * static_cast<double>(f_if) * two_pi;
     ph_if_rx = static_cast<double>(if_phase_pct) * 0.01 * 2.0 * pi;
 
-    char mhz[64];
-    std::snprintf(mhz, sizeof mhz, "%.3f", static_cast<double>(f_if) * 1e-6);
+    const std::string mhz = decimals_text(static_cast<double>(f_if) * 1e-6, 3);
     captions[0] = std::string("QPSK-modulated signals ") + " (f= " + mhz + " MHz)";
     captions[1] = "QPSK-demodulated signals ";
 }

@@ -10,6 +10,7 @@
 #include "engine/elements.h"
 #include "engine/engine_objects.h"
 #include "engine/headless_screen.h"
+#include "engine/number_text.h"
 #include "engine/par_entry.h"
 #include "engine/parameters.h"
 #include "engine/stage_codes.h"
@@ -21,7 +22,6 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <ostream>
@@ -96,8 +96,7 @@ void check_plot(const Command& c)
     constexpr double typed_slack = 1.0e-12;
     const int width = c.picture.width;
     if (c.window_given && c.window_typed_us / width < min_dt_us * (1.0 - typed_slack)) {
-        char lowest[32];
-        std::snprintf(lowest, sizeof lowest, "%g", min_dt_us * width);
+        const std::string lowest = significant_text(min_dt_us * width, 6);
         throw Refused("--window = " + c.window_text + " is out of range for --width " +
                       std::to_string(width) + ": allowed are " + lowest +
                       " to 1e6 microseconds (at least 1e-5 microseconds per pixel, where the "
@@ -159,15 +158,12 @@ Command parse(int argc, const char* const* argv)
 
 void dump_all(std::ostream& out)
 {
-    char line[96];
     for (int k = 0; k <= nr_stages; ++k) {
         const Elements* e = stage_table[static_cast<size_t>(k)];
         for (size_t b = 0; b < e->buf.size(); ++b)
-            for (size_t i = 0; i < e->buf[b].size(); ++i) {
-                std::snprintf(line, sizeof line, "%d %zu %zu %.9g\n", k, b, i,
-                              static_cast<double>(e->buf[b][i]));
-                out << line;
-            }
+            for (size_t i = 0; i < e->buf[b].size(); ++i)
+                out << std::to_string(k) << ' ' << std::to_string(b) << ' ' << std::to_string(i)
+                    << ' ' << significant_text(static_cast<double>(e->buf[b][i]), 9) << '\n';
     }
 }
 
@@ -186,12 +182,9 @@ void dump_buffer(std::ostream& out, const Stage_code& signal)
     check_in_chain(signal);
     const Elements* e = stage_table[static_cast<size_t>(signal.element)];
     const int len = get_len(e, signal.code < 0 ? -1 : 1);
-    char line[64];
-    for (int i = 0; i < len; ++i) {
-        std::snprintf(line, sizeof line, "%d %.9g\n", i,
-                      static_cast<double>(get_sample(e, signal.buffer, i)));
-        out << line;
-    }
+    for (int i = 0; i < len; ++i)
+        out << std::to_string(i) << ' '
+            << significant_text(static_cast<double>(get_sample(e, signal.buffer, i)), 9) << '\n';
 }
 
 void dump_analog(std::ostream& out, const Command& c)
@@ -203,13 +196,11 @@ void dump_analog(std::ostream& out, const Command& c)
                       std::to_string(nr_stages) + ")");
     const Chain_signal chips{pn_spread_iq.buf[0].data(), pn_spread_iq.buf[1].data()};
     analog_mod.prepare_plot(code, static_cast<float>(c.dt_us));
-    char line[96];
     for (long i = 0; i < c.count; ++i) {
         const auto t = static_cast<float>(c.t0_us + static_cast<double>(i) * c.dt_us);
         const float v = analog_mod.signal_at(chips, t);
-        std::snprintf(line, sizeof line, "%.9g %.9g\n", static_cast<double>(t),
-                      static_cast<double>(v));
-        out << line;
+        out << significant_text(static_cast<double>(t), 9) << ' '
+            << significant_text(static_cast<double>(v), 9) << '\n';
     }
 }
 

@@ -1,23 +1,19 @@
 #include "app/cli_entries.h"
 
 #include "engine/lesson_file.h"
+#include "engine/number_reader.h"
 #include "engine/parameters.h"
 
-#include <cerrno>
 #include <climits>
-#include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 long parse_integer(const std::string& option, const std::string& text, long lo, long hi)
 {
-    errno = 0;
-    char* end = nullptr;
-    const long v = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || errno == ERANGE)
-        throw Refused(option + ": '" + text + "' is not a whole number");
+    const Number_read<int> read = read_whole(text);
+    if (!read.ok()) throw Refused(option + ": '" + text + "' " + refusal_text(*read.refusal));
+    const long v = read.value;
     if (v < lo || v > hi)
         throw Refused(option + " = " + text + " is out of range: allowed are " +
                       std::to_string(lo) + " to " + std::to_string(hi));
@@ -26,11 +22,9 @@ long parse_integer(const std::string& option, const std::string& text, long lo, 
 
 double parse_number(const std::string& name, const std::string& text)
 {
-    errno = 0;
-    char* end = nullptr;
-    const double v = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0') throw Refused(name + ": '" + text + "' is not a number");
-    return v;
+    const Number_read<double> read = read_number(text);
+    if (!read.ok()) throw Refused(name + ": '" + text + "' " + refusal_text(*read.refusal));
+    return read.value;
 }
 
 std::string value_of(int& k, int argc, const char* const* argv)

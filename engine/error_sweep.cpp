@@ -1,11 +1,11 @@
 #include "engine/error_sweep.h"
 
 #include "engine/engine_objects.h"
+#include "engine/number_text.h"
 #include "engine/par_entry.h"
 #include "engine/parameters.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 
 namespace {
@@ -128,9 +128,7 @@ std::string sweep_csv(const Sweep_result& r)
     }
     text += '\n';
     for (const Sweep_point& p : r.points) {
-        std::array<char, 32> value{};
-        text.append(value.data(),
-                    std::to_chars(value.data(), value.data() + value.size(), p.value).ptr);
+        text += shortest_text(p.value);
         for (const Step_count& c : p.steps)
             text.append(",")
                 .append(std::to_string(c.wrong))

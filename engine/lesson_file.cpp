@@ -1,11 +1,11 @@
 #include "engine/lesson_file.h"
 
-#include <charconv>
-#include <cerrno>
-#include <climits>
+#include "engine/number_reader.h"
+#include "engine/number_text.h"
+
+#include <algorithm>
+#include <array>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <sstream>
 
 namespace {
@@ -25,28 +25,19 @@ float stored_from_text(const Par_row& row, double read)
     return static_cast<float>(read) * hz_per_mhz;
 }
 
-// The shortest text that reads back to exactly this float / double.
-template <typename T> std::string shortest(T v)
-{
-    std::array<char, 40> text{};
-    const auto end = std::to_chars(text.data(), text.data() + text.size(), v).ptr;
-    return std::string(text.data(), end);
-}
-
 // The text of a typed float when it stores back to `stored`, or "".
 std::string shortest_for(const Par_row& row, float typed, float stored)
 {
-    const std::string text = shortest(typed);
-    return stored_from_text(row, std::strtod(text.c_str(), nullptr)) == stored ? text
-                                                                               : std::string();
+    const std::string text = shortest_text(typed);
+    return stored_from_text(row, read_number(text).value) == stored ? text : std::string();
 }
 
-std::string trimmed(std::string_view s)
+std::string trimmed(std::string_view s) { return std::string(without_blanks(s)); }
+
+// "name: 'value' is not a number" and the like.
+std::string refused(const std::string& name, const std::string& value, Number_refusal why)
 {
-    const size_t first = s.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) return {};
-    const size_t last = s.find_last_not_of(" \t\r");
-    return std::string(s.substr(first, last - first + 1));
+    return name + ": '" + value + "' " + refusal_text(why);
 }
 
 // Types one "name = value" line into e; the reason it cannot, or "".
@@ -62,21 +53,18 @@ std::string type_line(const std::string& line, Par_entry& e, std::array<int, par
     int& first = seen[static_cast<size_t>(r)];
     if (first != 0) return name + " is given twice (first on line " + std::to_string(first) + ")";
     first = number;
-    errno = 0;
-    char* end = nullptr;
     if (row_at(r).set == Par_set::start) {
-        const long v = std::strtol(value.c_str(), &end, 10);
-        if (value.empty() || *end != '\0' || errno == ERANGE || v < INT_MIN || v > INT_MAX)
-            return name + ": '" + value + "' is not a whole number";
-        e.type_whole(r, static_cast<int>(v));
+        const Number_read<int> v = read_whole(value);
+        if (!v.ok()) return refused(name, value, *v.refusal);
+        e.type_whole(r, v.value);
         return {};
     }
-    const double v = std::strtod(value.c_str(), &end);
-    if (value.empty() || *end != '\0') return name + ": '" + value + "' is not a number";
+    const Number_read<double> v = read_number(value);
+    if (!v.ok()) return refused(name, value, *v.refusal);
     Par_entry alone;
-    alone.type(r, as_float(v));
-    if (const std::optional<Refusal> refused = check_entry(alone)) return refused->message();
-    e.type_exact(r, v);
+    alone.type(r, as_float(v.value));
+    if (const std::optional<Refusal> out = check_entry(alone)) return out->message();
+    e.type_exact(r, v.value);
     return {};
 }
 
@@ -106,7 +94,7 @@ std::string lesson_value(int r, float stored)
         if (text.empty() || (row.set == Par_set::band_pass && t.size() < text.size())) text = t;
     }
     // A recomputed centre no typed float reaches: the MHz value to double precision.
-    return text.empty() ? shortest(static_cast<double>(stored) / 1.0e6) : text;
+    return text.empty() ? shortest_text(static_cast<double>(stored) / 1.0e6) : text;
 }
 
 std::string lesson_text(const Analog_pars& p, int stages, int bytes)

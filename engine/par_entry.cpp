@@ -1,8 +1,9 @@
 #include "engine/par_entry.h"
 
+#include "engine/number_text.h"
+
 #include <cfloat>
 #include <cmath>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -11,12 +12,8 @@ constexpr float hz_per_mhz = 1000000.0f;
 
 const Par_row& row_at(int r) { return par_rows[static_cast<size_t>(r)]; }
 
-std::string describe(float v)
-{
-    std::ostringstream s;
-    s << v;
-    return s.str();
-}
+// As a stream writes a float: at most 6 significant digits.
+std::string describe(float v) { return significant_text(static_cast<double>(v), 6); }
 
 const char* unit_suffix(Par_unit unit)
 {

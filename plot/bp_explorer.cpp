@@ -1,13 +1,12 @@
 #include "plot/bp_explorer.h"
 
+#include "engine/number_reader.h"
 #include "engine/parameters.h"
 #include "plot/fixed_text.h"
 #include "plot/plot_curves.h"
 
 #include <algorithm>
 #include <bit>
-#include <cctype>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 
@@ -36,42 +35,9 @@ constexpr std::array<const char*, bp_field_count> field_names{"center", "width",
 
 std::string fixed(double v, int decimals) { return fixed_text(v, caption_precision, decimals); }
 
-std::string trimmed(const std::string& s)
-{
-    const size_t first = s.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
+std::string trimmed(const std::string& s) { return std::string(without_blanks(s)); }
 
 std::string mhz_limit() { return fixed_text(static_cast<double>(max_freq_mhz), 15, 0); }
-
-// The text without a leading plus sign before a digit or point, which from_chars does not
-// take.
-std::string unsigned_plus(std::string t)
-{
-    if (t.size() > 1 && t[0] == '+' &&
-        (std::isdigit(static_cast<unsigned char>(t[1])) || t[1] == '.'))
-        t.erase(0, 1);
-    return t;
-}
-
-// A decimal number as a user types it, in any locale: sign, digits, point and exponent
-// only (no inf, nan or hexadecimal), nothing after it. Beyond the double range an
-// infinity of its sign.
-std::optional<double> decimal(const std::string& typed)
-{
-    const std::string t = unsigned_plus(trimmed(typed));
-    const size_t first = !t.empty() && t[0] == '-' ? 1 : 0;
-    if (first >= t.size() ||
-        !(std::isdigit(static_cast<unsigned char>(t[first])) || t[first] == '.'))
-        return std::nullopt;
-    double v = 0.0;
-    const auto r = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::general);
-    if (r.ptr != t.data() + t.size()) return std::nullopt;
-    if (r.ec == std::errc::result_out_of_range) return first == 1 ? -HUGE_VAL : HUGE_VAL;
-    if (r.ec != std::errc()) return std::nullopt;
-    return v;
-}
 
 // A frequency typed in MHz; refused unless a number within the allowed range (above 0
 // when positive is set).
@@ -79,9 +45,9 @@ std::optional<Bp_refusal> read_mhz(Bp_field f, const std::string& typed, bool po
 {
     const std::string text = trimmed(typed);
     const std::string name = bp_field_name(f);
-    const std::optional<double> v = decimal(text);
-    if (!v) return Bp_refusal{f, name + ": '" + text + "' is not a number"};
-    mhz = *v;
+    const Number_read<double> v = read_number(text);
+    if (!v.ok()) return Bp_refusal{f, name + ": '" + text + "' " + refusal_text(*v.refusal)};
+    mhz = v.value;
     const auto limit = static_cast<double>(max_freq_mhz);
     const bool low_ok = positive ? mhz > 0.0 : mhz >= -limit;
     if (low_ok && mhz <= limit) return std::nullopt;
@@ -91,14 +57,14 @@ std::optional<Bp_refusal> read_mhz(Bp_field f, const std::string& typed, bool po
     return Bp_refusal{f, name + " = " + text + " is out of range: allowed are " + allowed + " MHz"};
 }
 
-std::optional<Bp_refusal> read_whole(Bp_field f, const std::string& typed, int& v)
+std::optional<Bp_refusal> read_mode(Bp_field f, const std::string& typed, int& v)
 {
     const std::string text = trimmed(typed);
-    const std::string t = unsigned_plus(text);
-    const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
-    if (r.ec != std::errc() || r.ptr != t.data() + t.size())
-        return Bp_refusal{f, std::string(bp_field_name(f)) + ": '" + text +
-                                 "' is not a whole number (1: chirp, 2: tone comb)"};
+    const Number_read<int> read = read_whole(text);
+    if (!read.ok())
+        return Bp_refusal{f, std::string(bp_field_name(f)) + ": '" + text + "' " +
+                                 refusal_text(*read.refusal) + " (1: chirp, 2: tone comb)"};
+    v = read.value;
     return std::nullopt;
 }
 
@@ -129,7 +95,7 @@ std::optional<Bp_refusal> Bp_explorer::read(const Bp_texts& typed)
         if (auto r = read_mhz(f, at(f), positive, mhz[static_cast<size_t>(f)])) return r;
     }
     int mode = 0;
-    if (auto r = read_whole(F::mode, at(F::mode), mode)) return r;
+    if (auto r = read_mode(F::mode, at(F::mode), mode)) return r;
 
     const float center = hz(mhz[0]);
     const float width = std::min(center, hz(mhz[1]));

@@ -3,6 +3,7 @@
 #include "analog/analog_mod.h"
 #include "plot/eye_instants.h"
 #include "engine/engine_objects.h"
+#include "engine/number_text.h"
 #include "engine/parameters.h"
 #include "plot/plot_ctrl.h"
 #include "plot/plot_curves.h"
@@ -11,7 +12,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <vector>
 
@@ -58,12 +58,7 @@ std::vector<float> trace_starts(float tc_us)
     return starts;
 }
 
-std::string short_number(double v)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3g", v);
-    return text;
-}
+std::string short_number(double v) { return significant_text(v, 3); }
 
 std::uint32_t bits(float v) { return std::bit_cast<std::uint32_t>(v); }
 

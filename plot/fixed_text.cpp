@@ -1,9 +1,10 @@
 #include "plot/fixed_text.h"
 
+#include "engine/number_reader.h"
+#include "engine/number_text.h"
+
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -22,13 +23,12 @@ Decimal to_decimal(double magnitude)
 {
     Decimal d;
     if (magnitude == 0.0) return d;
-    char text[40];
-    std::snprintf(text, sizeof text, "%.*e", exact_digits - 1, magnitude);
-    // text is "d.dddddddddddddddde+XX"
-    const char* c = text;
-    for (; *c != 'e'; ++c)
-        if (*c != '.') d.digits.push_back(*c);
-    d.exponent = std::atoi(c + 1) + 1;
+    // "d.dddddddddddddddde+XX"
+    const std::string text = scientific_text(magnitude, exact_digits - 1);
+    const size_t e = text.find('e');
+    for (size_t i = 0; i < e; ++i)
+        if (text[i] != '.') d.digits.push_back(text[i]);
+    d.exponent = read_whole(std::string_view(text).substr(e + 1)).value + 1;
     return d;
 }
 

@@ -1,12 +1,12 @@
 #include "plot/sweep_plot.h"
 
+#include "engine/number_text.h"
 #include "engine/par_rows.h"
 #include "plot/conversions.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -26,12 +26,7 @@ constexpr std::array<Rgb, 6> step_colours{
 double to_axis(double v, bool log) { return log ? std::log10(v) : v; }
 double from_axis(double a, bool log) { return log ? std::pow(10.0, a) : a; }
 
-std::string number(double v)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3g", v);
-    return text;
-}
+std::string number(double v) { return significant_text(v, 3); }
 
 Rgb colour_of(int step)
 {

@@ -1,18 +1,15 @@
 #include "ui/parameter_menue.h"
 
+#include "engine/number_reader.h"
 #include "plot/fixed_text.h"
 #include "ui/pixel_font.h"
 #include "ui/refusal_box.h"
 
 #include <QFont>
 #include <QPalette>
-#include <QRegularExpression>
 #include <QHideEvent>
 #include <QShowEvent>
 
-#include <charconv>
-#include <cmath>
-#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -93,55 +90,6 @@ QString ordinal(int column)
 {
     static const char* const names[] = {"1st", "2nd", "3rd"};
     return names[column];
-}
-
-// std::from_chars wants no leading '+'.
-std::string without_plus(const QString& text)
-{
-    std::string s = text.toStdString();
-    if (!s.empty() && s[0] == '+') s.erase(0, 1);
-    return s;
-}
-
-// A whole decimal number with an optional sign and surrounding blanks; on failure
-// `problem` says why.
-std::optional<int> to_int(const QString& text, QString& problem)
-{
-    static const QRegularExpression whole("^[+-]?[0-9]+$");
-    const QString t = text.trimmed();
-    if (!whole.match(t).hasMatch()) {
-        problem = "is not a whole number";
-        return std::nullopt;
-    }
-    const std::string s = without_plus(t);
-    int v = 0;
-    const auto result = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (result.ec != std::errc() || result.ptr != s.data() + s.size()) {
-        problem = "is outside the range of whole numbers";
-        return std::nullopt;
-    }
-    return v;
-}
-
-// A decimal number as a user types it: optional sign, decimal point and exponent,
-// surrounded by blanks. No names (inf, nan), no hexadecimal, nothing after the number.
-std::optional<float> to_float(const QString& text, QString& problem)
-{
-    static const QRegularExpression number("^[+-]?([0-9]+[.]?[0-9]*|[.][0-9]+)([eE][+-]?[0-9]+)?$");
-    const QString t = text.trimmed();
-    if (!number.match(t).hasMatch()) {
-        problem = "is not a number";
-        return std::nullopt;
-    }
-    const std::string s = without_plus(t);
-    double v = 0.0;
-    const auto result = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (result.ec != std::errc() || result.ptr != s.data() + s.size() ||
-        std::abs(v) > static_cast<double>(std::numeric_limits<float>::max())) {
-        problem = "is outside the range of numbers";
-        return std::nullopt;
-    }
-    return static_cast<float>(v);
 }
 
 } // namespace
@@ -280,17 +228,21 @@ bool TParameter_menue::read_field(Par_entry& entry, int r)
     const QString text = edit_of(row)->text();
     // Untouched, so that the stored value stands exactly (no rounding to the shown digits).
     if (text == filled[static_cast<size_t>(row.line)][static_cast<size_t>(row.field)]) return true;
-    QString problem;
+    const std::string typed = text.toStdString();
+    std::optional<Number_refusal> problem;
     if (row.set == Par_set::start) {
-        if (const std::optional<int> v = to_int(text, problem)) {
-            entry.type_whole(r, *v);
-            return true;
-        }
-    } else if (const std::optional<float> v = to_float(text, problem)) {
-        entry.type(r, *v, text.trimmed().toStdString());
-        return true;
+        const Number_read<int> v = read_whole(typed);
+        if (v.ok()) entry.type_whole(r, v.value);
+        problem = v.refusal;
+    } else {
+        // Beyond the float range an infinity, which the range check then refuses.
+        const Number_read<double> v = read_number(typed);
+        if (v.ok()) entry.type(r, as_float(v.value), without_blanks(typed));
+        problem = v.refusal;
     }
-    refuse(row.line, row.field, name_of(row), "\"" + text + "\" " + problem);
+    if (!problem) return true;
+    refuse(row.line, row.field, name_of(row),
+           "\"" + text + "\" " + QString::fromStdString(refusal_text(*problem)));
     return false;
 }
 

@@ -44,6 +44,7 @@ std::unique_ptr<QGuiApplication> headless_application()
     static char name[] = "cdma_sim";
     static char* argv[] = {name, nullptr};
     auto app = std::make_unique<QGuiApplication>(argc, argv);
+    pin_c_numbers();
     install_font_substitutes();
     return app;
 }

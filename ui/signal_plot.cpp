@@ -1,6 +1,7 @@
 #include "ui/signal_plot.h"
 
 #include "engine/engine_objects.h"
+#include "engine/number_text.h"
 #include "plot/plot_objects.h"
 #include "plot/plot_ctrl.h"
 #include "ui/click_line.h"
@@ -15,8 +16,6 @@
 #include <QContextMenuEvent>
 #include <QFont>
 #include <QMenu>
-
-#include <charconv>
 
 TSignal_plot::TSignal_plot(TMain_screen& main_screen, int code) : main(main_screen)
 {
@@ -69,12 +68,7 @@ void TSignal_plot::bitsLeave() { setWindowTitle(caption); }
 namespace {
 
 // The shortest decimal text that reads back as the same float.
-QByteArray shortest(float v)
-{
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, v).ptr;
-    return QByteArray(text, static_cast<qsizetype>(end - text));
-}
+QByteArray shortest(float v) { return QByteArray::fromStdString(shortest_text(v)); }
 
 } // namespace
 

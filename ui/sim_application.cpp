@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QMessageBox>
 
+#include <clocale>
 #include <exception>
 
 void install_font_substitutes()
@@ -13,8 +14,11 @@ void install_font_substitutes()
     QFont::insertSubstitution("Times New Roman", "Liberation Serif");
 }
 
+void pin_c_numbers() { std::setlocale(LC_NUMERIC, "C"); }
+
 Sim_application::Sim_application(int& argc, char** argv) : QApplication(argc, argv)
 {
+    pin_c_numbers();
     install_font_substitutes();
     // Without it a machine with only the Liberation faces falls back to a monospaced one.
     setFont(pixel_font("Times New Roman", 13));

@@ -1,6 +1,7 @@
 #include "ui/spreading_fcts.h"
 
 #include "engine/elements.h"
+#include "engine/number_reader.h"
 #include "engine/pn_spread.h"
 #include "engine/walsh_code.h"
 #include "plot/fixed_text.h"
@@ -179,16 +180,16 @@ bool TSpreading_fcts::read_inputs()
     const std::array<QLineEdit*, 4> edits{input1, input2, input3, input4};
     std::array<double, 4> v{};
     for (size_t k = 0; k < edits.size(); ++k) {
-        bool ok = false;
-        const QString typed = edits[k]->text().trimmed();
-        v[k] = typed.toDouble(&ok);
+        const QString typed = edits[k]->text();
+        const Number_read<double> read = read_number(typed.toStdString());
+        v[k] = read.value;
         const std::string field = "input" + std::to_string(k + 1);
         const bool count = k == 3;
-        if (!ok || !std::isfinite(v[k]) || (count && (v[k] < 0 || v[k] > max_count))) {
+        if (!read.ok() || (count && (v[k] < 0 || v[k] > max_count))) {
             const std::string range =
                 count ? "a count from 0 to " + whole(max_count)
                       : "a function number; it is reduced to 0 to " + whole(fct_count - 1);
-            caption2->setText(QString::fromStdString(field + ": '" + typed.toStdString() +
+            caption2->setText(QString::fromStdString(field + ": '" + typed.trimmed().toStdString() +
                                                      "' is refused: enter " + range));
             return false;
         }

@@ -1,5 +1,7 @@
 #include "ui/sweep_dialog.h"
 
+#include "engine/number_reader.h"
+#include "engine/par_entry.h"
 #include "engine/par_rows.h"
 #include "engine/parameters.h"
 
@@ -12,7 +14,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -33,12 +34,13 @@ float shown_value(const Par_row& row)
     return row.unit == Par_unit::mhz ? static_cast<float>(static_cast<double>(v) / 1.0e6) : v;
 }
 
-std::optional<float> number_in(QLineEdit* edit)
+// The refusal of a field, as `field: "text" is not a number`; "" when it reads.
+QString refusal_of(const char* field, const QLineEdit* edit, std::optional<Number_refusal> why,
+                   const char* allowed = "")
 {
-    bool ok = false;
-    const double v = edit->text().trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(v) || std::fabs(v) > 3.0e38) return std::nullopt;
-    return static_cast<float>(v);
+    if (!why) return {};
+    return QString(field) + ": \"" + edit->text() + "\" " +
+           QString::fromStdString(refusal_text(*why)) + allowed;
 }
 
 } // namespace
@@ -103,24 +105,20 @@ std::optional<Sweep_plan> TSweep_dialog::checked_plan()
     Sweep_plan plan;
     plan.row = parameter->currentData().toInt();
     plan.log = log_spacing->isChecked();
-    const std::optional<float> a = number_in(from);
-    const std::optional<float> b = number_in(to);
-    bool whole = false;
-    const int n = points->text().trimmed().toInt(&whole);
-    QString why;
-    if (!a)
-        why = "from: \"" + from->text() + "\" is not a number";
-    else if (!b)
-        why = "to: \"" + to->text() + "\" is not a number";
-    else if (!whole)
-        why = "points: \"" + points->text() + "\" is not a whole number (allowed are 2 to 200)";
+    const Number_read<double> a = read_number(from->text().toStdString());
+    const Number_read<double> b = read_number(to->text().toStdString());
+    const Number_read<int> n = read_whole(points->text().toStdString());
+    QString why = refusal_of("from", from, a.refusal);
+    if (why.isEmpty()) why = refusal_of("to", to, b.refusal);
+    if (why.isEmpty()) why = refusal_of("points", points, n.refusal, " (allowed are 2 to 200)");
     if (!why.isEmpty()) {
         refusal->setText(why);
         return std::nullopt;
     }
-    plan.from = *a;
-    plan.to = *b;
-    plan.points = n;
+    // Beyond the float range an infinity, which check_sweep refuses.
+    plan.from = as_float(a.value);
+    plan.to = as_float(b.value);
+    plan.points = n.value;
     if (const std::optional<std::string> problem = check_sweep(plan)) {
         refusal->setText(QString::fromStdString(*problem));
         return std::nullopt;

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -127,8 +128,8 @@ TEST(Cli, RefusesValuesTheStagesCannotCarryAndNamesTheRange)
         {"--set bp_width1=-1", "bp_width1"},
         {"--set roll_off=1.5", "roll_off"},
         {"--set nyquist_pulses=-1", "nyquist_pulses"},
-        {"--set noise_to_signal=nan", "noise_to_signal"},
-        {"--set rf_freq=inf", "rf_freq"},
+        {"--set noise_to_signal=1e39", "noise_to_signal"},
+        {"--set rf_freq=-1e300", "rf_freq"},
     };
     for (const auto& [args, field] : cases) {
         const Outcome o = cdma_sim("run " + args);
@@ -213,6 +214,22 @@ TEST(Cli, SetRefusalsSayExactlyWhatIsWrong)
         EXPECT_EQ(o.err, "cdma_sim: " + message + "\n");
         EXPECT_EQ(o.out, "") << args;
     }
+}
+
+// The options read numbers as the menus and lesson files do: blanks around them are
+// dropped, hexadecimal is refused.
+TEST(Cli, OptionsReadNumbersWithTheSharedReader)
+{
+    const Outcome plain = cdma_sim("run --bytes 9 --set noise_to_signal=4");
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    const Outcome blanks = cdma_sim("run --bytes ' 9' --set 'noise_to_signal=4 '");
+    EXPECT_EQ(blanks.status, 0) << blanks.err;
+    EXPECT_EQ(blanks.out, plain.out);
+    const Outcome hex = cdma_sim("run --set noise_to_signal=0x4");
+    EXPECT_EQ(hex.status, 2);
+    EXPECT_EQ(hex.err, "cdma_sim: noise_to_signal: '0x4' is not a number\n");
+    const Outcome hex_whole = cdma_sim("run --bytes 0x9");
+    EXPECT_EQ(hex_whole.err, "cdma_sim: --bytes: '0x9' is not a whole number\n");
 }
 
 TEST(Cli, EveryListedNameIsTaken)
@@ -406,5 +423,41 @@ TEST(Cli, SweepWritesItsPictureAndRefusesPlansItCannotRun)
         EXPECT_EQ(o.status, 2) << args;
         EXPECT_EQ(o.err, "cdma_sim: " + message + "\n");
         EXPECT_EQ(o.out, "") << args;
+    }
+}
+
+// Qt sets the locale from the environment when a picture command starts it: on a German
+// desktop the numbers printed, drawn and read must still be those of the C locale.
+TEST(Cli, OutputIsTheSameUnderACommaLocale)
+{
+    const std::string dir = CDMA_SIM_LOCALE_DIR;
+    if (!std::ifstream(dir + "/" CDMA_SIM_COMMA_LOCALE "/LC_NUMERIC"))
+        GTEST_SKIP() << "locale " CDMA_SIM_COMMA_LOCALE " is not available (localedef from the "
+                        "Debian package 'locales' builds it)";
+    const std::string comma = "env LOCPATH=" + dir + " LC_ALL=" CDMA_SIM_COMMA_LOCALE;
+    ASSERT_EQ(std::system((comma + " printf %.1f 1.5 | grep -qx 1,5").c_str()), 0)
+        << "the locale writes no decimal comma";
+    const Lesson lesson("data_bytes = 9\nroll_off = 0.35\nif_freq = 70.5\nnoise_to_signal = 1.5\n");
+    const std::string png = testing::TempDir() + "cli_comma.png";
+    for (const std::string args :
+         {"plot --code 1 --png PNG", "plot --params LESSON --code 106 --png PNG",
+          "run --params LESSON", "eye --params LESSON --png PNG",
+          "sweep --params LESSON --vary roll_off --from 0.1 --to 0.9 --points 3 --png PNG",
+          "bandpass --center 7.5 --width 0.25 --png PNG"}) {
+        std::string line = std::regex_replace(args, std::regex("LESSON"), lesson.path);
+        line = std::regex_replace(line, std::regex("PNG"), png);
+        const Outcome in_c = cdma_sim_env("env LC_ALL=C", line);
+        const std::string c_png = file_text(png);
+        std::remove(png.c_str());
+        const Outcome in_comma = cdma_sim_env(comma, line);
+        ASSERT_EQ(in_c.status, 0) << args << ": " << in_c.err;
+        EXPECT_EQ(in_comma.status, 0) << args << ": " << in_comma.err;
+        // The run's seconds come from the clock.
+        const std::regex seconds("t = [0-9]+ sec");
+        EXPECT_EQ(std::regex_replace(in_comma.out, seconds, "t = N sec"),
+                  std::regex_replace(in_c.out, seconds, "t = N sec"))
+            << args;
+        EXPECT_TRUE(file_text(png) == c_png) << args << ": the pictures differ";
+        std::remove(png.c_str());
     }
 }

@@ -167,10 +167,13 @@ TEST_F(Lesson_file_test, EachKindOfBadLineIsRefusedWithItsLineAndNothingTyped)
         {"bp_width1 = 0\n", 1, "bp_width1 = 0 is out of range: allowed are 1e-06 to 1e+07 MHz"},
         {"noise_to_signal = 1e39\n", 1,
          "noise_to_signal = inf is out of range: allowed are -1e+06 to 1e+06"},
-        {"roll_off = nan\n", 1, "roll_off = nan is out of range: allowed are 0 to 1"},
+        {"roll_off = nan\n", 1, "roll_off: 'nan' is not a number"},
         {"# x\nroll_off = 0.1\nroll_off = 0.2\n", 3, "roll_off is given twice (first on line 2)"},
         {"roll_off 0.5\n", 1, "expected 'name = value', got 'roll_off 0.5'"},
         {"data_bytes = 3.5\n", 1, "data_bytes: '3.5' is not a whole number"},
+        {"noise_to_signal = 0x4\n", 1, "noise_to_signal: '0x4' is not a number"},
+        {"data_bytes = 99999999999\n", 1,
+         "data_bytes: '99999999999' is outside the range of numbers"},
         {"roll_off =\n", 1, "roll_off: '' is not a number"},
     };
     for (const Bad& b : bad) {

@@ -72,7 +72,7 @@ TEST(Bp_explorer, WidthAboveTheCentreAndANegativeLowestFrequencyAreCorrected)
     Bp_explorer e;
     Bp_texts t = e.texts();
     t[static_cast<size_t>(Bp_field::width)] = "20";
-    t[static_cast<size_t>(Bp_field::low)] = " -3";
+    t[static_cast<size_t>(Bp_field::low)] = "\t-3\r";
     ASSERT_FALSE(e.read(t));
     EXPECT_EQ(e.f_width, e.f_center);
     EXPECT_EQ(e.f_low, 0.0f);
@@ -90,12 +90,12 @@ TEST(Bp_explorer, RefusalsNameTheFieldAndStoreNothing)
         {Bp_field::fft, "inf", "fft: 'inf' is not a number"},
         {Bp_field::fft, "0x10", "fft: '0x10' is not a number"},
         {Bp_field::fft, "3,5", "fft: '3,5' is not a number"},
-        {Bp_field::fft, "1e400", "fft = 1e400 is out of range"},
+        {Bp_field::fft, "1e400", "fft: '1e400' is outside the range of numbers"},
         {Bp_field::low, "", "low: '' is not a number"},
         {Bp_field::high, "4", "high = 4 is below the lowest frequency: allowed are 5.00 to"},
         {Bp_field::high, "nan", "high: 'nan' is not a number"},
         {Bp_field::mode, "1.5", "mode: '1.5' is not a whole number"},
-        {Bp_field::mode, "99999999999", "mode: '99999999999' is not a whole number"},
+        {Bp_field::mode, "99999999999", "mode: '99999999999' is outside the range of numbers"},
         {Bp_field::mode, "+-2", "mode: '+-2' is not a whole number"},
     };
     for (const auto& [field, text, message] : cases) {

@@ -1,5 +1,6 @@
 #include "plot/read_out.h"
 
+#include "engine/number_text.h"
 #include "engine/stage_codes.h"
 #include "plot/plot_ctrl.h"
 #include "plot/plot_objects.h"
@@ -9,8 +10,6 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <cstdio>
 
 TEST(Read_out, SignalColumnsShowTimeSampleAndValue)
 {
@@ -48,8 +47,8 @@ TEST(Read_out, ReadsTheValuesTheSignalPlotDrew)
         Curve_frame frame;
         frame.rate = plot_ctrl.rate;
         const float again = plot_ctrl.sample_at(t[static_cast<size_t>(x)], frame);
-        char want[32];
-        std::snprintf(want, sizeof want, "value %.6g", static_cast<double>(again));
-        EXPECT_THAT(signal_read_out(t, v, plot_ctrl.rate, x), testing::EndsWith(want)) << x;
+        EXPECT_THAT(signal_read_out(t, v, plot_ctrl.rate, x),
+                    testing::EndsWith("value " + significant_text(static_cast<double>(again), 6)))
+            << x;
     }
 }

@@ -21,10 +21,9 @@ TEST_F(Fourier_plot, ReadOutBesideTheStripShowsFrequencyAndDrawnLevel)
         EXPECT_FALSE(strip.read_out->isHidden()) << x;
         EXPECT_EQ(strip.read_out->text().replace("\n", ", ").toStdString(),
                   spectrum_read_out(strip.drawn, x));
-        char level[32];
-        std::snprintf(level, sizeof level, "level %.4g",
-                      static_cast<double>(strip.drawn.levels[static_cast<size_t>(x)]));
-        EXPECT_TRUE(strip.read_out->text().endsWith(level)) << strip.read_out->text().toStdString();
+        const auto level = static_cast<double>(strip.drawn.levels[static_cast<size_t>(x)]);
+        EXPECT_TRUE(strip.read_out->text().endsWith("level " + QString::number(level, 'g', 4)))
+            << strip.read_out->text().toStdString();
     }
     // It covers nothing of the spectrum.
     EXPECT_FALSE(strip.read_out->geometry().intersects(strip.geometry()));

@@ -1,5 +1,7 @@
 #include "ui/sim_application.h"
 
+#include "tests/locale_environment.h"
+
 #include <QFontInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -48,4 +50,11 @@ TEST(Sim_application, WindowFacesAreTheLiberationFaces)
     EXPECT_EQ(QFontInfo(QFont("MS Sans Serif")).family(), "Liberation Sans");
     EXPECT_EQ(QFontInfo(QFont("Times New Roman")).family(), "Liberation Serif");
     EXPECT_EQ(QApplication::font().pixelSize(), 13);
+}
+
+// Qt sets the C library's locale from the environment when the application starts; the
+// number conventions go back to "C" at once.
+TEST(Sim_application, NumbersKeepTheCConventionsInEveryLocale)
+{
+    EXPECT_EQ(numeric_locale_after_start, "C");
 }

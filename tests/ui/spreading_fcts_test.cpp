@@ -109,9 +109,10 @@ TEST_F(Spreading_fcts, EntriesWrapToTheFunctionRange)
 TEST_F(Spreading_fcts, EntriesThatAreNoNumbersChangeNothing)
 {
     open(picker().Walsh);
-    enter(view().input1, "7");
+    enter(view().input1, "\t7 ");
     click(view().multiply);
-    for (const char* bad : {"abc", "inf", "nan", ""}) {
+    EXPECT_EQ(view().in[0], 7.0);
+    for (const char* bad : {"abc", "inf", "nan", "", "0x4"}) {
         enter(view().input1, "9");
         enter(view().input2, bad);
         click(view().multiply);

@@ -1,5 +1,6 @@
 #include "analog/analog_mod.h"
 
+#include "analog/path_evaluation.h"
 #include "analog/path_samples.h"
 #include "engine/number_text.h"
 #include "engine/parameters.h"
@@ -9,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -202,56 +204,63 @@ void Analog_mod::xmit(Chain_signal& s)
     Pulse_memo::Key key =
         memo ? Pulse_memo::key_of(da_ad, chips, t_chip, dt, samples) : Pulse_memo::Key{};
     const bool reuse = memo && reuse_pulses && pulse_memo.holds(key);
-    if (memo && !reuse) pulse_memo.start(std::move(key));
+    if (memo && !reuse) pulse_memo.start(std::move(key), instants);
     if (samples <= 0)
         for (int k = 0; k < out_len; ++k)
             buf[0][static_cast<size_t>(k)] = buf[1][static_cast<size_t>(k)] = adc_result(0.0f);
 
     // Blocks of instants in time order; a chip may end in a later block than it starts.
+    // While this thread runs the filters over one block, helpers evaluate the next.
     const size_t per_block = instants_per_block(reuse);
-    Path_samples block;
-    int next_k = 0, next_j = 0; // the chip and sample of the next instant to place
-    float next_t = 0.0f;
-    int k = 0, j = 0; // the chip and sample being summed
-    float acc[2] = {0.0f, 0.0f};
-    for (size_t first = 0; first < instants; first += per_block) {
-        const size_t end = std::min(instants, first + per_block);
-        block.t.clear();
-        for (size_t n = first; n < end; ++n) {
-            if (next_j == 0)
-                next_t = static_cast<float>(next_k * t_chip + 0.5 * static_cast<double>(dt));
-            block.t.push_back(next_t);
-            next_t += dt;
-            if (++next_j == samples) {
-                next_j = 0;
-                ++next_k;
-            }
+    Instant_clock clock{t_chip, dt, samples};
+    Chip_sums sums;
+    std::array<Path_samples, 2> blocks;
+    next_block(blocks[0], clock, std::min(per_block, instants), reuse);
+    blocks[0].evaluate(*this, chips, threads);
+    for (size_t first = 0, b = 0; first < instants; first += per_block, b = 1 - b) {
+        Path_samples& block = blocks[b];
+        const size_t end = first + block.t.size();
+        std::optional<Path_evaluation> ahead;
+        if (end < instants) {
+            next_block(blocks[1 - b], clock, std::min(per_block, instants - end), reuse);
+            ahead.emplace(blocks[1 - b], *this, chips, threads);
         }
-        block.pulses_given = reuse;
-        if (reuse) pulse_memo.take(first, block.t.size(), block.pulse[0], block.pulse[1]);
-        block.evaluate(*this, chips, threads);
         if (memo && !reuse) pulse_memo.keep(block.pulse[0], block.pulse[1]);
-
-        for (size_t n = 0; n < block.t.size(); ++n) {
-            const float r = channel(block.sum[n], block.car[n]);
-            for (int i = 0; i < branches; ++i)
-                acc[i] +=
-                    band_pass_4_out(i, if_demodulated(r, block.dem[static_cast<size_t>(i)][n]));
-            if (++j == samples) {
-                buf[0][static_cast<size_t>(k)] = adc_result(acc[0]);
-                buf[1][static_cast<size_t>(k)] = adc_result(acc[1]);
-                acc[0] = acc[1] = 0.0f;
-                j = 0;
-                ++k;
-            }
-        }
+        add_samples(block, branches, samples, sums);
         if (progress != nullptr &&
-            !progress->report(static_cast<double>(end) / static_cast<double>(instants)))
+            !progress->report(static_cast<double>(end) / static_cast<double>(instants))) {
+            if (ahead) ahead->abandon();
             break;
+        }
         if (memo && !reuse && end == instants) pulse_memo.finish();
+        if (ahead) ahead->finish();
     }
     s.i = buf[0].data();
     s.q = buf[1].data();
+}
+
+void Analog_mod::next_block(Path_samples& block, Instant_clock& clock, size_t count, bool reuse)
+{
+    const size_t from = clock.done;
+    block.t.clear();
+    for (size_t n = 0; n < count; ++n) block.t.push_back(clock.next());
+    block.pulses_given = reuse;
+    if (reuse) pulse_memo.take(from, count, block.pulse[0], block.pulse[1]);
+}
+
+void Analog_mod::add_samples(const Path_samples& block, int branches, int samples, Chip_sums& sums)
+{
+    for (size_t n = 0; n < block.t.size(); ++n) {
+        const float r = channel(block.sum[n], block.car[n]);
+        for (int i = 0; i < branches; ++i)
+            sums.acc[i] +=
+                band_pass_4_out(i, if_demodulated(r, block.dem[static_cast<size_t>(i)][n]));
+        if (++sums.sample == samples) {
+            buf[0][static_cast<size_t>(sums.chip)] = adc_result(sums.acc[0]);
+            buf[1][static_cast<size_t>(sums.chip)] = adc_result(sums.acc[1]);
+            sums = {sums.chip + 1, 0, {0.0f, 0.0f}};
+        }
+    }
 }
 
 void Analog_mod::rcve(Chain_signal& s)

@@ -55,7 +55,7 @@ public:
     static inline size_t block_samples = size_t{1} << 16;
     // Pulse terms summed per block at most, so that a block of many Nyquist pulses still
     // ends in a few tens of milliseconds and a request to stop is seen soon.
-    static inline size_t block_terms = size_t{1} << 20;
+    static inline size_t block_terms = size_t{1} << 21;
     // The transmit step takes the DAC's pulse sums of the run before when they depend on
     // nothing that has changed since; off, it sums every pulse anew.
     bool reuse_pulses = true;
@@ -132,12 +132,49 @@ public:
     // The soft chip of the ADC from the sum of one chip's receive samples.
     float adc_result(float acc) const;
 
+    // The sample instants of the transmit step in time order: the first of chip k at
+    // float(k * t_chip + dt / 2), each next one dt later, summed in float.
+    struct Instant_clock {
+        double t_chip;
+        float dt;
+        int samples;
+        size_t done = 0; // instants given so far
+        int chip = 0;
+        int sample = 0;
+        float t = 0.0f;
+
+        float next()
+        {
+            if (sample == 0) t = static_cast<float>(chip * t_chip + 0.5 * static_cast<double>(dt));
+            const float now = t;
+            t += dt;
+            ++done;
+            if (++sample == samples) {
+                sample = 0;
+                ++chip;
+            }
+            return now;
+        }
+    };
+    // The receive samples of the chip being summed, per branch.
+    struct Chip_sums {
+        int chip = 0;
+        int sample = 0;
+        float acc[2] = {0.0f, 0.0f};
+    };
+
 private:
     Pulse_memo pulse_memo;
     const Path_samples* columns = nullptr;
     Chain_signal column_chips;
     size_t next_column = 0;
 
+    // The next count instants of the clock into block, with the pulse sums of the run
+    // before when reuse is set.
+    void next_block(Path_samples& block, Instant_clock& clock, size_t count, bool reuse);
+    // Runs the filters and the receive step over the block's instants in order and stores
+    // each chip's soft chip once its last (samples-th) sample is summed.
+    void add_samples(const Path_samples& block, int branches, int samples, Chip_sums& sums);
     // Finds t among the columns: the next one in order, else the first (a new pass).
     bool find_column(const Chain_signal& chips, float t, size_t& n);
     // The points of one branch before the sum: DAC output or IF-modulated.

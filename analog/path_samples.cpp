@@ -1,8 +1,9 @@
 #include "analog/path_samples.h"
 
+#include "analog/path_evaluation.h"
+
 #include <algorithm>
 #include <cmath>
-#include <system_error>
 #include <thread>
 
 namespace {
@@ -52,7 +53,7 @@ void Path_samples::evaluate_range(const Analog_mod& a, const Chain_signal& chips
     }
 }
 
-void Path_samples::evaluate(const Analog_mod& a, const Chain_signal& chips, int threads)
+void Path_samples::size_results(const Analog_mod& a)
 {
     const size_t n = t.size();
     sum.resize(n);
@@ -60,19 +61,9 @@ void Path_samples::evaluate(const Analog_mod& a, const Chain_signal& chips, int 
     for (auto& d : dem) d.resize(n);
     if (!pulses_given)
         for (auto& p : pulse) p.resize(a.branch_count() == 2 ? n : 0);
+}
 
-    const size_t parts = std::max<size_t>(1, std::min<size_t>(static_cast<size_t>(threads), n));
-    std::vector<std::thread> helpers;
-    helpers.reserve(parts - 1);
-    for (size_t p = 1; p < parts; ++p) {
-        const size_t from = n * p / parts, to = n * (p + 1) / parts;
-        try {
-            helpers.emplace_back(
-                [this, &a, &chips, from, to] { evaluate_range(a, chips, from, to); });
-        } catch (const std::system_error&) { // no thread to be had: do the part here
-            evaluate_range(a, chips, from, to);
-        }
-    }
-    evaluate_range(a, chips, 0, n / parts);
-    for (auto& h : helpers) h.join();
+void Path_samples::evaluate(const Analog_mod& a, const Chain_signal& chips, int threads)
+{
+    Path_evaluation(*this, a, chips, threads).finish();
 }

@@ -23,7 +23,9 @@ public:
     // Fills sum, car and dem for every instant in t, with up to `threads` threads.
     void evaluate(const Analog_mod& a, const Chain_signal& chips, int threads);
 
-private:
+    // The results sized for the instants in t (before evaluate_range).
+    void size_results(const Analog_mod& a);
+    // Fills the results of the instants from .. to - 1.
     void evaluate_range(const Analog_mod& a, const Chain_signal& chips, size_t from, size_t to);
 };
 

@@ -36,10 +36,13 @@ Pulse_memo::Key Pulse_memo::key_of(const Da_ad& dac, const Chain_signal& chips, 
     return key;
 }
 
-void Pulse_memo::start(Key key)
+void Pulse_memo::start(Key key, size_t instants)
 {
     held = std::move(key);
-    for (auto& s : sums) s.clear();
+    for (auto& s : sums) {
+        s.clear();
+        s.reserve(instants);
+    }
     complete = false;
 }
 

@@ -24,8 +24,9 @@ public:
 
     // Whether the sums of a whole run with this key are held.
     bool holds(const Key& key) const { return complete && key == held; }
-    // Forgets the held sums and starts keeping those of a run with this key.
-    void start(Key key);
+    // Forgets the held sums and starts keeping those of a run with this key and this many
+    // instants.
+    void start(Key key, size_t instants);
     // Appends the sums of the next block of the run being kept.
     void keep(const std::vector<float>& i, const std::vector<float>& q);
     // The run being kept went through to its end.

@@ -3,6 +3,7 @@
 #include "ui/pixel_font.h"
 
 #include <QFont>
+#include <QLocale>
 #include <QMessageBox>
 
 #include <clocale>
@@ -14,7 +15,12 @@ void install_font_substitutes()
     QFont::insertSubstitution("Times New Roman", "Liberation Serif");
 }
 
-void pin_c_numbers() { std::setlocale(LC_NUMERIC, "C"); }
+void pin_c_numbers()
+{
+    std::setlocale(LC_NUMERIC, "C");
+    // Qt's own widgets (the progress bar's percentage) write their numbers the same way.
+    QLocale::setDefault(QLocale::c());
+}
 
 Sim_application::Sim_application(int& argc, char** argv) : QApplication(argc, argv)
 {

@@ -3,6 +3,7 @@
 #include "tests/locale_environment.h"
 
 #include <QFontInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -57,4 +58,5 @@ TEST(Sim_application, WindowFacesAreTheLiberationFaces)
 TEST(Sim_application, NumbersKeepTheCConventionsInEveryLocale)
 {
     EXPECT_EQ(numeric_locale_after_start, "C");
+    EXPECT_EQ(QLocale().toString(-1234.5), "-1234.5");
 }

@@ -63,6 +63,12 @@ click "$dialog" 148 72  # "Cancel", near the dialog's bottom right corner
 expect_line "$cancelled" "run cancelled"
 
 start_run
+# The dialog takes the keyboard focus once it is shown; a key before that goes elsewhere.
+for _ in $(seq 100); do
+    [ "$(xdotool getwindowfocus)" = "$dialog" ] && break
+    sleep 0.02
+done
+[ "$(xdotool getwindowfocus)" = "$dialog" ] || fail "the progress dialog did not take the focus"
 cancelled=$(lines_with "run cancelled")
 xdotool key Escape
 expect_line "$cancelled" "run cancelled"

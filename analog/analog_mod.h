@@ -132,6 +132,7 @@ public:
     // The soft chip of the ADC from the sum of one chip's receive samples.
     float adc_result(float acc) const;
 
+private:
     // The sample instants of the transmit step in time order: the first of chip k at
     // float(k * t_chip + dt / 2), each next one dt later, summed in float.
     struct Instant_clock {
@@ -163,7 +164,6 @@ public:
         float acc[2] = {0.0f, 0.0f};
     };
 
-private:
     Pulse_memo pulse_memo;
     const Path_samples* columns = nullptr;
     Chain_signal column_chips;

@@ -63,7 +63,6 @@ bool Job_input_filter::in_dialog(QObject* target) const
 bool Job_input_filter::eventFilter(QObject* target, QEvent* event)
 {
     if (event->type() == QEvent::Close) {
-        if (is_window_of(target, dialog)) stop();
         if (!is_window_of(target, main)) return false;
         // Held back until the job has ended: the window's widgets still share its objects.
         closing = true;

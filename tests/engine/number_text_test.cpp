@@ -27,15 +27,6 @@ std::string c_printf(const char* format, int precision, double v)
 
 } // namespace
 
-TEST(Number_text, FormsGiveTheTextsTheProgramHasAlwaysPrinted)
-{
-    EXPECT_EQ(decimals_text(0.0288, 3), "0.029");
-    EXPECT_EQ(significant_text(1.0e-5, 6), "1e-05");
-    EXPECT_EQ(significant_text(1234567.0, 6), "1.23457e+06");
-    EXPECT_EQ(scientific_text(81.2288, 16), "8.1228800000000007e+01");
-    EXPECT_EQ(shortest_text(0.1f / 3.0f), "0.033333335");
-}
-
 // An independent model: the C library itself, held to the "C" locale. Doubles of every
 // size, each with a random precision, in each of the three printf forms.
 TEST(Number_text, EqualsPrintfInTheCLocaleForRandomDoubles)

@@ -16,6 +16,7 @@
 #include <functional>
 #include <stdexcept>
 #include <thread>
+#include <tuple>
 
 namespace {
 
@@ -81,29 +82,19 @@ void give(Gesture g, QProgressDialog& dialog)
 
 } // namespace
 
-TEST_F(Progress_runner_test, WorkThatEndsOnItsOwnIsReportedAsFinished)
+// Work of ten reports, left alone or cancelled once it reports 0.3.
+TEST_F(Progress_runner_test, WorkEndsOnItsOwnOrAtTheReportAfterACancel)
 {
-    int reports = 0;
-    const bool finished = Progress_runner::run(nullptr, "counting", [&](Progress& progress) {
-        for (int i = 1; i <= 10; ++i)
-            if (progress.report(i / 10.0)) ++reports;
-    });
-    EXPECT_TRUE(finished);
-    EXPECT_EQ(reports, 10);
-}
-
-TEST_F(Progress_runner_test, CancelStopsTheWorkAtItsNextReport)
-{
-    Progress_runner::cancel_hook = [](double done) { return done >= 0.3; };
-    int steps = 0;
-    const bool finished = Progress_runner::run(nullptr, "counting", [&](Progress& progress) {
-        for (int i = 1; i <= 10; ++i) {
-            ++steps;
-            if (!progress.report(i / 10.0)) return;
-        }
-    });
-    EXPECT_FALSE(finished);
-    EXPECT_EQ(steps, 3);
+    for (const auto& [cancel_at, finishes, steps] : {std::tuple{2.0, true, 10}, {0.3, false, 3}}) {
+        Progress_runner::cancel_hook = [cancel_at](double done) { return done >= cancel_at; };
+        int done_steps = 0;
+        const bool finished = Progress_runner::run(nullptr, "counting", [&](Progress& progress) {
+            while (done_steps < 10 && progress.report(++done_steps / 10.0)) {
+            }
+        });
+        EXPECT_EQ(finished, finishes) << cancel_at;
+        EXPECT_EQ(done_steps, steps) << cancel_at;
+    }
 }
 
 TEST_F(Progress_runner_test, CancelEscAndTheCloseBoxOfTheDialogStopTheWork)

@@ -24,8 +24,11 @@ float Band_pass::filter(float x)
         a2 = -((1.0f - bw) * (1.0f - bw) + w2) * g;
     }
     if (n_samples < INT_MAX) ++n_samples;
-    const float acc = x * b0 + x1 * b1 + x2 * b2;
-    const float y = y1 * a1 + y2 * a2 + acc;
+    // Each sum is formed in double (the products of two floats are exact there) and
+    // rounded to float once.
+    const auto d = [](float v) { return static_cast<double>(v); };
+    const auto acc = static_cast<float>(d(x) * d(b0) + d(x1) * d(b1) + d(x2) * d(b2));
+    const auto y = static_cast<float>(d(y1) * d(a1) + d(y2) * d(a2) + d(acc));
     x2 = x1;
     y2 = y1;
     x1 = x;

@@ -83,3 +83,24 @@ TEST(Band_pass, SetAgainRestartsFromClearedState)
     }
     EXPECT_THAT(got, testing::ElementsAreArray(want));
 }
+
+// Each of the two sums is formed in double and rounded to float once; a filter that rounds
+// every product and partial sum to float gives other outputs for this input.
+TEST(Band_pass, RoundsEachSumToFloatOnce)
+{
+    Band_pass f;
+    f.set(b4, w4);
+    f.filter(0.0f); // computes the coefficients
+    const auto d = [](float v) { return static_cast<double>(v); };
+    float x1 = 0.0f, x2 = 0.0f, y1 = 0.0f, y2 = 0.0f;
+    for (int n = 1; n < 2000; ++n) {
+        const auto x = static_cast<float>(std::sin(0.37 * n) + 0.5 * std::cos(1.9 * n));
+        const auto acc = static_cast<float>(d(x) * d(f.b0) + d(x1) * d(f.b1) + d(x2) * d(f.b2));
+        const auto y = static_cast<float>(d(y1) * d(f.a1) + d(y2) * d(f.a2) + d(acc));
+        ASSERT_EQ(f.filter(x), (x - y) * 10.0f) << n;
+        x2 = x1;
+        x1 = x;
+        y2 = y1;
+        y1 = y;
+    }
+}

@@ -81,6 +81,8 @@ bool parse_plot_option(Command& c, const std::string& opt, int& k, int argc,
         p.height = static_cast<int>(parse_integer(opt, value_of(k, argc, argv), 2, max_picture_px));
     } else if (opt == "--png") {
         p.png_path = value_of(k, argc, argv);
+    } else if (opt == "--caption") {
+        p.with_caption = true;
     } else {
         return false;
     }

@@ -5,9 +5,6 @@
 #include "engine/parameters.h"
 
 #include <climits>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 long parse_integer(const std::string& option, const std::string& text, long lo, long hi)
 {
@@ -68,14 +65,9 @@ void Cli_entries::set(const std::string& assignment)
 void Cli_entries::load(const std::string& path)
 {
     if (lesson_read) throw Refused("--params: only one lesson file can be given");
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    if (file) text << file.rdbuf();
-    // A directory opens, and reads as nothing.
-    std::error_code ignored;
-    if (!file || file.bad() || std::filesystem::is_directory(path, ignored))
-        throw Refused("--params: cannot read '" + path + "'");
-    if (const std::optional<Lesson_error> error = read_lesson(text.str(), lesson))
+    const Lesson_read file = read_lesson_file(path, path);
+    if (!file.text) throw Refused("--params: " + file.refusal);
+    if (const std::optional<Lesson_error> error = read_lesson(*file.text, lesson))
         throw Refused("--params: " + error->message(path));
     lesson_read = true;
 }

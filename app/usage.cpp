@@ -14,10 +14,12 @@ const char* const usage_head =
   cdma_sim dump [OPTIONS] --all              sets up, runs once, prints every stage buffer
   cdma_sim dump [OPTIONS] --code C [--t0 US] [--dt US] [--count N]
   cdma_sim plot [OPTIONS] --code C [--start US] [--window US] [--width PX] [--height PX]
-                --png FILE                   sets up, runs once, draws the plot window of
+                [--caption] --png FILE       sets up, runs once, draws the plot window of
                                              code C over that time window into a PNG and
                                              prints the window caption (defaults: start 0,
-                                             window 250 or the block length, 750 x 128)
+                                             window 250 or the block length, 750 x 128);
+                                             --caption also writes the caption above the
+                                             drawing, as the window's "Save picture..." does
   cdma_sim trellis [OPTIONS] --steps S [--png FILE]
                                              sets up, runs once, clicks the Viterbi decoder
                                              view S times and prints its data table (org,

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 namespace {
@@ -123,6 +125,28 @@ std::string lesson_text(const Analog_pars& p, int stages, int bytes)
     return out.str();
 }
 
+Lesson_read read_lesson_file(const std::string& path, std::string_view name)
+{
+    const auto refused = [name](const std::string& why) {
+        return Lesson_read{std::nullopt, "cannot read '" + std::string(name) + "': " + why};
+    };
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status)) return refused("there is no such file");
+    // Checked before the file is opened: opening a pipe waits for a writer.
+    if (!std::filesystem::is_regular_file(status))
+        return refused("it is no regular file (a lesson file is a text file)");
+    std::ifstream file(path, std::ios::binary);
+    std::string text(static_cast<size_t>(max_lesson_bytes) + 1, '\0');
+    file.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (file.bad() || (!file && !file.eof())) return refused("the file cannot be read");
+    text.resize(static_cast<size_t>(file.gcount()));
+    if (std::ssize(text) > max_lesson_bytes) return refused("it is larger than 1 MB");
+    if (text.find('\0') != std::string::npos)
+        return refused("it holds NUL bytes (a lesson file is a text file)");
+    return {std::move(text), {}};
+}
+
 std::optional<Lesson_error> read_lesson(std::string_view text, Par_entry& entry)
 {
     Par_entry e = entry;
@@ -148,15 +172,16 @@ std::optional<Lesson_error> read_lesson(std::string_view text, Par_entry& entry)
     return std::nullopt;
 }
 
-Par_entry without_start(const Par_entry& entry, bool& started)
+Par_entry without_start(const Par_entry& entry, int stages, int bytes, bool& start_changed)
 {
     Par_entry e;
-    started = false;
+    start_changed = false;
+    const int stages_row = par_row_named("nr_stages");
     for (int r = 0; r < par_row_count; ++r) {
         const std::optional<double> v = entry.typed(r);
         if (!v) continue;
         if (row_at(r).set == Par_set::start)
-            started = true;
+            start_changed = start_changed || *v != (r == stages_row ? stages : bytes);
         else
             e.type_exact(r, *v);
     }

@@ -5,15 +5,18 @@
 #include "ui/main_screen.h"
 #include "ui/paint_box.h"
 #include "ui/pixel_font.h"
+#include "ui/plot_picture.h"
 #include "ui/progress_runner.h"
 #include "ui/qt_canvas.h"
 #include "ui/safe_file.h"
 #include "ui/save_dialog.h"
+#include "ui/signal_plot.h"
 #include "ui/vector_state.h"
 
 #include <QContextMenuEvent>
 #include <QFont>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QMenu>
 
 TFourier_plot::TFourier_plot(QWidget* parent, TMain_screen& main_screen)
@@ -87,9 +90,19 @@ void TFourier_plot::FourierMove(int x)
     read_out->raise();
 }
 
+QString TFourier_plot::caption() const
+{
+    QString line = QString("spectrum of signal %1").arg(shown_code);
+    for (QMdiSubWindow* w : main.child_windows())
+        if (auto* plot = dynamic_cast<TSignal_plot*>(w);
+            plot != nullptr && plot->tag() == shown_code)
+            return line + ": " + plot->caption;
+    return line;
+}
+
 bool TFourier_plot::save_picture(const QString& path) const
 {
-    return save_png(Fourier->image, path);
+    return save_png(with_caption(Fourier->image, caption()), path);
 }
 
 void TFourier_plot::save_picture_as()

@@ -30,6 +30,9 @@ public:
     int shown_code = 0;
 
     bool save_picture(const QString& path) const;
+    // The line above a saved picture: the signal whose spectrum it is, with the caption of
+    // its plot window while that is open.
+    QString caption() const;
     // The context menu's entry: asks for a file (spectrum_<stage>.png) and saves.
     void save_picture_as();
     // Shows the spectrum that another strip shows, without drawing it anew.

@@ -7,17 +7,16 @@
 #include "ui/pixel_font.h"
 #include "ui/run_menue.h"
 #include "ui/safe_file.h"
+#include "ui/save_dialog.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
-std::function<QString(QWidget*, bool)> TLesson_btns::ask_path = [](QWidget* parent, bool saving) {
-    const QString filter = "lesson files (*.txt);;all files (*)";
-    return saving ? QFileDialog::getSaveFileName(parent, "save parameters", QString(), filter)
-                  : QFileDialog::getOpenFileName(parent, "load parameters", QString(), filter);
+std::function<QString(QWidget*)> TLesson_btns::ask_open_path = [](QWidget* parent) {
+    return QFileDialog::getOpenFileName(parent, "load parameters", QString(),
+                                        file_filter("txt") + ";;all files (*)");
 };
 
 std::function<void(QWidget*, const QString&, const QString&)> TLesson_btns::tell =
@@ -29,8 +28,6 @@ namespace {
 
 constexpr int button_width = 130;
 constexpr int button_height = 18;
-// A larger file is no lesson file.
-constexpr qint64 max_lesson_bytes = 1 << 20;
 
 } // namespace
 
@@ -54,30 +51,24 @@ TLesson_btns::TLesson_btns(QWidget* parent, TMain_screen& main_screen, bool vert
 
 void TLesson_btns::save_parsClick()
 {
-    const QString path = ask_path(this, true);
-    if (path.isEmpty()) return;
-    const std::string text = lesson_text(analog_pars(), nr_stages, data_bytes);
-    if (!save_text(path, QByteArray::fromStdString(text)))
-        tell(this, "parameters not saved", "cannot write the lesson file '" + path + "'");
+    const QByteArray text =
+        QByteArray::fromStdString(lesson_text(analog_pars(), nr_stages, data_bytes));
+    Save_dialog::save(this, "save parameters", "lesson.txt", "txt",
+                      [&text](const QString& path) { return save_text(path, text); });
 }
 
 void TLesson_btns::load_parsClick()
 {
-    const QString path = ask_path(this, false);
+    const QString path = ask_open_path(this);
     if (path.isEmpty()) return;
-    QFile file(path);
     const QString name = QFileInfo(path).fileName();
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        tell(this, "parameters not loaded", "cannot read the lesson file '" + path + "'");
-        return;
-    }
-    const QByteArray bytes = file.read(max_lesson_bytes + 1);
-    if (bytes.size() > max_lesson_bytes) {
-        tell(this, "parameters not loaded", name + " is larger than 1 MB: no lesson file");
+    const Lesson_read file = read_lesson_file(path.toStdString(), name.toStdString());
+    if (!file.text) {
+        tell(this, "parameters not loaded", QString::fromStdString(file.refusal));
         return;
     }
     Par_entry entry;
-    if (const std::optional<Lesson_error> error = read_lesson(bytes.toStdString(), entry)) {
+    if (const std::optional<Lesson_error> error = read_lesson(*file.text, entry)) {
         tell(this, "parameters not loaded",
              QString::fromStdString(error->message(name.toStdString())) + "\nNothing was stored.");
         return;
@@ -86,9 +77,9 @@ void TLesson_btns::load_parsClick()
         store(entry);
         return;
     }
-    bool started = false;
-    store(without_start(entry, started));
-    if (started)
+    bool start_changed = false;
+    store(without_start(entry, nr_stages, data_bytes, start_changed));
+    if (start_changed)
         tell(this, "start parameters ignored",
              name + ": nr_stages and data_bytes are ignored; the start parameters can be "
                     "changed only before setup.");

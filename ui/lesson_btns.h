@@ -23,8 +23,8 @@ public:
     void save_parsClick();
     void load_parsClick();
 
-    // The file chosen by the user, "" when cancelled; a file dialog unless replaced (tests).
-    static std::function<QString(QWidget* parent, bool for_saving)> ask_path;
+    // The lesson file to load, "" when cancelled; a file dialog unless replaced (tests).
+    static std::function<QString(QWidget* parent)> ask_open_path;
     // A refusal or a note; a modal message box unless replaced (tests).
     static std::function<void(QWidget* parent, const QString& title, const QString& text)> tell;
 

@@ -3,6 +3,7 @@
 
 #include "engine/elements.h"
 #include "plot/plot_ctrl.h"
+#include "ui/pixel_font.h"
 #include "ui/qt_canvas.h"
 #include "ui/safe_file.h"
 #include "ui/sim_application.h"
@@ -10,7 +11,9 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -49,6 +52,23 @@ std::unique_ptr<QGuiApplication> headless_application()
     return app;
 }
 
+QImage with_caption(const QImage& drawing, const QString& caption)
+{
+    constexpr int margin = 4;
+    const QFont font = pixel_font("Times New Roman", 13);
+    const QRect line(margin, margin / 2, std::max(drawing.width() - 2 * margin, 1), 0);
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere;
+    const int text_height = QFontMetrics(font).boundingRect(line, flags, caption).height();
+    QImage picture(drawing.width(), drawing.height() + text_height + margin, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(line.adjusted(0, 0, 0, text_height), flags, caption);
+    painter.drawImage(0, text_height + margin, drawing);
+    return picture;
+}
+
 std::string write_plot_picture(const Plot_picture& p)
 {
     const auto app = headless_application();
@@ -66,6 +86,7 @@ std::string write_plot_picture(const Plot_picture& p)
         clear_upper_vector_state();
         caption = draw_signal_plot(p.code, canvas, 0);
     }
+    if (p.with_caption) image = with_caption(image, QString::fromStdString(caption));
     if (!save_png(image, QString::fromStdString(p.png_path)))
         throw std::runtime_error("cannot write the picture '" + p.png_path + "'");
     return caption;

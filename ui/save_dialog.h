@@ -1,7 +1,8 @@
 #pragma once
-// The "Save ..." dialogs of the plot windows: a file name suggested from the stage code,
-// the suffix added when the chosen name has none, and a message box when the file could
-// not be written.
+// Every "Save ..." of the program goes through here: a file name suggested, the suffix
+// added by the dialog itself (so that its question whether to replace an existing file is
+// about the file that is then written), and one message when the file could not be
+// written.
 
 #include <QString>
 
@@ -16,13 +17,14 @@ public:
     static void save(QWidget* parent, const QString& title, const QString& name,
                      const QString& suffix, const std::function<bool(const QString&)>& write);
 
-    // The file dialog; tests replace it. Returns the chosen path, "" when cancelled.
+    // The file dialog; tests replace it. Returns the chosen path with its suffix, "" when
+    // cancelled.
     static std::function<QString(QWidget* parent, const QString& title, const QString& name,
-                                 const QString& filter)>
+                                 const QString& suffix)>
         choose;
     // Tells the user that a file was not written; tests replace it.
     static std::function<void(QWidget* parent, const QString& text)> failed;
 };
 
-// The path with ".suffix" added when its file name has no suffix of its own.
-QString with_suffix(const QString& path, const QString& suffix);
+// The file type offered for a suffix ("PNG picture (*.png)").
+QString file_filter(const QString& suffix);

@@ -8,6 +8,7 @@
 #include "ui/main_screen.h"
 #include "ui/paint_box.h"
 #include "ui/pixel_font.h"
+#include "ui/plot_picture.h"
 #include "ui/qt_canvas.h"
 #include "ui/safe_file.h"
 #include "ui/save_dialog.h"
@@ -72,7 +73,10 @@ QByteArray shortest(float v) { return QByteArray::fromStdString(shortest_text(v)
 
 } // namespace
 
-bool TSignal_plot::save_picture(const QString& path) const { return save_png(bits->image, path); }
+bool TSignal_plot::save_picture(const QString& path) const
+{
+    return save_png(with_caption(bits->image, caption), path);
+}
 
 bool TSignal_plot::save_values(const QString& path) const
 {

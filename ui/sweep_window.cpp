@@ -6,21 +6,15 @@
 #include "ui/paint_box.h"
 #include "ui/qt_canvas.h"
 #include "ui/safe_file.h"
+#include "ui/save_dialog.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 static_assert(TSweep_window::window_tag >= TMain_screen::plot_tag_limit &&
               TSweep_window::window_tag != TMain_screen::menu_tag);
-
-std::function<QString(QWidget*, const QString&, const QString&)> TSweep_window::ask_path =
-    [](QWidget* parent, const QString& title, const QString& filter) {
-        return QFileDialog::getSaveFileName(parent, title, QString(), filter);
-    };
 
 TSweep_window::TSweep_window(Sweep_result result) : swept(std::move(result))
 {
@@ -67,18 +61,22 @@ void TSweep_window::redraw()
     picture->update();
 }
 
+QString TSweep_window::file_name(const char* suffix) const
+{
+    const std::string_view name = par_rows[static_cast<size_t>(swept.row)].name;
+    return QString("sweep_%1.%2")
+        .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), suffix);
+}
+
 void TSweep_window::save_pictureClick()
 {
-    const QString path = ask_path(this, "Save picture...", "PNG picture (*.png)");
-    if (path.isEmpty()) return;
-    if (!save_png(picture->image, path))
-        QMessageBox::warning(this, "Save", "could not write " + path);
+    Save_dialog::save(this, "Save picture...", file_name("png"), "png",
+                      [this](const QString& path) { return save_png(picture->image, path); });
 }
 
 void TSweep_window::save_valuesClick()
 {
-    const QString path = ask_path(this, "Save values...", "CSV values (*.csv)");
-    if (path.isEmpty()) return;
-    if (!save_text(path, QByteArray::fromStdString(sweep_csv(swept))))
-        QMessageBox::warning(this, "Save", "could not write " + path);
+    const QByteArray values = QByteArray::fromStdString(sweep_csv(swept));
+    Save_dialog::save(this, "Save values...", file_name("csv"), "csv",
+                      [&values](const QString& path) { return save_text(path, values); });
 }

@@ -6,8 +6,6 @@
 
 #include <QMdiSubWindow>
 
-#include <functional>
-
 class QCheckBox;
 class QPushButton;
 class Paint_box;
@@ -30,10 +28,8 @@ public:
     void save_pictureClick();
     void save_valuesClick();
 
-    // The file to save to, "" when cancelled; a file dialog unless replaced (tests).
-    static std::function<QString(QWidget* parent, const QString& title, const QString& filter)>
-        ask_path;
-
 private:
     Sweep_result swept;
+    // The suggested file name: sweep_<parameter>.<suffix>.
+    QString file_name(const char* suffix) const;
 };

@@ -365,8 +365,12 @@ TEST(Cli, ABadParamsFileIsRefusedWithItsLine)
     EXPECT_EQ(o.err, "cdma_sim: --params: " + lesson.path + ", line 3: unknown parameter 'foo'\n");
     const Outcome missing = cdma_sim("run --params /nonexistent/lesson.txt");
     EXPECT_EQ(missing.status, 2);
-    EXPECT_EQ(missing.err, "cdma_sim: --params: cannot read '/nonexistent/lesson.txt'\n");
-    EXPECT_EQ(cdma_sim("run --params /tmp").err, "cdma_sim: --params: cannot read '/tmp'\n");
+    EXPECT_EQ(missing.err,
+              "cdma_sim: --params: cannot read '/nonexistent/lesson.txt': there is no such file\n");
+    // A device would never end: refused by the rule the window's "load parameters..." uses.
+    EXPECT_EQ(cdma_sim("run --params /dev/zero").err,
+              "cdma_sim: --params: cannot read '/dev/zero': it is no regular file (a lesson file "
+              "is a text file)\n");
     const Outcome twice = cdma_sim("run --params " + lesson.path + " --params " + lesson.path);
     EXPECT_EQ(twice.status, 2);
 }

@@ -5,8 +5,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <bit>
 #include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -190,15 +195,55 @@ TEST_F(Lesson_file_test, EachKindOfBadLineIsRefusedWithItsLineAndNothingTyped)
               "a.txt, line 4: unknown parameter 'x'");
 }
 
-TEST_F(Lesson_file_test, WithoutStartKeepsTheOtherRowsAndTellsOfTheStartOnes)
+TEST_F(Lesson_file_test, WithoutStartKeepsTheOtherRowsAndTellsOfChangedStartOnes)
 {
     Par_entry e;
-    ASSERT_FALSE(read_lesson("nr_stages = 2\nroll_off = 0.5\n", e).has_value());
-    bool started = false;
-    const Par_entry later = without_start(e, started);
-    EXPECT_TRUE(started);
+    ASSERT_FALSE(read_lesson("nr_stages = 2\ndata_bytes = 3\nroll_off = 0.5\n", e).has_value());
+    bool changed = true;
+    without_start(e, 2, 3, changed);
+    EXPECT_FALSE(changed);
+    without_start(e, 2, 4, changed);
+    EXPECT_TRUE(changed);
+    const Par_entry later = without_start(e, 6, 3, changed);
+    EXPECT_TRUE(changed);
     EXPECT_FALSE(later.typed(row("nr_stages")).has_value());
     EXPECT_FALSE(later.confirmed(Par_set::start));
     EXPECT_EQ(later.typed(row("roll_off")), static_cast<double>(0.5f));
     EXPECT_TRUE(later.confirmed(Par_set::analog));
+}
+
+TEST(Lesson_file_read, OnlyRegularTextFilesOfAtMostOneMegabyteAreRead)
+{
+    const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "lesson_read";
+    std::filesystem::create_directories(dir);
+    const auto file = [&dir](const char* name, const std::string& bytes) {
+        std::ofstream(dir / name, std::ios::binary) << bytes;
+        return (dir / name).string();
+    };
+    const std::string fifo = (dir / "fifo").string();
+    std::remove(fifo.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string lesson = "roll_off = 0.5\n";
+    const struct {
+        std::string path;
+        const char* refusal; // "" when read
+    } cases[] = {
+        {file("ok.txt", lesson), ""},
+        {file("full.txt", std::string(static_cast<size_t>(max_lesson_bytes), '#')), ""},
+        {file("big.txt", std::string(static_cast<size_t>(max_lesson_bytes) + 1, '#')),
+         "it is larger than 1 MB"},
+        {file("nul.txt", lesson + std::string(1, '\0')),
+         "it holds NUL bytes (a lesson file is a text file)"},
+        {(dir / "missing.txt").string(), "there is no such file"},
+        {dir.string(), "it is no regular file (a lesson file is a text file)"},
+        {fifo, "it is no regular file (a lesson file is a text file)"},
+        {"/dev/zero", "it is no regular file (a lesson file is a text file)"},
+    };
+    for (const auto& c : cases) {
+        const Lesson_read read = read_lesson_file(c.path, "L");
+        EXPECT_EQ(read.refusal, *c.refusal ? std::string("cannot read 'L': ") + c.refusal : "")
+            << c.path;
+        EXPECT_EQ(read.text.has_value(), !*c.refusal) << c.path;
+    }
+    EXPECT_EQ(read_lesson_file(dir / "ok.txt", "L").text, lesson);
 }

@@ -3,6 +3,7 @@
 #include "engine/lesson_file.h"
 #include "tests/ui/ui_fixture.h"
 #include "ui/run_extras.h"
+#include "ui/save_dialog.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -30,7 +31,10 @@ protected:
     {
         Ui_flow::SetUp();
         path = dir.filePath("lesson.txt");
-        TLesson_btns::ask_path = [this](QWidget*, bool) { return path; };
+        TLesson_btns::ask_open_path = [this](QWidget*) { return path; };
+        Save_dialog::choose = [this](QWidget*, const QString&, const QString&, const QString&) {
+            return path;
+        };
         TLesson_btns::tell = [this](QWidget*, const QString& title, const QString& text) {
             told_title = title;
             told = text;
@@ -38,7 +42,8 @@ protected:
     }
     void TearDown() override
     {
-        TLesson_btns::ask_path = nullptr;
+        TLesson_btns::ask_open_path = nullptr;
+        Save_dialog::choose = saved_choose;
         TLesson_btns::tell = nullptr;
         Ui_flow::TearDown();
     }
@@ -51,6 +56,7 @@ protected:
 
     QTemporaryDir dir;
     QString path;
+    decltype(Save_dialog::choose) saved_choose = Save_dialog::choose;
     QString told_title, told;
 };
 

@@ -8,6 +8,7 @@
 #include "ui/lesson_btns.h"
 #include "ui/paint_box.h"
 #include "ui/progress_runner.h"
+#include "ui/save_dialog.h"
 #include "ui/sweep_window.h"
 
 #include <QCheckBox>
@@ -32,11 +33,12 @@ protected:
     {
         Progress_runner::cancel_hook = nullptr;
         TRun_extras::ask_plan = nullptr;
-        TSweep_window::ask_path = nullptr;
+        Save_dialog::choose = saved_choose;
         Ui_flow::TearDown();
     }
     TRun_extras& extras() { return *main->run_menu->Run_extras; }
 
+    decltype(Save_dialog::choose) saved_choose = Save_dialog::choose;
     Sweep_plan plan{par_row_named("noise_to_signal"), 0.0f, 30.0f, 4, false};
 };
 
@@ -78,8 +80,10 @@ TEST_F(Run_extras, TheSweepWindowSavesItsValuesAndPicture)
     QTemporaryDir dir;
     const QString csv = dir.filePath("sweep.csv");
     const QString png = dir.filePath("sweep.png");
-    TSweep_window::ask_path = [&](QWidget*, const QString& title, const QString&) {
-        return title.contains("values") ? csv : png;
+    QStringList suggested;
+    Save_dialog::choose = [&](QWidget*, const QString&, const QString& name, const QString&) {
+        suggested << name;
+        return name.endsWith("csv") ? csv : png;
     };
     click(w->save_values);
     click(w->save_picture);
@@ -87,6 +91,7 @@ TEST_F(Run_extras, TheSweepWindowSavesItsValuesAndPicture)
     ASSERT_TRUE(values.open(QIODevice::ReadOnly));
     EXPECT_EQ(values.readAll().toStdString(), sweep_csv(w->result()));
     EXPECT_FALSE(QImage(png).isNull());
+    EXPECT_EQ(suggested, QStringList({"sweep_noise_to_signal.csv", "sweep_noise_to_signal.png"}));
     w->log_y->setChecked(true);
     EXPECT_FALSE(w->picture->image.isNull());
 }

@@ -4,11 +4,18 @@
 #include "ui/fourier_plot.h"
 #include "ui/get_plots.h"
 #include "ui/paint_box.h"
+#include "ui/plot_picture.h"
 #include "ui/signal_plot.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
 
 #include <gmock/gmock.h>
 
@@ -23,7 +30,7 @@ protected:
     QTemporaryDir dir;
     QString answer;
     QString suggested;
-    QString filter;
+    QString suffix;
     QStringList failures;
     decltype(Save_dialog::choose) saved_choose = Save_dialog::choose;
     decltype(Save_dialog::failed) saved_failed = Save_dialog::failed;
@@ -39,9 +46,9 @@ protected:
     {
         Ui_flow::SetUp();
         Save_dialog::choose = [this](QWidget*, const QString&, const QString& name,
-                                     const QString& f) {
+                                     const QString& s) {
             suggested = name;
-            filter = f;
+            suffix = s;
             return answer.isEmpty() ? QString() : dir.filePath(answer);
         };
         Save_dialog::failed = [this](QWidget*, const QString& text) { failures << text; };
@@ -71,25 +78,65 @@ float read_float(const QString& text)
 
 } // namespace
 
-TEST(With_suffix, AddsTheSuffixOnlyToANameWithoutOne)
+// The real dialog, driven through its window as the platform delivers keys and clicks: a
+// name typed without a suffix gets it before the dialog asks about replacing a file, so
+// the question is about the file then written.
+TEST_F(Save_dialogs, TheDialogAsksAboutTheFileWithItsSuffix)
 {
-    EXPECT_EQ(with_suffix("/tmp/a", "png"), "/tmp/a.png");
-    EXPECT_EQ(with_suffix("/tmp/a.png", "png"), "/tmp/a.png");
-    EXPECT_EQ(with_suffix("/tmp/a.PNG", "png"), "/tmp/a.PNG");
-    EXPECT_EQ(with_suffix("/tmp/dir.d/a", "csv"), "/tmp/dir.d/a.csv");
-    EXPECT_EQ(with_suffix("", "csv"), "");
+    Save_dialog::choose = saved_choose;
+    setup_and_run();
+    TSignal_plot& plot = plot_of(1);
+    const QString existing = dir.filePath("vals11.csv");
+    QFile old(existing);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old\n");
+    old.close();
+    QString question;
+    bool typed = false;
+    QTimer answer_dialogs;
+    QObject::connect(&answer_dialogs, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            question = box->text();
+            QAbstractButton* yes = box->button(QMessageBox::Yes);
+            QTest::mouseClick(box->windowHandle(), Qt::LeftButton, {},
+                              yes->mapTo(box, yes->rect().center()));
+        } else if (qobject_cast<QFileDialog*>(modal) != nullptr && !typed) {
+            typed = true;
+            // Queued: the question the keys open runs its own loop, in which this timer
+            // would not fire again.
+            QMetaObject::invokeMethod(
+                modal,
+                [&, window = modal->windowHandle()] {
+                    QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
+                    for (const QChar c : dir.filePath("vals11"))
+                        QTest::keyClick(window, c.toLatin1());
+                    QTest::keyClick(window, Qt::Key_Return);
+                },
+                Qt::QueuedConnection);
+        }
+    });
+    answer_dialogs.start(10);
+    plot.save_values_as();
+    EXPECT_THAT(question.toStdString(), testing::StartsWith("vals11.csv already exists."));
+    EXPECT_EQ(csv_lines(existing).value(0), "# " + plot.caption);
+    EXPECT_FALSE(QFile::exists(dir.filePath("vals11")));
 }
 
-TEST_F(Save_dialogs, PlotPictureSuggestsItsCodeAndGetsItsSuffix)
+TEST_F(Save_dialogs, PlotPictureSuggestsItsCodeAndCarriesItsCaptionAbove)
 {
     setup_and_run();
     TSignal_plot& plot = plot_of(-106);
-    answer = "picture";
+    answer = "picture.png";
     plot.save_picture_as();
     EXPECT_EQ(suggested, "plot_-106.png");
-    EXPECT_EQ(filter, "PNG picture (*.png)");
-    EXPECT_EQ(QImage(dir.filePath("picture.png")).convertToFormat(QImage::Format_RGB32),
-              plot.bits->image);
+    EXPECT_EQ(suffix, "png");
+    const QImage saved = QImage(dir.filePath("picture.png")).convertToFormat(QImage::Format_RGB32);
+    const QImage& drawing = plot.bits->image;
+    ASSERT_GT(saved.height(), drawing.height());
+    EXPECT_EQ(saved.copy(0, saved.height() - drawing.height(), drawing.width(), drawing.height()),
+              drawing);
+    EXPECT_EQ(saved, with_caption(drawing, plot.caption));
     EXPECT_TRUE(failures.isEmpty());
 }
 
@@ -97,7 +144,7 @@ TEST_F(Save_dialogs, ValuesStartWithTheCaptionAndReadBackExactly)
 {
     setup_and_run();
     TSignal_plot& plot = plot_of(-106);
-    answer = "values";
+    answer = "values.csv";
     plot.save_values_as();
     EXPECT_EQ(suggested, "plot_-106.csv");
     const QStringList lines = csv_lines(dir.filePath("values.csv"));
@@ -118,10 +165,13 @@ TEST_F(Save_dialogs, SpectrumSuggestsTheStageOfItsValues)
     setup_and_run();
     plot_of(1);
     click(picker().FFT);
-    answer = "spectrum";
+    answer = "spectrum.png";
     main->Fourier_plot1->save_picture_as();
     EXPECT_EQ(suggested, "spectrum_1.png");
     EXPECT_TRUE(QFile::exists(dir.filePath("spectrum.png")));
+    EXPECT_EQ(main->Fourier_plot1->caption(),
+              "spectrum of signal 1: " +
+                  dynamic_cast<TSignal_plot&>(*plot_windows().back()).caption);
 }
 
 TEST_F(Save_dialogs, FailedWriteIsToldAndCancelWritesNothing)

@@ -41,6 +41,7 @@ int bandpass_command(int argc, const char* const* argv, std::ostream& out, std::
     Bp_explorer explorer;
     Bp_texts typed = explorer.texts();
     std::string png_path;
+    std::array<bool, bp_field_count> given{};
     for (int k = 2; k < argc; ++k) {
         const std::string opt = argv[k];
         const std::optional<Bp_field> field = field_of(opt);
@@ -48,13 +49,20 @@ int bandpass_command(int argc, const char* const* argv, std::ostream& out, std::
             return refuse(err, "unknown option '" + opt + "' for 'bandpass' (see cdma_sim --help)");
         if (k + 1 >= argc) return refuse(err, opt + ": a value is missing");
         const std::string value = argv[++k];
-        if (field)
+        if (field) {
             typed[static_cast<size_t>(*field)] = value;
+            given[static_cast<size_t>(*field)] = true;
+        } else if (value.empty())
+            return refuse(err, opt + ": '' is no file name");
         else
             png_path = value;
     }
     if (png_path.empty()) return refuse(err, "bandpass needs --png FILE");
-    if (const std::optional<Bp_refusal> r = explorer.read(typed))
+    // Of the two test frequencies, the one typed is the one refused.
+    const bool low_alone =
+        given[static_cast<size_t>(Bp_field::low)] && !given[static_cast<size_t>(Bp_field::high)];
+    if (const std::optional<Bp_refusal> r =
+            explorer.read(typed, low_alone ? Bp_field::low : Bp_field::high))
         return refuse(err, option_message(*r));
     try {
         write_bandpass_picture(explorer, png_path);

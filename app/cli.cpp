@@ -63,14 +63,11 @@ bool parse_plot_option(Command& c, const std::string& opt, int& k, int argc,
 {
     Plot_picture& p = c.picture;
     if (opt == "--start") {
-        const double v = parse_number(opt, value_of(k, argc, argv));
-        if (!(v >= 0.0 && v <= max_t0_us))
-            throw Refused("--start is out of range: allowed are 0 to 1e9 microseconds");
-        p.start_us = static_cast<float>(v);
+        p.start_us = static_cast<float>(
+            parse_number_in(opt, value_of(k, argc, argv), 0.0, max_t0_us, "0 to 1e9 microseconds"));
     } else if (opt == "--window") {
-        const double v = parse_number(opt, value_of(k, argc, argv));
-        if (!(v >= min_window_us && v <= max_dt_us))
-            throw Refused("--window is out of range: allowed are 0.0051 to 1e6 microseconds");
+        const double v = parse_number_in(opt, value_of(k, argc, argv), min_window_us, max_dt_us,
+                                         "0.0051 to 1e6 microseconds");
         p.window_us = static_cast<float>(v);
         c.window_given = true;
         c.window_typed_us = v;
@@ -80,7 +77,7 @@ bool parse_plot_option(Command& c, const std::string& opt, int& k, int argc,
     } else if (opt == "--height") {
         p.height = static_cast<int>(parse_integer(opt, value_of(k, argc, argv), 2, max_picture_px));
     } else if (opt == "--png") {
-        p.png_path = value_of(k, argc, argv);
+        p.png_path = file_name_of(k, argc, argv);
     } else if (opt == "--caption") {
         p.with_caption = true;
     } else {
@@ -123,20 +120,18 @@ Command parse(int argc, const char* const* argv)
             c.trellis.steps =
                 static_cast<int>(parse_integer(opt, value_of(k, argc, argv), 0, max_trellis_steps));
         } else if (c.verb == "trellis" && opt == "--png") {
-            c.trellis.png_path = value_of(k, argc, argv);
+            c.trellis.png_path = file_name_of(k, argc, argv);
         } else if (c.verb == "eye" &&
                    take_eye_option(c.eye, opt, [&] { return value_of(k, argc, argv); })) {
         } else if ((c.verb == "dump" || c.verb == "plot") && opt == "--code") {
             c.code = static_cast<int>(parse_integer(opt, value_of(k, argc, argv), -9999, 9999));
         } else if (c.verb == "dump" && opt == "--t0") {
-            c.t0_us = parse_number(opt, value_of(k, argc, argv));
-            if (!(std::fabs(c.t0_us) <= max_t0_us))
-                throw Refused("--t0 is out of range: allowed are -1e9 to 1e9 microseconds");
+            c.t0_us = parse_number_in(opt, value_of(k, argc, argv), -max_t0_us, max_t0_us,
+                                      "-1e9 to 1e9 microseconds");
             c.plot_window_given = true;
         } else if (c.verb == "dump" && opt == "--dt") {
-            c.dt_us = parse_number(opt, value_of(k, argc, argv));
-            if (!(c.dt_us >= min_dt_us && c.dt_us <= max_dt_us))
-                throw Refused("--dt is out of range: allowed are 1e-5 to 1e6 microseconds");
+            c.dt_us = parse_number_in(opt, value_of(k, argc, argv), min_dt_us, max_dt_us,
+                                      "1e-5 to 1e6 microseconds");
             c.plot_window_given = true;
         } else if (c.verb == "dump" && opt == "--count") {
             c.count = parse_integer(opt, value_of(k, argc, argv), 0, max_count);

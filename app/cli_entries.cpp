@@ -24,11 +24,33 @@ double parse_number(const std::string& name, const std::string& text)
     return read.value;
 }
 
+double parse_number_in(const std::string& option, const std::string& text, double lo, double hi,
+                       const char* allowed)
+{
+    const double v = parse_number(option, text);
+    if (!(v >= lo && v <= hi))
+        throw Refused(option + " = " + text + " is out of range: allowed are " + allowed);
+    return v;
+}
+
 std::string value_of(int& k, int argc, const char* const* argv)
 {
     const std::string option = argv[k];
     if (k + 1 >= argc) throw Refused(option + ": a value is missing");
     return argv[++k];
+}
+
+void check_file_name(const std::string& option, const std::string& name)
+{
+    if (name.empty()) throw Refused(option + ": '' is no file name");
+}
+
+std::string file_name_of(int& k, int argc, const char* const* argv)
+{
+    const std::string option = argv[k];
+    std::string name = value_of(k, argc, argv);
+    check_file_name(option, name);
+    return name;
 }
 
 bool Cli_entries::take(int& k, int argc, const char* const* argv)
@@ -41,7 +63,7 @@ bool Cli_entries::take(int& k, int argc, const char* const* argv)
     } else if (opt == "--set") {
         set(value_of(k, argc, argv));
     } else if (opt == "--params") {
-        load(value_of(k, argc, argv));
+        load(file_name_of(k, argc, argv));
     } else {
         return false;
     }

@@ -18,6 +18,10 @@ constexpr long max_picture_px = 4000;
 
 long parse_integer(const std::string& option, const std::string& text, long lo, long hi);
 double parse_number(const std::string& name, const std::string& text);
+// A number typed after option, refused unless lo <= value <= hi; allowed says so in words
+// ("0 to 1e9 microseconds").
+double parse_number_in(const std::string& option, const std::string& text, double lo, double hi,
+                       const char* allowed);
 
 // The parameter values a command line gives, checked together once it is read: a
 // lesson file (--params) first, then --set overriding single values, then --stages and
@@ -44,3 +48,7 @@ private:
 
 // The value after option argv[k]; k moves onto it.
 std::string value_of(int& k, int argc, const char* const* argv);
+// The file name after option argv[k], refused when empty; k moves onto it.
+std::string file_name_of(int& k, int argc, const char* const* argv);
+// Refuses an empty file name given to option.
+void check_file_name(const std::string& option, const std::string& name);

@@ -32,9 +32,10 @@ bool take_eye_option(Eye_options& o, const std::string& opt,
         o.width = static_cast<int>(parse_integer(opt, next_value(), 2, max_picture_px));
     else if (opt == "--height")
         o.height = static_cast<int>(parse_integer(opt, next_value(), 2, max_picture_px));
-    else if (opt == "--png")
+    else if (opt == "--png") {
         o.png_path = next_value();
-    else
+        check_file_name(opt, o.png_path);
+    } else
         return false;
     return true;
 }

@@ -50,7 +50,7 @@ Sweep_command parse(int argc, const char* const* argv)
         } else if (opt == "--log") {
             c.plan.log = true;
         } else if (opt == "--png") {
-            c.png_path = value_of(k, argc, argv);
+            c.png_path = file_name_of(k, argc, argv);
         } else {
             throw Refused("unknown option '" + opt + "' for 'sweep' (see cdma_sim --help)");
         }

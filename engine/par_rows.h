@@ -60,7 +60,7 @@ constexpr std::array<Par_row, par_row_count> par_rows{{
     {"iq_branches", Par_set::analog, 1, 1, Par_unit::none, 3, 0, Par_range::iq, 1.0f, 2.0f,
      par_iq_branches},
     {"if_freq", Par_set::analog, 2, 0, Par_unit::mhz, 7, 2, Par_range::interval, -max_freq_mhz,
-     max_freq_mhz, par_if_freq},
+     max_if_mhz, par_if_freq},
     {"if_mod", Par_set::analog, 2, 1, Par_unit::none, 3, 0, Par_range::on_off, 0.0f, 1.0f,
      par_if_mod},
     {"if_demod", Par_set::analog, 2, 2, Par_unit::none, 3, 0, Par_range::on_off, 0.0f, 1.0f,

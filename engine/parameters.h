@@ -23,6 +23,10 @@ Analog_pars& analog_pars();
 
 // Upper limits of what the stages can carry without overflow or an endless run.
 constexpr float max_freq_mhz = 1.0e7f;
+// The IF's limit: the RF is raised to at least 3 x IF and must stay within max_freq_mhz;
+// above it the filter centres, each formed from the one before, lose the chip rate to
+// rounding and the receiving filter comes out at 0 Hz or below.
+constexpr float max_if_mhz = 3.0e6f;
 // Lower limit of a band-pass centre and width: a smaller one makes the filter's
 // coefficients overflow or lose all precision (width / centre beyond the float range).
 constexpr float min_filter_mhz = 1.0e-6f;

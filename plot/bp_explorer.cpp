@@ -1,6 +1,7 @@
 #include "plot/bp_explorer.h"
 
 #include "engine/number_reader.h"
+#include "engine/number_text.h"
 #include "engine/parameters.h"
 #include "plot/fixed_text.h"
 #include "plot/plot_curves.h"
@@ -39,22 +40,23 @@ std::string trimmed(const std::string& s) { return std::string(without_blanks(s)
 
 std::string mhz_limit() { return fixed_text(static_cast<double>(max_freq_mhz), 15, 0); }
 
-// A frequency typed in MHz; refused unless a number within the allowed range (above 0
-// when positive is set).
-std::optional<Bp_refusal> read_mhz(Bp_field f, const std::string& typed, bool positive, double& mhz)
+// A frequency typed in MHz; refused unless a number within the allowed range: from the
+// chain's smallest filter frequency when `filter_like` (a filter centre or width, or the
+// spectrum range, which sets the sample interval), else from -max_freq_mhz.
+std::optional<Bp_refusal> read_mhz(Bp_field f, const std::string& typed, bool filter_like,
+                                   double& mhz)
 {
     const std::string text = trimmed(typed);
     const std::string name = bp_field_name(f);
     const Number_read<double> v = read_number(text);
     if (!v.ok()) return Bp_refusal{f, name + ": '" + text + "' " + refusal_text(*v.refusal)};
     mhz = v.value;
+    const auto lowest = static_cast<double>(filter_like ? min_filter_mhz : -max_freq_mhz);
     const auto limit = static_cast<double>(max_freq_mhz);
-    const bool low_ok = positive ? mhz > 0.0 : mhz >= -limit;
-    if (low_ok && mhz <= limit) return std::nullopt;
-    std::string allowed = positive ? "values above 0 up to " : "-";
-    allowed += mhz_limit();
-    if (!positive) allowed += " to " + mhz_limit();
-    return Bp_refusal{f, name + " = " + text + " is out of range: allowed are " + allowed + " MHz"};
+    if (mhz >= lowest && mhz <= limit) return std::nullopt;
+    return Bp_refusal{f, name + " = " + text + " is out of range: allowed are " +
+                             significant_text(lowest, 6) + " to " + significant_text(limit, 6) +
+                             " MHz"};
 }
 
 std::optional<Bp_refusal> read_mode(Bp_field f, const std::string& typed, int& v)
@@ -85,14 +87,14 @@ Bp_texts Bp_explorer::texts() const
             mhz(f_low),    mhz(f_high),  std::to_string(sig_mode)};
 }
 
-std::optional<Bp_refusal> Bp_explorer::read(const Bp_texts& typed)
+std::optional<Bp_refusal> Bp_explorer::read(const Bp_texts& typed, Bp_field blame_on_order)
 {
     using F = Bp_field;
     const auto at = [&typed](F f) -> const std::string& { return typed[static_cast<size_t>(f)]; };
     std::array<double, 5> mhz{};
     for (F f : {F::center, F::width, F::fft, F::low, F::high}) {
-        const bool positive = f == F::center || f == F::width || f == F::fft;
-        if (auto r = read_mhz(f, at(f), positive, mhz[static_cast<size_t>(f)])) return r;
+        const bool filter_like = f == F::center || f == F::width || f == F::fft;
+        if (auto r = read_mhz(f, at(f), filter_like, mhz[static_cast<size_t>(f)])) return r;
     }
     int mode = 0;
     if (auto r = read_mode(F::mode, at(F::mode), mode)) return r;
@@ -101,11 +103,18 @@ std::optional<Bp_refusal> Bp_explorer::read(const Bp_texts& typed)
     const float width = std::min(center, hz(mhz[1]));
     const float low = std::max(hz(mhz[3]), 0.0f);
     const float high = hz(mhz[4]);
-    if (high < low)
+    if (high < low) {
+        const auto mhz_text = [](float v) {
+            return fixed(static_cast<double>(v) * mhz_per_hz, edit_decimals);
+        };
+        if (blame_on_order == F::low)
+            return Bp_refusal{F::low, "low = " + trimmed(at(F::low)) +
+                                          " is above the highest frequency: allowed are -" +
+                                          mhz_limit() + " to " + mhz_text(high) + " MHz"};
         return Bp_refusal{F::high, "high = " + trimmed(at(F::high)) +
                                        " is below the lowest frequency: allowed are " +
-                                       fixed(static_cast<double>(low) * mhz_per_hz, edit_decimals) +
-                                       " to " + mhz_limit() + " MHz"};
+                                       mhz_text(low) + " to " + mhz_limit() + " MHz"};
+    }
     f_center = center;
     f_width = width;
     f_range = hz(mhz[2]);

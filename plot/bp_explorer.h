@@ -55,7 +55,9 @@ public:
     Bp_texts texts() const;
     // Reads the edits. Stores them, with the width cut to the centre and a negative lowest
     // frequency raised to 0, and returns nothing; or stores nothing and returns why not.
-    std::optional<Bp_refusal> read(const Bp_texts& typed);
+    // A highest test frequency below the lowest is refused as a fault of blame_on_order
+    // (high, or low when only that was typed).
+    std::optional<Bp_refusal> read(const Bp_texts& typed, Bp_field blame_on_order = Bp_field::high);
     // Arms the filter and draws y(t), log |FFT(y)|, z(t) and log |FFT(z)| into the boxes
     // time1, frequency1, time2 and frequency2.
     void show(const std::array<Canvas*, 4>& plots, Plot_curves& pc);

@@ -153,6 +153,27 @@ TEST(Cli, RefusesUnknownNamesOptionsAndTextThatIsNoNumber)
     }
 }
 
+// A refusal names the option as typed and echoes the typed text.
+TEST(Cli, RefusalsNameTheTypedOptionAndEchoItsText)
+{
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"dump --code 1 --t0 1e300",
+         "--t0 = 1e300 is out of range: allowed are -1e9 to 1e9 microseconds"},
+        {"dump --code 1 --dt 1e-9",
+         "--dt = 1e-9 is out of range: allowed are 1e-5 to 1e6 microseconds"},
+        {"plot --code 1 --start -1 --png x.png",
+         "--start = -1 is out of range: allowed are 0 to 1e9 microseconds"},
+        {"trellis --steps 1 --png ''", "--png: '' is no file name"},
+        {"sweep --vary roll_off --from 0 --to 1 --png ''", "--png: '' is no file name"},
+        {"run --params ''", "--params: '' is no file name"},
+    };
+    for (const auto& [args, message] : cases) {
+        const Outcome o = cdma_sim(args);
+        EXPECT_EQ(o.status, 2) << args;
+        EXPECT_EQ(o.err, "cdma_sim: " + message + "\n");
+    }
+}
+
 TEST(Cli, AcceptsMorePulsesThanChips)
 {
     const Outcome o = cdma_sim("run --stages 6 --set nyquist_pulses=3000");

@@ -59,7 +59,7 @@ TEST(Par_entry, RefusalNamesRowAndGivesTheProblemApart)
 TEST(Par_entry, EachKindOfRangeRefusesInItsOwnWords)
 {
     EXPECT_EQ(refusal_of({{"if_freq", 2.0e7f}}),
-              "if_freq = 2e+07 is out of range: allowed are -1e+07 to 1e+07 MHz");
+              "if_freq = 2e+07 is out of range: allowed are -1e+07 to 3e+06 MHz");
     EXPECT_EQ(refusal_of({{"if_detune_pct", 101.0f}}),
               "if_detune_pct = 101 is out of range: allowed are -100 to 100 %");
     EXPECT_EQ(refusal_of({{"noise_to_signal", -2.0e6f}}),

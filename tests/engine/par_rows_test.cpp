@@ -1,4 +1,5 @@
 #include "engine/par_entry.h"
+#include "analog/analog_objects.h"
 #include "engine/par_rows.h"
 #include "engine/engine_objects.h"
 #include "engine/headless_screen.h"
@@ -40,13 +41,22 @@ TEST(Par_rows, ProgramStartValuesLieInTheirRanges)
 
 namespace {
 
-// Every value of every buffer of the chain in use is finite.
+// Every value of every buffer of the chain in use is finite, and so is the receiving
+// filter's output and the chip average a plot reads.
 bool all_finite()
 {
     for (int k = 0; k <= nr_stages; ++k)
         for (const auto& b : stage_table[static_cast<size_t>(k)]->buf)
             for (float v : b)
                 if (!std::isfinite(v)) return false;
+    const Chain_signal chips{pn_spread_iq.buf[0].data(), pn_spread_iq.buf[1].data()};
+    for (const int code : {-107, -306}) {
+        constexpr float dt_us = 0.05f;
+        analog_mod.prepare_plot(code, dt_us);
+        for (int i = 0; i < 40; ++i)
+            if (!std::isfinite(analog_mod.signal_at(chips, static_cast<float>(i) * dt_us)))
+                return false;
+    }
     return true;
 }
 

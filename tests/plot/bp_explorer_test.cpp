@@ -83,8 +83,8 @@ TEST(Bp_explorer, RefusalsNameTheFieldAndStoreNothing)
 {
     const std::vector<std::tuple<Bp_field, std::string, std::string>> cases = {
         {Bp_field::center, "abc", "center: 'abc' is not a number"},
-        {Bp_field::center, "0",
-         "center = 0 is out of range: allowed are values above 0 up to 10000000 MHz"},
+        {Bp_field::center, "0", "center = 0 is out of range: allowed are 1e-06 to 1e+07 MHz"},
+        {Bp_field::fft, "1e-7", "fft = 1e-7 is out of range: allowed are 1e-06 to 1e+07 MHz"},
         {Bp_field::width, "-1", "width = -1 is out of range"},
         {Bp_field::fft, "0", "fft = 0 is out of range"},
         {Bp_field::fft, "inf", "fft: 'inf' is not a number"},
@@ -106,6 +106,30 @@ TEST(Bp_explorer, RefusalsNameTheFieldAndStoreNothing)
         EXPECT_EQ(r->field, field) << text;
         EXPECT_THAT(r->message, StartsWith(message));
         EXPECT_THAT(e.texts(), ElementsAre("10.00", "0.10", "30.00", "5.00", "15.00", "2"));
+    }
+}
+
+// Every value the edits accept, at the ends of its range, draws finite numbers.
+TEST(Bp_explorer, ExtremeAcceptedValuesDrawFiniteNumbers)
+{
+    const std::array<const char*, 2> filter_ends{"1e-6", "1e7"};
+    const std::array<const char*, 3> band_ends{"-1e7", "1e-6", "1e7"};
+    for (int i = 0; i < 2 * 2 * 2 * 3 * 3 * 2; ++i) {
+        Bp_explorer e;
+        const Bp_texts t{filter_ends[static_cast<size_t>(i % 2)],
+                         filter_ends[static_cast<size_t>(i / 2 % 2)],
+                         filter_ends[static_cast<size_t>(i / 4 % 2)],
+                         band_ends[static_cast<size_t>(i / 8 % 3)],
+                         band_ends[static_cast<size_t>(i / 24 % 3)],
+                         i / 72 == 0 ? "1" : "2"};
+        if (e.read(t)) continue; // the highest test frequency below the lowest
+        show(e);
+        const std::string shown = testing::PrintToString(t);
+        for (const float v : e.fft.data) ASSERT_TRUE(std::isfinite(v)) << shown;
+        for (const std::string& text : e.drawn_texts) {
+            EXPECT_EQ(text.find("NAN"), std::string::npos) << shown << text;
+            EXPECT_EQ(text.find("INF"), std::string::npos) << shown << text;
+        }
     }
 }
 

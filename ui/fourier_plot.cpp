@@ -113,6 +113,7 @@ void TFourier_plot::save_picture_as()
 
 void TFourier_plot::contextMenuEvent(QContextMenuEvent* event)
 {
+    read_out->hide(); // the menu takes the mouse: the strip sees no leave
     QMenu menu(this);
     menu.addAction("Save picture...");
     if (menu.exec(event->globalPos()) != nullptr) save_picture_as();

@@ -42,7 +42,9 @@ wrong signals at every receive step: see where each layer breaks down.</li>
 the sent ones. A receive plot's title counts the same for its step: how many code bits,
 Walsh symbols or chips the receiver got wrong before the decoder of that step.</p>
 <h4>Keys</h4>
-<p><b>F1</b> this help, <b>Ctrl+R</b> run, <b>Ctrl+W</b> close the plot window in front,
+<p><b>F1</b> this help, <b>Ctrl+R</b> run (while "xmit/rcve" is offered: after a run it
+comes back once a parameter set is confirmed or a lesson file is loaded), <b>Ctrl+W</b>
+close the plot window in front,
 <b>Esc</b> hide the open teaching view. While a long job shows its progress, <b>Esc</b> or
 <b>Cancel</b> stops it.</p>)";
 }

@@ -10,6 +10,8 @@
 #include <QHideEvent>
 #include <QShowEvent>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
@@ -184,9 +186,13 @@ QString TParameter_menue::stored_text(const Par_row& row) const
     if (row.set == Par_set::start)
         return QString::number(row.par == start_nr_stages ? *start_pars.nr_stages
                                                           : *start_pars.data_bytes);
-    const double v = static_cast<double>(*pars[static_cast<size_t>(row.par)]);
-    return QString::fromStdString(
-        fixed_text(row.unit == Par_unit::mhz ? v / hz_per_mhz : v, row.precision, row.digits));
+    const double stored = static_cast<double>(*pars[static_cast<size_t>(row.par)]);
+    const double v = row.unit == Par_unit::mhz ? stored / hz_per_mhz : stored;
+    // A value with more whole digits than the row's precision is still shown whole
+    // (10000 pulses, not 1E4).
+    int whole_digits = 1;
+    for (double m = std::fabs(v); m >= 10.0 && whole_digits < 17; m /= 10.0) ++whole_digits;
+    return QString::fromStdString(fixed_text(v, std::max(row.precision, whole_digits), row.digits));
 }
 
 QLineEdit* TParameter_menue::edit_of(const Par_row& row) const

@@ -53,7 +53,13 @@ void TShortcuts::closeKey()
 
 void TShortcuts::runKey()
 {
-    if (main.run_menu == nullptr) return;
+    if (main.run_menu == nullptr) {
+        main.show_error(before_setup_hint);
+        return;
+    }
     QPushButton* run = main.run_menu->Get_plots->run;
-    if (run->isVisibleTo(main.run_menu)) run->click();
+    if (run->isVisibleTo(main.run_menu))
+        run->click();
+    else
+        main.show_error(run_hidden_hint);
 }

@@ -4,6 +4,7 @@
 #include "engine/number_text.h"
 #include "plot/plot_objects.h"
 #include "plot/plot_ctrl.h"
+#include "ui/busy_cursor.h"
 #include "ui/click_line.h"
 #include "ui/main_screen.h"
 #include "ui/paint_box.h"
@@ -46,6 +47,7 @@ void caption_plot(TSignal_plot& control, char which)
         control.bits->update();
         return;
     }
+    const Busy_cursor busy;
     Qt_canvas canvas(control.bits->image);
     clear_upper_vector_state();
     const std::string caption = draw_signal_plot(control.tag(), canvas, which);
@@ -100,6 +102,8 @@ void TSignal_plot::save_values_as()
 
 void TSignal_plot::contextMenuEvent(QContextMenuEvent* event)
 {
+    // The menu takes the mouse: the plot sees no leave, so the caption comes back now.
+    bitsLeave();
     QMenu menu(this);
     QAction* picture = menu.addAction("Save picture...");
     menu.addAction("Save values...");

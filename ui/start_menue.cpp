@@ -67,7 +67,8 @@ TStart_menue::TStart_menue(TMain_screen& main_screen) : main(main_screen)
     main.result->hide();
 }
 
-void TStart_menue::place() { setGeometry(60, 40, 995, 350); }
+// Centred in the main screen's 1032 pixels, so that no scroll bar appears at start.
+void TStart_menue::place() { setGeometry(18, 40, 995, 350); }
 
 void TStart_menue::setupClick()
 {

@@ -55,8 +55,8 @@ pid=$!
 main=$(timeout 10 xdotool search --sync --onlyvisible --name '^Simulation of the digital' | head -1) ||
     fail "no main window"
 
-long_pulses 296 133     # the start menu's "analog modulation"
-click "$main" 897 120   # "setup"
+long_pulses 254 133     # the start menu's "analog modulation"
+click "$main" 855 120   # "setup"
 start_run
 cancelled=$(lines_with "run cancelled")
 click "$dialog" 148 72  # "Cancel", near the dialog's bottom right corner

@@ -435,6 +435,13 @@ TEST_F(Parameter_menue, ConfirmHidesEveryLineAndFieldAndReportsOnce)
 TEST_F(Parameter_menue, RepaintKeepsEditsAndReopeningShowsStoredValues)
 {
     open(2);
+    field(1, 1)->setText("10000"); // more whole digits than the field's precision
+    confirm();
+    open(2);
+    EXPECT_EQ(field(1, 1)->text(), "10000");
+    menu->hide();
+
+    open(2);
     field(1, 2)->setText("0.5");
     menu->repaint();
     menu->PaintBox1->repaint();

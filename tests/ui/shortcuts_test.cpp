@@ -1,6 +1,7 @@
 #include "ui/shortcuts.h"
 
 #include "tests/ui/ui_fixture.h"
+#include "ui/click_line.h"
 #include "ui/fourier_plot.h"
 #include "ui/help_window.h"
 
@@ -21,12 +22,16 @@ void press(QWidget& w, QKeyCombination key)
 
 } // namespace
 
-TEST_F(Shortcuts, CtrlRRunsOnlyWhileTheRunButtonIsOffered)
+TEST_F(Shortcuts, CtrlRRunsOnlyWhileTheRunButtonIsOfferedAndOtherwiseSaysWhy)
 {
+    press(*main, Qt::CTRL | Qt::Key_R);
+    EXPECT_EQ(main->error_message->text(), TShortcuts::before_setup_hint);
     press_setup();
     press(*main, Qt::CTRL | Qt::Key_R);
     EXPECT_TRUE(picker().run->isHidden());
     EXPECT_FALSE(picker().stage_button(1)->isHidden());
+    press(*main, Qt::CTRL | Qt::Key_R);
+    EXPECT_EQ(main->error_message->text(), TShortcuts::run_hidden_hint);
 }
 
 TEST_F(Shortcuts, F1OpensTheHelpAndEscHidesTheTeachingViews)

@@ -42,7 +42,7 @@ TEST(Sweep_dialog, EachFieldIsRefusedByNameAndNothingRuns)
     EXPECT_EQ(refusal_for("roll_off", "0", "1", "500"),
               "points = 500 is out of range: allowed are 2 to 200");
     EXPECT_EQ(refusal_for("roll_off", "0", "2", "5"),
-              "point 4: roll_off = 1.5 is out of range: allowed are 0 to 1");
+              "point 5: roll_off = 2 is out of range: allowed are 0 to 1");
     EXPECT_EQ(refusal_for("noise_to_signal", "0", "10", "5", true),
               "a logarithmic sweep needs from and to of the same sign, neither 0");
     EXPECT_EQ(refusal_for("noise_to_signal", "0.1", "10", "5", true), "");

@@ -427,9 +427,6 @@ TEST(Cli, SweepWritesItsPictureAndRefusesPlansItCannotRun)
          "a logarithmic sweep needs from and to of the same sign, neither 0"},
         {"--vary roll_off --from 0 --to 1 --set roll_off=7",
          "roll_off = 7 is out of range: allowed are 0 to 1"},
-        {"--vary if_demod --from 0 --to 1 --points 3",
-         "points = 3 is out of range: if_demod takes only 0 and 1, so a sweep from 0 to 1 has "
-         "2 points"},
     };
     for (const auto& [args, message] : cases) {
         const Outcome o = cdma_sim("sweep " + args);

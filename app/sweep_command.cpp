@@ -19,6 +19,7 @@ struct Sweep_command {
     Cli_entries entries;
     Sweep_plan plan;
     std::optional<double> from, to;
+    std::optional<int> points;
     std::string png_path;
 };
 
@@ -34,7 +35,6 @@ int sweep_row(const std::string& name)
 Sweep_command parse(int argc, const char* const* argv)
 {
     Sweep_command c;
-    c.plan.points = default_points;
     for (int k = 2; k < argc; ++k) {
         const std::string opt = argv[k];
         if (c.entries.take(k, argc, argv)) {
@@ -45,7 +45,7 @@ Sweep_command parse(int argc, const char* const* argv)
         } else if (opt == "--to") {
             c.to = parse_number(opt, value_of(k, argc, argv));
         } else if (opt == "--points") {
-            c.plan.points = static_cast<int>(
+            c.points = static_cast<int>(
                 parse_integer(opt, value_of(k, argc, argv), min_sweep_points, max_sweep_points));
         } else if (opt == "--log") {
             c.plan.log = true;
@@ -57,8 +57,10 @@ Sweep_command parse(int argc, const char* const* argv)
     }
     if (c.plan.row < 0 || !c.from || !c.to)
         throw Refused("sweep needs --vary NAME --from A --to B");
-    c.plan.from = as_float(*c.from);
-    c.plan.to = as_float(*c.to);
+    c.plan.from = *c.from;
+    c.plan.to = *c.to;
+    // A switch steps through its two values unless told otherwise.
+    c.plan.points = c.points.value_or(whole_value_points(c.plan).value_or(default_points));
     c.entries.check();
     if (const std::optional<std::string> why = check_sweep(c.plan)) throw Refused(*why);
     return c;

@@ -48,7 +48,7 @@ void BM_sweep_from_window(benchmark::State& state)
 {
     TMain_screen main;
     set_up_and_run(main, 36);
-    TRun_extras::ask_plan = [](QWidget*) { return noise_sweep; };
+    TRun_extras::ask_plan = [](QWidget*, const std::optional<Sweep_plan>&) { return noise_sweep; };
     double max_gap_ms = 0.0;
     for (auto _ : state) {
         QElapsedTimer clock;

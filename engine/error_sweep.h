@@ -13,8 +13,10 @@
 
 struct Sweep_plan {
     int row = -1; // into par_rows; not a start row
-    float from = 0.0f;
-    float to = 0.0f;
+    // The ends as typed, in the row's unit; the points between are spaced from these, not
+    // from their floats.
+    double from = 0.0;
+    double to = 0.0;
     int points = 2;
     bool log = false; // values spaced evenly on a logarithmic scale
 };
@@ -37,13 +39,21 @@ struct Sweep_result {
     // Every point ran and the chain ran once more with the stored values; a stopped sweep
     // leaves the chain not run.
     bool complete = false;
+    int planned = 0; // points of the plan
 };
 
-// The values of a plan, from first to last; from and to themselves are exact.
+// The values of a plan, from first to last: each the float nearest to its place between
+// the typed ends, so that "--set NAME=<its shortest text>" stores the same float.
 std::vector<float> sweep_values(const Sweep_plan& plan);
 
-// Why the plan cannot run, or nothing: the row, the number of points, the spacing, or
-// the first value the stages cannot carry ("point 3: roll_off = 1.5 is out of ...").
+// A row that takes only two whole values (a switch, the branch count) is swept through
+// them one by one: the points a sweep from one of them to the other has. Nothing for
+// other rows, or when from equals to.
+std::optional<int> whole_value_points(const Sweep_plan& plan);
+
+// Why the plan cannot run, or nothing: the row, the number of points, the spacing, an end
+// or the first value the stages cannot carry ("point 5: roll_off = 2 is out of ..."),
+// or a points count that a row of whole values cannot step through.
 std::optional<std::string> check_sweep(const Sweep_plan& plan);
 
 // Runs a checked plan on the set-up chain, telling progress how far each run has come.
@@ -52,6 +62,11 @@ std::optional<std::string> check_sweep(const Sweep_plan& plan);
 // parameters and the one value, as "--set NAME=value" would give them.
 Sweep_result run_sweep(const Sweep_plan& plan, Progress& progress);
 
+// "error sweep over NAME: 12 points", or for a stopped sweep "...: 3 of 12 points
+// (cancelled)".
+std::string sweep_title(const Sweep_result& r);
+
 // The points as CSV: a header "NAME,step1_wrong,step1_total,...", then one line per point
-// with the value as its shortest exact text.
+// with the value as its shortest exact text. A stopped sweep begins with "# " and its
+// title.
 std::string sweep_csv(const Sweep_result& r);

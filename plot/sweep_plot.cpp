@@ -14,9 +14,13 @@ constexpr int margin_left = 64;
 constexpr int margin_right = 210; // room for the legend
 constexpr int margin_top = 28;
 constexpr int margin_bottom = 40;
-constexpr int tick_count = 5;
 constexpr int tick_px = 4;
+// Room of one tick label along each axis, pixels: at most this many labels fit.
+constexpr int x_label_px = 80;
+constexpr int y_label_px = 30;
+constexpr int max_x_intervals = 6;
 constexpr int font_px = 12;
+constexpr int digit_px = 6; // about the width of a digit of the font, for centring
 constexpr int legend_line_px = 18;
 constexpr int point_px = 2; // half the side of a point's square
 
@@ -24,22 +28,46 @@ constexpr std::array<Rgb, 6> step_colours{
     {{0, 0, 255}, {255, 0, 0}, {0, 150, 0}, {200, 120, 0}, {150, 0, 200}, {0, 160, 170}}};
 
 double to_axis(double v, bool log) { return log ? std::log10(v) : v; }
-double from_axis(double a, bool log) { return log ? std::pow(10.0, a) : a; }
 
-std::string number(double v) { return significant_text(v, 3); }
+// A tick value without the last bits of its sum ("0.3", not "0.30000000000000004").
+std::string tick_text(double v) { return significant_text(v, 12); }
+
+// A tick at the axis end may lie a float's rounding beyond it: steps of this share of
+// the tick step (or of the value, on a log axis) still count as on the axis.
+constexpr double on_axis_share = 1.0e-6;
+
+// m x 10^e as the double nearest that decimal: 0.3, not 3 x 0.1 = 0.30000000000000004.
+double decimal(double m, int e) { return e >= 0 ? m * std::pow(10.0, e) : m / std::pow(10.0, -e); }
+
+// 1, 2 and 5 times the powers of ten from lo to hi.
+std::vector<double> one_two_five(double lo, double hi)
+{
+    std::vector<double> ticks;
+    const int first = static_cast<int>(std::floor(std::log10(lo)));
+    const int last = static_cast<int>(std::ceil(std::log10(hi)));
+    for (int k = first; k <= last; ++k)
+        for (double m : {1.0, 2.0, 5.0}) {
+            const double v = decimal(m, k);
+            if (v >= lo * (1.0 - on_axis_share) && v <= hi * (1.0 + on_axis_share))
+                ticks.push_back(v);
+        }
+    return ticks;
+}
+
+std::vector<double> ticks_of(const Sweep_frame& f, bool x)
+{
+    const double lo = x ? f.x_lo : f.y_lo, hi = x ? f.x_hi : f.y_hi;
+    int intervals = x ? std::clamp((f.right - f.left) / x_label_px, 1, max_x_intervals)
+                      : std::max(1, (f.bottom - f.top) / y_label_px);
+    if (x && f.x_whole)
+        intervals =
+            std::max(1, static_cast<int>(std::min(hi - lo, static_cast<double>(intervals))));
+    return (x ? f.x_log : f.y_log) ? log_ticks(lo, hi, intervals) : round_ticks(lo, hi, intervals);
+}
 
 Rgb colour_of(int step)
 {
     return step_colours[static_cast<size_t>(step - 1) % step_colours.size()];
-}
-
-void y_tick(Canvas& box, const Sweep_frame& f, double axis_value)
-{
-    const double yv = from_axis(axis_value, f.y_log);
-    const int y = f.y_of(yv);
-    box.move_to(f.left - tick_px, y);
-    box.line_to(f.left, y);
-    box.text_out(4, y - font_px / 2, number(yv));
 }
 
 void draw_axes(Canvas& box, const Sweep_frame& f, const std::string& x_name)
@@ -48,21 +76,20 @@ void draw_axes(Canvas& box, const Sweep_frame& f, const std::string& x_name)
     box.set_brush(colour::white);
     box.rectangle(f.left, f.top, f.right + 1, f.bottom + 1);
     box.set_font(font_px, colour::black);
-    const double ax_lo = to_axis(f.x_lo, f.x_log), ax_hi = to_axis(f.x_hi, f.x_log);
-    const double ay_lo = to_axis(f.y_lo, f.y_log), ay_hi = to_axis(f.y_hi, f.y_log);
-    for (int k = 0; k < tick_count; ++k) {
-        const double share = static_cast<double>(k) / (tick_count - 1);
-        const double xv = from_axis(ax_lo + (ax_hi - ax_lo) * share, f.x_log);
-        const int x = f.x_of(xv);
+    for (double v : ticks_of(f, true)) {
+        const int x = f.x_of(v);
         box.move_to(x, f.bottom);
         box.line_to(x, f.bottom + tick_px);
-        box.text_out(x - 12, f.bottom + tick_px + 2, number(xv));
-        if (f.y_log) continue;
-        y_tick(box, f, ay_lo + (ay_hi - ay_lo) * share);
+        const std::string label = tick_text(v);
+        box.text_out(x - static_cast<int>(label.size()) * digit_px / 2, f.bottom + tick_px + 2,
+                     label);
     }
-    // The log axis has a tick at every decade.
-    if (f.y_log)
-        for (double a = std::round(ay_lo); a <= ay_hi + 0.5; a += 1.0) y_tick(box, f, a);
+    for (double v : ticks_of(f, false)) {
+        const int y = f.y_of(v);
+        box.move_to(f.left - tick_px, y);
+        box.line_to(f.left, y);
+        box.text_out(4, y - font_px / 2, tick_text(v));
+    }
     box.text_out(f.left, f.bottom + tick_px + 4 + font_px, x_name);
     box.text_out(4, 6,
                  std::string("share of wrong signals per receive step") +
@@ -120,6 +147,40 @@ void draw_legend(Canvas& box, const Sweep_frame& f, const Sweep_result& r)
 
 } // namespace
 
+std::vector<double> round_ticks(double lo, double hi, int max_intervals)
+{
+    std::vector<double> ticks;
+    if (!(hi > lo) || !std::isfinite(hi - lo) || max_intervals < 1) return ticks;
+    const double least = (hi - lo) / max_intervals;
+    const int e = static_cast<int>(std::floor(std::log10(least)));
+    double m = 10.0; // the step is m x 10^e
+    for (double smaller : {5.0, 2.0, 1.0})
+        if (decimal(smaller, e) >= least * (1.0 - on_axis_share)) m = smaller;
+    const double step = decimal(m, e);
+    // Whole multiples of the step, each its own decimal rather than a sum of steps;
+    // + 0.0 turns -0 into 0.
+    const auto most = static_cast<size_t>(max_intervals) + 1;
+    for (double n = std::ceil(lo / step - on_axis_share);
+         n * step <= hi + on_axis_share * step && ticks.size() < most; n += 1.0)
+        ticks.push_back(decimal(n * m, e) + 0.0);
+    return ticks;
+}
+
+std::vector<double> log_ticks(double lo, double hi, int max_intervals)
+{
+    if (!(lo > 0.0) || !(hi > lo) || max_intervals < 1) return {};
+    const std::vector<double> fine = one_two_five(lo, hi);
+    if (fine.size() >= 2 && fine.size() <= static_cast<size_t>(max_intervals) + 1) return fine;
+    const int first = static_cast<int>(std::ceil(std::log10(lo) - on_axis_share));
+    const int last = static_cast<int>(std::floor(std::log10(hi) + on_axis_share));
+    if (last <= first) return round_ticks(lo, hi, max_intervals);
+    // Every decade, or every second, third ... when they would crowd.
+    const int every = (last - first + max_intervals - 1) / max_intervals;
+    std::vector<double> ticks;
+    for (int k = first; k <= last; k += every) ticks.push_back(decimal(1.0, k));
+    return ticks;
+}
+
 double wrong_share(const Step_count& c)
 {
     return c.total > 0 ? static_cast<double>(c.wrong) / c.total : 0.0;
@@ -142,6 +203,10 @@ Sweep_frame Sweep_frame::of(const Sweep_result& r, bool y_log, int width, int he
     f.right = std::max(f.left + 1, width - margin_right);
     f.bottom = std::max(f.top + 1, height - margin_bottom);
     f.x_log = r.log;
+    if (r.row >= 0 && r.row < par_row_count) {
+        const Par_range range = par_rows[static_cast<size_t>(r.row)].range;
+        f.x_whole = range == Par_range::on_off || range == Par_range::iq;
+    }
     if (!r.points.empty()) {
         const auto a = static_cast<double>(r.points.front().value);
         const auto b = static_cast<double>(r.points.back().value);

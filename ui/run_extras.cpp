@@ -14,9 +14,12 @@
 #include <QMdiArea>
 #include <QPushButton>
 
-std::function<std::optional<Sweep_plan>(QWidget*)> TRun_extras::ask_plan =
-    [](QWidget* parent) -> std::optional<Sweep_plan> {
-    TSweep_dialog dialog(parent);
+#include <algorithm>
+
+std::function<std::optional<Sweep_plan>(QWidget*, const std::optional<Sweep_plan>&)>
+    TRun_extras::ask_plan =
+        [](QWidget* parent, const std::optional<Sweep_plan>& last) -> std::optional<Sweep_plan> {
+    TSweep_dialog dialog(parent, last);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.checked_plan();
 };
@@ -26,8 +29,10 @@ namespace {
 constexpr int button_width = 130;
 constexpr int button_height = 18;
 constexpr int sweep_width = 760;
-// Above the result line and the spectrum panels, which lie over the child windows.
+// The first sweep window lies above the result line and the spectrum panels, which lie
+// over the child windows.
 constexpr int sweep_height = 310;
+constexpr QPoint first_place(20, 30);
 
 } // namespace
 
@@ -57,8 +62,9 @@ TSweep_window* TRun_extras::last_window() const { return opened.data(); }
 
 void TRun_extras::error_sweepClick()
 {
-    const std::optional<Sweep_plan> plan = ask_plan(this);
+    const std::optional<Sweep_plan> plan = ask_plan(this, last_plan);
     if (!plan) return;
+    last_plan = plan;
     if (!chain_ready()) {
         main.show_error("the chain is not set up, press 'setup' first");
         return;
@@ -72,8 +78,32 @@ void TRun_extras::error_sweepClick()
     const bool complete = result.complete;
     auto* window = new TSweep_window(std::move(result));
     main.mdi->addSubWindow(window);
-    window->setGeometry(20, 30, sweep_width, sweep_height);
+    place(window);
     window->show();
     opened = window;
     if (!complete) main.run_menu->Get_plots->chain_not_run("error sweep");
+}
+
+void TRun_extras::place(TSweep_window* window)
+{
+    constexpr int step = TMain_screen::cascade_step;
+    const auto children = main.child_windows();
+    const bool another_open =
+        std::any_of(children.begin(), children.end(), [window](const QMdiSubWindow* w) {
+            return w != window && w->property("Tag").toInt() == TSweep_window::window_tag;
+        });
+    if (!another_open) {
+        next_place = first_place;
+        cascade_wraps = 0;
+    }
+    const QSize room = main.mdi->viewport()->size();
+    if (next_place.y() + sweep_height > room.height() ||
+        next_place.x() + sweep_width > room.width()) {
+        // Back to the first place, one step further right on every wrap.
+        ++cascade_wraps;
+        const int across = std::max(step, room.width() - sweep_width - first_place.x());
+        next_place = QPoint(first_place.x() + (cascade_wraps * step) % across, first_place.y());
+    }
+    window->setGeometry(QRect(next_place, QSize(sweep_width, sweep_height)));
+    next_place += QPoint(step, step);
 }

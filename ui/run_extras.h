@@ -5,6 +5,7 @@
 #include "engine/error_sweep.h"
 #include "ui/sweep_window.h"
 
+#include <QPoint>
 #include <QPointer>
 #include <QWidget>
 
@@ -28,11 +29,20 @@ public:
     // The sweep window the last sweep opened, while it is open.
     TSweep_window* last_window() const;
 
-    // The plan the user asks for, nothing when cancelled; the sweep dialog unless
-    // replaced (tests).
-    static std::function<std::optional<Sweep_plan>(QWidget* parent)> ask_plan;
+    // The plan the user asks for, nothing when cancelled; the sweep dialog, opened with
+    // the last plan asked for, unless replaced (tests).
+    static std::function<std::optional<Sweep_plan>(QWidget* parent,
+                                                   const std::optional<Sweep_plan>& last)>
+        ask_plan;
 
 private:
     TMain_screen& main;
     QPointer<TSweep_window> opened;
+    std::optional<Sweep_plan> last_plan;
+    // Where the next sweep window goes: each one step below and right of the one before,
+    // as the plot windows cascade, back at the first place once none is open.
+    QPoint next_place;
+    int cascade_wraps = 0;
+
+    void place(TSweep_window* window);
 };

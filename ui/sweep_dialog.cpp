@@ -1,7 +1,7 @@
 #include "ui/sweep_dialog.h"
 
 #include "engine/number_reader.h"
-#include "engine/par_entry.h"
+#include "engine/number_text.h"
 #include "engine/par_rows.h"
 #include "engine/parameters.h"
 
@@ -43,9 +43,15 @@ QString refusal_of(const char* field, const QLineEdit* edit, std::optional<Numbe
            QString::fromStdString(refusal_text(*why)) + allowed;
 }
 
+// Fewest digits that read back as v (a float or a typed double).
+template <typename T> QString text_of(T v) { return QString::fromStdString(shortest_text(v)); }
+
+QString whole_text(int n) { return QString::fromStdString(std::to_string(n)); }
+
 } // namespace
 
-TSweep_dialog::TSweep_dialog(QWidget* parent) : QDialog(parent)
+TSweep_dialog::TSweep_dialog(QWidget* parent, const std::optional<Sweep_plan>& last)
+    : QDialog(parent)
 {
     setWindowTitle("error sweep");
     parameter = new QComboBox(this);
@@ -59,7 +65,7 @@ TSweep_dialog::TSweep_dialog(QWidget* parent) : QDialog(parent)
     }
     from = new QLineEdit(this);
     to = new QLineEdit(this);
-    points = new QLineEdit("11", this);
+    points = new QLineEdit(this);
     log_spacing = new QCheckBox("logarithmic spacing", this);
     refusal = new QLabel(this);
     refusal->setStyleSheet("color: rgb(255, 0, 0)");
@@ -80,23 +86,38 @@ TSweep_dialog::TSweep_dialog(QWidget* parent) : QDialog(parent)
 
     connect(parameter, &QComboBox::currentIndexChanged, this, &TSweep_dialog::parameterChange);
     connect(run, &QPushButton::clicked, this, &TSweep_dialog::runClick);
-    const int noise = parameter->findData(par_row_named("noise_to_signal"));
-    parameter->setCurrentIndex(noise);
+    const int start_row = last ? last->row : par_row_named("noise_to_signal");
+    parameter->setCurrentIndex(std::max(0, parameter->findData(start_row)));
     parameterChange();
+    if (!last) return;
+    from->setText(text_of(last->from));
+    to->setText(text_of(last->to));
+    points->setText(whole_text(last->points));
+    log_spacing->setChecked(last->log);
 }
 
 void TSweep_dialog::parameterChange()
 {
-    // A start around the stored value: half to twice it, or 0 to 10 from 0.
-    constexpr float from_zero_to = 10.0f;
-    const Par_row& row = par_rows[static_cast<size_t>(parameter->currentData().toInt())];
-    const float v = shown_value(row);
-    const float hi = row.hi;
-    const float a = v == 0.0f ? 0.0f : v / 2;
-    const float b = v == 0.0f ? std::min(hi, from_zero_to) : std::clamp(v * 2, -hi, hi);
-    from->setText(QString::number(static_cast<double>(a)));
-    to->setText(QString::number(static_cast<double>(b)));
-    if (row.name == "noise_to_signal") to->setText("20");
+    constexpr int default_points = 11;
+    const int r = parameter->currentData().toInt();
+    const Par_row& row = par_rows[static_cast<size_t>(r)];
+    const Sweep_plan both_values{r, row.lo, row.hi, 0, false};
+    if (const std::optional<int> n = whole_value_points(both_values)) {
+        // The two values it takes, one point each.
+        from->setText(text_of(row.lo));
+        to->setText(text_of(row.hi));
+        points->setText(whole_text(*n));
+    } else {
+        // A start around the stored value: half to twice it, or 0 to 10 from 0.
+        constexpr float from_zero_to = 10.0f;
+        const float v = shown_value(row);
+        const float hi = row.hi;
+        const float a = v == 0.0f ? 0.0f : v / 2;
+        const float b = v == 0.0f ? std::min(hi, from_zero_to) : std::clamp(v * 2, -hi, hi);
+        from->setText(text_of(a));
+        to->setText(row.name == "noise_to_signal" ? "20" : text_of(b));
+        points->setText(whole_text(default_points));
+    }
     refusal->clear();
 }
 
@@ -115,9 +136,8 @@ std::optional<Sweep_plan> TSweep_dialog::checked_plan()
         refusal->setText(why);
         return std::nullopt;
     }
-    // Beyond the float range an infinity, which check_sweep refuses.
-    plan.from = as_float(a.value);
-    plan.to = as_float(b.value);
+    plan.from = a.value;
+    plan.to = b.value;
     plan.points = n.value;
     if (const std::optional<std::string> problem = check_sweep(plan)) {
         refusal->setText(QString::fromStdString(*problem));

@@ -1,6 +1,5 @@
 #include "ui/sweep_window.h"
 
-#include "engine/par_rows.h"
 #include "plot/sweep_plot.h"
 #include "ui/main_screen.h"
 #include "ui/paint_box.h"
@@ -22,13 +21,7 @@ TSweep_window::TSweep_window(Sweep_result result) : swept(std::move(result))
     setProperty("Tag", window_tag);
     setWindowFlags(Qt::SubWindow | Qt::WindowSystemMenuHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    const std::string_view name = par_rows[static_cast<size_t>(swept.row)].name;
-    setWindowTitle(QString("error sweep over %1: %2 points%3")
-                       .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())))
-                       .arg(swept.points.size())
-                       .arg(swept.complete         ? ""
-                            : swept.points.empty() ? " (cancelled before the first)"
-                                                   : " (cancelled)"));
+    setWindowTitle(QString::fromStdString(sweep_title(swept)));
     auto* body = new QWidget(this);
     picture = new Paint_box(body);
     picture->setMinimumSize(400, 200);

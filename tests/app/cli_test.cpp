@@ -396,15 +396,17 @@ TEST(Cli, ABadParamsFileIsRefusedWithItsLine)
     EXPECT_EQ(twice.status, 2);
 }
 
+// The detuning's counts change with every float step of the value: a point off the grid
+// would count differently from a run with the value it prints.
 TEST(Cli, EverySweepPointCountsAsARunWithThatValue)
 {
-    const Outcome o =
-        cdma_sim("sweep --bytes 9 --vary noise_to_signal --from 0 --to 12 --points 4");
+    const std::string png = testing::TempDir() + "cli_sweep_point.png";
+    const Outcome o = cdma_sim("sweep --vary rf_detune_pct --from 0.1 --to 0.7 --points 7");
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.err, "");
     const auto l = lines(o.out);
-    ASSERT_EQ(l.size(), 5u);
-    EXPECT_EQ(l[0], "noise_to_signal,step1_wrong,step1_total,step2_wrong,step2_total,"
+    ASSERT_EQ(l.size(), 8u);
+    EXPECT_EQ(l[0], "rf_detune_pct,step1_wrong,step1_total,step2_wrong,step2_total,"
                     "step3_wrong,step3_total,step4_wrong,step4_total,step5_wrong,step5_total,"
                     "step6_wrong,step6_total");
     for (size_t k = 1; k < l.size(); ++k) {
@@ -412,10 +414,18 @@ TEST(Cli, EverySweepPointCountsAsARunWithThatValue)
         std::istringstream s(l[k]);
         for (std::string cell; std::getline(s, cell, ',');) cells.push_back(cell);
         ASSERT_EQ(cells.size(), 13u);
-        const Outcome single = cdma_sim("run --bytes 9 --set noise_to_signal=" + cells[0]);
-        EXPECT_THAT(single.out, HasSubstr(": " + cells[1] + " wrong out of " + cells[2] + " "))
+        EXPECT_EQ(cells[0], "0." + std::to_string(k));
+        // The caption of the despread chips counts step 4.
+        const Outcome single = cdma_sim("plot --code -104 --width 10 --height 10 --png " + png +
+                                        " --set rf_detune_pct=" + cells[0]);
+        EXPECT_THAT(single.out, HasSubstr(", rcve step 4: " + cells[7] + " wrong out of " +
+                                          cells[8] + " signals"))
             << l[k];
     }
+    std::remove(png.c_str());
+    // A switch steps through its two values unless told otherwise.
+    EXPECT_EQ(cdma_sim("sweep --stages 1 --vary if_mod --from 1 --to 0").out,
+              "if_mod,step1_wrong,step1_total\n1,0,24\n0,0,24\n");
 }
 
 TEST(Cli, SweepWritesItsPictureAndRefusesPlansItCannotRun)
@@ -431,7 +441,7 @@ TEST(Cli, SweepWritesItsPictureAndRefusesPlansItCannotRun)
     std::remove(png);
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"--vary roll_off --from 0 --to 2 --points 5",
-         "point 4: roll_off = 1.5 is out of range: allowed are 0 to 1"},
+         "point 5: roll_off = 2 is out of range: allowed are 0 to 1"},
         {"--vary roll_off --from 0 --to 1 --points 201",
          "--points = 201 is out of range: allowed are 2 to 200"},
         {"--vary roll_off --from 0", "sweep needs --vary NAME --from A --to B"},

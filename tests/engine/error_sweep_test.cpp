@@ -1,5 +1,7 @@
 #include "engine/error_sweep.h"
 
+#include "engine/number_reader.h"
+#include "engine/number_text.h"
 #include "engine/par_entry.h"
 #include "tests/engine/chain_fixture.h"
 
@@ -97,22 +99,30 @@ TEST_F(Error_sweep, AStopEndsTheRunInHandKeepsThePointsAndLeavesTheChainNotRun)
     }
 }
 
-TEST(Error_sweep_values, LinearAndLogarithmicSpacingKeepTheEndsExact)
+// Each point is the float nearest to its place between the typed ends, and its shortest
+// text, as --set reads it, stores that float again.
+TEST(Error_sweep_values, EachPointIsTheFloatNearestItsPlaceOnTheGrid)
 {
-    EXPECT_THAT(sweep_values({row("roll_off"), 0.0f, 1.0f, 5, false}),
-                ElementsAreArray({0.0f, 0.25f, 0.5f, 0.75f, 1.0f}));
-    // Powers of ten computed through exp and log in double: a float ulp apart at most.
-    constexpr float log_tolerance = 1e-6f;
-    const std::vector<float> v = sweep_values({row("noise_to_signal"), 0.01f, 100.0f, 5, true});
-    ASSERT_EQ(v.size(), 5u);
-    EXPECT_EQ(v.front(), 0.01f);
-    EXPECT_EQ(v.back(), 100.0f);
-    EXPECT_NEAR(v[1], 0.1f, 0.1f * log_tolerance);
-    EXPECT_NEAR(v[2], 1.0f, log_tolerance);
-    EXPECT_NEAR(v[3], 10.0f, 10.0f * log_tolerance);
-    const std::vector<float> negative =
-        sweep_values({row("rf_phase_pct"), -1.0f, -100.0f, 3, true});
-    EXPECT_NEAR(negative[1], -10.0f, 10.0f * log_tolerance);
+    const struct {
+        Sweep_plan plan;
+        std::vector<float> values;
+    } cases[] = {
+        {{row("roll_off"), 0.0, 1.0, 5, false}, {0.0f, 0.25f, 0.5f, 0.75f, 1.0f}},
+        {{row("roll_off"), 0.1, 0.9, 5, false}, {0.1f, 0.3f, 0.5f, 0.7f, 0.9f}},
+        {{row("noise_to_signal"), 0.1, 0.7, 7, false}, {0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f}},
+        {{row("noise_to_signal"), 0.001, 1000.0, 7, true},
+         {0.001f, 0.01f, 0.1f, 1.0f, 10.0f, 100.0f, 1000.0f}},
+        {{row("rf_phase_pct"), -1.0, -100.0, 3, true}, {-1.0f, -10.0f, -100.0f}},
+    };
+    for (const auto& c : cases)
+        EXPECT_THAT(sweep_values(c.plan), ElementsAreArray(c.values)) << c.plan.to;
+    // 0 to 0.3 in 199 steps: k * 0.3 / 199 in long double is near enough to the exact
+    // quotient that rounding it to float gives the nearest float.
+    const std::vector<float> v = sweep_values({row("noise_to_signal"), 0.0, 0.3, 200, false});
+    for (size_t k = 0; k < v.size(); ++k) {
+        EXPECT_EQ(v[k], static_cast<float>(3.0L * k / 1990.0L)) << k;
+        EXPECT_EQ(as_float(read_number(shortest_text(v[k])).value), v[k]) << k;
+    }
 }
 
 TEST(Error_sweep_values, PlansThatCannotRunAreRefusedNamingWhy)
@@ -126,6 +136,17 @@ TEST(Error_sweep_values, PlansThatCannotRunAreRefusedNamingWhy)
     EXPECT_EQ(check_sweep({row("roll_off"), 0.0f, 1.0f, 5, true}),
               "a logarithmic sweep needs from and to of the same sign, neither 0");
     EXPECT_EQ(check_sweep({row("roll_off"), 0.0f, 2.0f, 5, false}),
-              "point 4: roll_off = 1.5 is out of range: allowed are 0 to 1");
+              "point 5: roll_off = 2 is out of range: allowed are 0 to 1");
     EXPECT_EQ(check_sweep({row("roll_off"), 0.0f, 1.0f, 200, false}), std::nullopt);
+    // A switch steps from one of its values to the other; the ends are checked first.
+    EXPECT_EQ(check_sweep({row("if_mod"), 0.0, 1.0, 3, false}),
+              "points = 3 is out of range: if_mod takes only 0 and 1, so a sweep from 0 to 1 "
+              "has 2 points");
+    EXPECT_EQ(check_sweep({row("iq_branches"), 2.0, 1.0, 5, true}),
+              "points = 5 is out of range: iq_branches takes only 1 and 2, so a sweep from 2 "
+              "to 1 has 2 points");
+    EXPECT_EQ(check_sweep({row("bp_on2"), 0.0, 2.0, 5, false}),
+              "point 5: bp_on2 = 2 is out of range: allowed are 0 (off) and 1 (on)");
+    EXPECT_EQ(check_sweep({row("rf_demod"), 1.0, 0.0, 2, false}), std::nullopt);
+    EXPECT_EQ(check_sweep({row("rf_demod"), 1.0, 1.0, 4, false}), std::nullopt);
 }

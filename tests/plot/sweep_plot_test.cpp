@@ -15,7 +15,7 @@ namespace {
 // Two steps over 0 .. 10: step 1 never wrong, step 2 wrong in 0, 1/4 and 1/2 of 8.
 Sweep_result three_points(bool log)
 {
-    Sweep_result r{par_row_named("noise_to_signal"), log, 2, {}};
+    Sweep_result r{par_row_named("noise_to_signal"), log, 2, {}, true, 3};
     const float values[] = {log ? 0.1f : 0.0f, 1.0f, 10.0f};
     const int wrong[] = {0, 2, 4};
     for (int k = 0; k < 3; ++k) r.points.push_back({values[k], {{0, 8}, {wrong[k], 8}}});
@@ -97,7 +97,25 @@ TEST(Sweep_plot, AStepWhoseCurveLiesOnAnEarlierOneSaysSoInTheLegend)
 
 TEST(Sweep_plot, CsvHasAHeaderAndOneLinePerPoint)
 {
-    EXPECT_EQ(sweep_csv(three_points(false)), "noise_to_signal,step1_wrong,step1_total,"
-                                              "step2_wrong,step2_total\n"
-                                              "0,0,8,0,8\n1,0,8,2,8\n10,0,8,4,8\n");
+    Sweep_result r = three_points(false);
+    const std::string body = "noise_to_signal,step1_wrong,step1_total,step2_wrong,step2_total\n"
+                             "0,0,8,0,8\n1,0,8,2,8\n10,0,8,4,8\n";
+    EXPECT_EQ(sweep_csv(r), body);
+    r.complete = false;
+    r.planned = 5;
+    EXPECT_EQ(sweep_csv(r),
+              "# error sweep over noise_to_signal: 3 of 5 points (cancelled)\n" + body);
+}
+
+TEST(Sweep_plot, AxisTicksFallOnOneTwoOrFiveTimesAPowerOfTen)
+{
+    using V = std::vector<double>;
+    EXPECT_EQ(round_ticks(0.5f, 20.0f, 6), (V{5, 10, 15, 20}));
+    EXPECT_EQ(round_ticks(0.1f, 0.7f, 6), (V{0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7}));
+    EXPECT_EQ(round_ticks(0.0, 0.3, 8), (V{0.0, 0.05, 0.1, 0.15, 0.2, 0.25, 0.3}));
+    EXPECT_EQ(round_ticks(-1.0f, 1.5f, 5), (V{-1, -0.5, 0, 0.5, 1, 1.5}));
+    EXPECT_EQ(log_ticks(0.1f, 10.0f, 6), (V{0.1, 0.2, 0.5, 1, 2, 5, 10}));
+    EXPECT_EQ(log_ticks(0.001f, 1000.0f, 6), (V{0.001, 0.01, 0.1, 1, 10, 100, 1000}));
+    EXPECT_EQ(log_ticks(1e-6, 1.0, 3), (V{1e-6, 1e-4, 0.01, 1}));
+    EXPECT_EQ(log_ticks(3.0f, 4.0f, 6), (V{3, 3.2, 3.4, 3.6, 3.8, 4}));
 }

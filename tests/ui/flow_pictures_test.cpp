@@ -62,7 +62,7 @@ TEST_F(Flow_pictures, EveryStepOfTheFlow)
     save(*main, dir, "5a_read_out_plot.png");
     QTest::mouseMove(main->Fourier_plot1->Fourier, QPoint(40, 60));
     save(*main, dir, "5b_read_out.png");
-    TRun_extras::ask_plan = [](QWidget*) {
+    TRun_extras::ask_plan = [](QWidget*, const std::optional<Sweep_plan>&) {
         return Sweep_plan{par_row_named("noise_to_signal"), 0.0f, 20.0f, 12, false};
     };
     click(main->run_menu->Run_extras->error_sweep);

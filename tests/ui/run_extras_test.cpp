@@ -27,7 +27,10 @@ protected:
     {
         Ui_flow::SetUp();
         setup_and_run();
-        TRun_extras::ask_plan = [this](QWidget*) { return plan; };
+        TRun_extras::ask_plan = [this](QWidget*, const std::optional<Sweep_plan>& last) {
+            offered = last;
+            return plan;
+        };
     }
     void TearDown() override
     {
@@ -40,6 +43,7 @@ protected:
 
     decltype(Save_dialog::choose) saved_choose = Save_dialog::choose;
     Sweep_plan plan{par_row_named("noise_to_signal"), 0.0f, 30.0f, 4, false};
+    std::optional<Sweep_plan> offered; // what the dialog would have opened with
 };
 
 } // namespace
@@ -55,6 +59,27 @@ TEST_F(Run_extras, ASweepOpensItsWindowAndLeavesParametersAndChainAsTheyWere)
     EXPECT_EQ(w->result().steps, 6);
     EXPECT_THAT(chain_bits(), ElementsAreArray(before));
     EXPECT_EQ(plot_windows().size(), 1);
+    EXPECT_FALSE(offered);
+}
+
+// As the plot windows: each new window a step below and right of the last, back at the
+// first place once none is open; the dialog opens with the plan asked for last.
+TEST_F(Run_extras, SweepWindowsCascadeAndTheDialogOffersTheLastPlan)
+{
+    plan.points = 2;
+    click(extras().error_sweep);
+    const QPoint first = extras().last_window()->pos();
+    plan.to = 5.0;
+    click(extras().error_sweep);
+    EXPECT_EQ(extras().last_window()->pos(), first + QPoint(20, 20));
+    ASSERT_TRUE(offered);
+    EXPECT_EQ(offered->to, 30.0);
+    for (QMdiSubWindow* w : main->child_windows())
+        if (w->property("Tag").toInt() == TSweep_window::window_tag) w->close();
+    flush_deletes();
+    click(extras().error_sweep);
+    EXPECT_EQ(extras().last_window()->pos(), first);
+    EXPECT_EQ(offered->to, 5.0);
 }
 
 // What the sweep keeps and gives back is the engine's; here, what the windows then say.
@@ -65,7 +90,7 @@ TEST_F(Run_extras, ACancelledSweepSaysSoAndOffersTheRunAgain)
     click(extras().error_sweep);
     TSweep_window* w = extras().last_window();
     ASSERT_NE(w, nullptr);
-    EXPECT_THAT(w->windowTitle().toStdString(), testing::EndsWith("3 points (cancelled)"));
+    EXPECT_EQ(w->windowTitle(), "error sweep over noise_to_signal: 3 of 10 points (cancelled)");
     EXPECT_THAT(main->error_message->text().toStdString(),
                 testing::StartsWith("error sweep cancelled: the chain has not run"));
     EXPECT_FALSE(picker().run->isHidden());

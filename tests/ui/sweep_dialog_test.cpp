@@ -42,29 +42,32 @@ TEST(Sweep_dialog, EachFieldIsRefusedByNameAndNothingRuns)
     EXPECT_EQ(refusal_for("roll_off", "0", "1", "500"),
               "points = 500 is out of range: allowed are 2 to 200");
     EXPECT_EQ(refusal_for("roll_off", "0", "2", "5"),
-              "point 4: roll_off = 1.5 is out of range: allowed are 0 to 1");
+              "point 5: roll_off = 2 is out of range: allowed are 0 to 1");
     EXPECT_EQ(refusal_for("noise_to_signal", "0", "10", "5", true),
               "a logarithmic sweep needs from and to of the same sign, neither 0");
     EXPECT_EQ(refusal_for("noise_to_signal", "0.1", "10", "5", true), "");
 }
 
-TEST(Sweep_dialog, OffersEveryValueThatCanChangeAfterSetup)
+TEST(Sweep_dialog, OffersEveryValueThatCanChangeAfterSetupAndStartsFromTheLastPlan)
 {
     TSweep_dialog d(nullptr);
     EXPECT_EQ(d.parameter->count(), par_row_count - 2);
     EXPECT_EQ(d.parameter->findData(par_row_named("nr_stages")), -1);
     EXPECT_EQ(d.parameter->currentData().toInt(), par_row_named("noise_to_signal"));
+    TSweep_dialog again(nullptr, Sweep_plan{par_row_named("rf_detune_pct"), 0.1, 0.7, 7, true});
+    EXPECT_EQ(again.parameter->currentData().toInt(), par_row_named("rf_detune_pct"));
+    EXPECT_EQ(again.from->text() + " " + again.to->text() + " " + again.points->text(),
+              "0.1 0.7 7");
+    EXPECT_TRUE(again.log_spacing->isChecked());
 }
 
+// A switch starts from one of its two values to the other, in two points.
 TEST(Sweep_dialog, EveryParameterStartsWithARangeThatRuns)
 {
     analog_pars().set_defaults();
     TSweep_dialog d(nullptr);
     for (int k = 0; k < d.parameter->count(); ++k) {
         d.parameter->setCurrentIndex(k);
-        const int row = d.parameter->currentData().toInt();
-        const Par_range range = par_rows[static_cast<size_t>(row)].range;
-        if (range != Par_range::interval) continue;
         EXPECT_TRUE(d.checked_plan().has_value())
             << d.parameter->currentText().toStdString() << ": " << d.refusal->text().toStdString();
     }

@@ -37,7 +37,8 @@ const char* const usage_head =
                                              their captions
   cdma_sim sweep [OPTIONS] --vary NAME --from A --to B [--points N] [--log] [--png FILE]
                                              runs once per value of NAME (N values from A to
-                                             B, 2 to 200, default 11; --log: evenly on a log
+                                             B, 2 to 200, default 11, for a switch or
+                                             iq_branches its 2 values; --log: evenly on a log
                                              scale) and prints CSV: NAME,step1_wrong,
                                              step1_total,... one line per value; --png also
                                              draws the sweep plot

@@ -1,5 +1,6 @@
 #include "ui/sweep_window.h"
 
+#include "engine/par_rows.h"
 #include "plot/sweep_plot.h"
 #include "ui/main_screen.h"
 #include "ui/paint_box.h"

@@ -38,6 +38,7 @@ bool Xmit::run(Elements** chain, int last_stage, Progress& progress)
     stages = chain;
     last = last_stage;
     complete = false;
+    ++runs;
     Stop_latch latch(progress);
     set_analog_progress(&latch);
     Chain_signal s;

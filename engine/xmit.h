@@ -21,6 +21,9 @@ public:
     int last = 0;
     // The last run went through to its end; a setup or a stopped run clears it.
     bool complete = false;
+    // Runs started since the program began, stopped ones included: a picture drawn from
+    // the chain's buffers belongs to the run of its number.
+    long long runs = 0;
 
     // xmit of stages[0..last] in order, then rcve of stages[last..0], one Chain_signal.
     void run(Elements** stages, int last);

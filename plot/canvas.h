@@ -43,6 +43,8 @@ public:
     virtual void fill_rect(int x1, int y1, int x2, int y2) = 0;
     // Text with its top left corner at (x, y), on the brush colour.
     virtual void text_out(int x, int y, const std::string& text) = 0;
+    // Width in pixels of text written in the current font: what keeps a text inside its box.
+    virtual int text_width(const std::string& text) const = 0;
     // Copies the rectangle (x1, y1) to (x2, y2) of source to the same place here.
     virtual void copy_rect(const Canvas& source, int x1, int y1, int x2, int y2) = 0;
 };

@@ -138,6 +138,11 @@ void Eye_pattern::toggle_branch(float iq_branches)
     if (std::trunc(iq_branches) > 1.5f) branch_code = branch_i + branch_q - branch_code;
 }
 
+void Eye_pattern::fit_branch(float iq_branches)
+{
+    if (branch_code == branch_q && !(std::trunc(iq_branches) > 1.5f)) branch_code = branch_i;
+}
+
 void Eye_pattern::toggle_mode() { running = !running; }
 
 std::string Eye_pattern::caption() const
@@ -172,7 +177,7 @@ std::string Eye_pattern::width_refusal(int width)
 
 bool Eye_pattern::draw(Canvas& box, Analog_mod& a, Plot_curves& pc, Progress& progress)
 {
-    if (branch_code == branch_q && !(std::trunc(a.iq_branches) > 1.5f)) branch_code = branch_i;
+    fit_branch(a.iq_branches);
     const int w = box.width();
     const float tc_us = chip_us(a.chip_rate);
     const float dt = tc_us / static_cast<float>(w); // one chip spans the box

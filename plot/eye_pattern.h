@@ -33,6 +33,8 @@ public:
     void toggle_side();
     // Alternates I and Q only with two branches (iq_branches truncated to 2 or more).
     void toggle_branch(float iq_branches);
+    // With one branch left the Q branch falls back to I: what draw and the caption use.
+    void fit_branch(float iq_branches);
     void toggle_mode();
     // "eye pattern (rcve, I - running plot)" and the like.
     std::string caption() const;

@@ -21,6 +21,7 @@ public:
     void ellipse(int x1, int y1, int x2, int y2) override { whole.ellipse(x1, y1, x2, y2); }
     void fill_rect(int x1, int y1, int x2, int y2) override { whole.fill_rect(x1, y1, x2, y2); }
     void text_out(int x, int y, const std::string& text) override { whole.text_out(x, y, text); }
+    int text_width(const std::string& text) const override { return whole.text_width(text); }
     void copy_rect(const Canvas& source, int x1, int y1, int x2, int y2) override
     {
         whole.copy_rect(source, x1, y1, x2, y2);

@@ -18,6 +18,7 @@ public:
     void ellipse(int, int, int, int) override {}
     void fill_rect(int, int, int, int) override {}
     void text_out(int, int, const std::string&) override {}
+    int text_width(const std::string&) const override { return 0; }
     void copy_rect(const Canvas&, int, int, int, int) override {}
 
 private:

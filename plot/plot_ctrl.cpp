@@ -72,10 +72,31 @@ void Plot_ctrl::empty_capture()
 {
     fft_count = 0;
     fft_size = 0;
+    ++emptied;
 }
 
-float Plot_ctrl::select(int code, Canvas& target)
+void Plot_ctrl::forget_window(int window_code)
 {
+    if (window_code == capture_code) empty_capture();
+}
+
+bool Plot_ctrl::captured() const { return fft_count > 0 && capture_run == transmission.runs; }
+
+Plot_ctrl::Stamp Plot_ctrl::stamp() const { return {transmission.runs, emptied}; }
+
+void Plot_ctrl::start_capture()
+{
+    if (captured()) return;
+    fft_count = 0;
+    fft_size = fft_size_for(width);
+    capture_run = transmission.runs;
+    capture_code = code;
+    capture_us_per_px = us_per_px;
+}
+
+float Plot_ctrl::select(int stage_code, Canvas& target)
+{
+    code = stage_code;
     const long long magnitude = std::llabs(static_cast<long long>(code));
     side = code < 0 ? -1 : 1;
     stage = static_cast<int>(magnitude % 100);
@@ -121,6 +142,8 @@ float Plot_ctrl::sample_at(float t, const Curve_frame& frame)
 void Plot_ctrl::capture(float v, int signed_stage)
 {
     const auto room = static_cast<int>(fourier_fft.data.size());
+    // One window's values only; a wider window drawn later does not fill up the rest.
+    if (code != capture_code || capture_run != transmission.runs) return;
     if (fft_count < 0 || fft_count >= fft_size || fft_count >= room) return;
     fourier_fft.data[static_cast<size_t>(fft_count)] = v;
     ++fft_count;
@@ -164,7 +187,7 @@ std::string Plot_ctrl::plot(char which)
     static_cast<void>(which); // all windows are drawn alike
     if (box == nullptr) return {};
     const Box_use use{box};
-    fft_size = fft_size_for(width);
+    start_capture();
     Curve_frame frame;
     frame.x0 = t_zero;
     frame.dx = us_per_px;
@@ -262,7 +285,7 @@ void Plot_ctrl::plot_fft(Canvas& target)
     box = &target;
     const Box_use use{box};
     drawn_spectrum = {};
-    if (fft_count <= 0) {
+    if (!captured()) {
         target.text_out(10, 10, "no valid input for FFT! ");
         return;
     }
@@ -282,7 +305,8 @@ void Plot_ctrl::plot_fft(Canvas& target)
                fixed_text(static_cast<double>(frame.y_hi), 5, 2);
     target.text_out(270, 70, fft_text);
     // The Nyquist frequency of the captured values, in MHz as their spacing is in µs.
-    const double nyquist = us_per_px != 0.0f ? 0.5 / static_cast<double>(us_per_px) : HUGE_VAL;
+    const double nyquist =
+        capture_us_per_px != 0.0f ? 0.5 / static_cast<double>(capture_us_per_px) : HUGE_VAL;
     fft_text = "stage: " + std::to_string(fft_code) +
                "; frequency range = " + fixed_text(nyquist, 7, 2) + " MHz";
     target.text_out(270, 85, fft_text);

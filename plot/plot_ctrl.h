@@ -26,6 +26,13 @@ public:
     int width = 0; // of the box being drawn, pixels
     int fft_count = 0;
     int fft_size = 0;
+    // What the captured values belong to, fixed when a capture starts: the run, the plot
+    // window (by its stage code) and that window's microseconds per pixel.
+    long long capture_run = -1;
+    int capture_code = 0;
+    float capture_us_per_px = 0.0f;
+    // Times the capture was emptied.
+    int emptied = 0;
     std::string fft_text;
     Canvas* box = nullptr; // the box being drawn, from select to the end of plot
     // Analog signals: compute the filter-independent part of every column once for both
@@ -40,8 +47,21 @@ public:
     // Stores the window and empties the spectrum capture.
     void set_window(float t_total, float delta_t, float t_zero);
     // Forgets the captured values: the next plot drawn fills the spectrum anew. A run and a
-    // setup call it, so that no spectrum shows the signals of an earlier run.
+    // setup call it, so that no spectrum shows the signals of an earlier run; values of an
+    // earlier run are not used even where nobody called it.
     void empty_capture();
+    // Closing the plot window of a stage code: its values are forgotten if captured.
+    void forget_window(int code);
+    // Values of the current run are held for a spectrum.
+    bool captured() const;
+    // Changes whenever held values become stale (a run, an emptied capture): a spectrum
+    // drawn under another stamp shows signals that are gone.
+    struct Stamp {
+        long long run = -1;
+        int emptied = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+    Stamp stamp() const;
     // Selects the stage and buffer of code for drawing on box; returns microseconds per
     // pixel.
     float select(int code, Canvas& box);
@@ -62,10 +82,13 @@ public:
 private:
     // The selected code's row; null for a code that names no signal, which plots as 0.
     const Stage_code* selected = nullptr;
+    int code = 0; // the selected stage code
 
     // The selected signal is read from a stage buffer / computed by the analog stage.
     bool stored_signal() const;
     bool analog_signal() const;
+    // A plot of the selected window starts a capture unless one of this run is held.
+    void start_capture();
     void capture(float v, int signed_stage);
     void draw_curve(Curve_frame& frame);
     // Keeps the values of the drawing pass out of all values the source returned.

@@ -2,6 +2,8 @@
 
 #include "plot/fixed_text.h"
 
+#include <algorithm>
+
 namespace {
 
 Rgb bit_colour(bool b) { return b ? colour::red : colour::blue; }
@@ -9,6 +11,7 @@ Rgb bit_colour(bool b) { return b ? colour::red : colour::blue; }
 int trunc_of(double v) { return static_cast<int>(v); }
 
 constexpr int pen_width = 2;
+constexpr int label_margin = 2; // between the label and the box's right edge
 
 } // namespace
 
@@ -69,9 +72,14 @@ void Plot_gen::draw(int which, double step, std::uint64_t r)
     canvas->move_to(x + half_pitch, y_line);
     canvas->line_to(x + half_pitch, y_top);
     canvas->line_to(x, y_top);
+    // The label right of the feedback line, where it covers no cell; at the right edge
+    // when the register fills the box.
     canvas->set_brush(colour::white);
     canvas->set_font(13, colour::black);
-    canvas->text_out(0, h - 20, fixed_text(step, 15, 0) + ". state");
+    const std::string label = fixed_text(step, 15, 0) + ". state";
+    const int label_x =
+        std::min(x + pitch + half_pitch, w - label_margin - canvas->text_width(label));
+    canvas->text_out(std::max(0, label_x), h - 20, label);
 }
 
 void Plot_gen::draw_xor()

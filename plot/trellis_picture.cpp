@@ -17,6 +17,7 @@ constexpr int path_pen = 3;
 constexpr int dash_pieces = 7; // of an input-1 transition, one column wide
 constexpr int label_x = 975;
 constexpr int text_px = 13;
+constexpr int cell_margin = 2; // between a cell's text and the table's right edge
 
 // The state after input bit b: the newer bit becomes the older one.
 int next_state(int from, int b) { return 2 * (from % 2) + b; }
@@ -103,6 +104,8 @@ bool Trellis_picture::run_available()
 
 void Trellis_picture::write_cell(Canvas& data, int row, int bit, int x, const std::string& text)
 {
+    // A figure of the last column that would run past the table's right edge ends at it.
+    x = std::min(x, data.width() - cell_margin - data.text_width(text));
     data.text_out(x, row_y[static_cast<size_t>(row)], text);
     cells[static_cast<size_t>(row)][static_cast<size_t>(bit)] = text;
 }

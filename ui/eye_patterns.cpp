@@ -1,6 +1,7 @@
 #include "ui/eye_patterns.h"
 
 #include "analog/analog_objects.h"
+#include "engine/engine_objects.h"
 #include "engine/parameters.h"
 #include "plot/plot_objects.h"
 #include "ui/main_screen.h"
@@ -78,7 +79,21 @@ void TEye_patterns::optionsClick(QPushButton* sender)
     plotPaint();
 }
 
-void TEye_patterns::plotPaint() { caption->setText(QString::fromStdString(eye.caption())); }
+void TEye_patterns::plotPaint()
+{
+    eye.fit_branch(analog_pars().iq_branches);
+    caption->setText(QString::fromStdString(eye.caption()));
+}
+
+void TEye_patterns::showEvent(QShowEvent* event)
+{
+    plotPaint();
+    if (picture_run != transmission.runs) {
+        plot->clear_image();
+        plot->update();
+    }
+    QFrame::showEvent(event);
+}
 
 void TEye_patterns::startClick()
 {
@@ -102,7 +117,8 @@ void TEye_patterns::startClick()
     });
     if (drawn) {
         plot->image = picture;
+        picture_run = transmission.runs;
         plot->update();
     }
-    plotPaint(); // with one branch left, a Q eye is drawn as I
+    plotPaint();
 }

@@ -28,15 +28,19 @@ public:
 
     void FrameClick();
     void optionsClick(QPushButton* sender);
-    // Writes the mode into the caption.
+    // Writes the mode into the caption: the branch "start" draws with the current
+    // parameters.
     void plotPaint();
     // Draws the eye pattern of the last run, or says on the error line why it cannot.
     void startClick();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // The caption for the current parameters; the eye of an earlier run is cleared.
+    void showEvent(QShowEvent* event) override;
 
 private:
     TMain_screen& main;
+    long long picture_run = -1; // the run whose eye the box shows
     QPushButton* make_button(const char* caption, int top);
 };

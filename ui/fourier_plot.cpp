@@ -47,13 +47,18 @@ void TFourier_plot::hideEvent(QHideEvent*) { read_out->hide(); }
 
 void TFourier_plot::FourierPaint()
 {
+    const bool captured = plot_ctrl.captured();
+    if (!captured && picture != plot_ctrl.stamp()) {
+        Fourier->clear_image();
+        shown_code = 0;
+    }
+    picture = plot_ctrl.stamp();
     {
         Qt_canvas canvas(Fourier->image);
         clear_upper_vector_state();
-        const bool captured = plot_ctrl.fft_count > 0;
         plot_spectrum(canvas);
-        if (captured) shown_code = fft_code;
     }
+    if (captured) shown_code = fft_code;
     drawn = plot_ctrl.drawn_spectrum;
     Fourier->update();
 }
@@ -72,6 +77,7 @@ void TFourier_plot::take_picture(const TFourier_plot& other)
         upper.copy_rect(lower, 0, 0, lower.width(), lower.height());
     }
     shown_code = other.shown_code;
+    picture = other.picture;
     drawn = other.drawn;
     Fourier->update();
 }

@@ -2,6 +2,7 @@
 // A spectrum strip of the main screen: draws the spectrum of the values captured from
 // the last signal plot each time it is shown.
 
+#include "plot/plot_ctrl.h"
 #include "plot/read_out.h"
 
 #include <QWidget>
@@ -28,6 +29,9 @@ public:
     void FourierClick();
     // The signed stage number of the spectrum shown; 0 before the first one.
     int shown_code = 0;
+    // The capture the picture was drawn under: a picture of an earlier run or of a closed
+    // window is cleared before "no valid input for FFT! " is written.
+    Plot_ctrl::Stamp picture;
 
     bool save_picture(const QString& path) const;
     // The line above a saved picture: the signal whose spectrum it is, with the caption of

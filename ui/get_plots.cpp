@@ -259,17 +259,15 @@ void TGet_plots::FFTClick()
             main.Fourier_plot1->take_picture(*main.Fourier_plot2);
             main.Fourier_plot2->hide();
         }
+        main.Fourier_plot1->raise(); // the pair in front
     }
-    if (target->isHidden()) target->show();
+    TMain_screen::bring_to_front(target);
     target->setStyleSheet("background: white");
 }
 
-void TGet_plots::eyeClick() { main.Eye_patterns->show(); }
+void TGet_plots::eyeClick() { TMain_screen::bring_to_front(main.Eye_patterns); }
 
-void TGet_plots::bp_filterClick()
-{
-    static_cast<QWidget*>(main.Bp_plots)->show(); // its button `show` hides the name
-}
+void TGet_plots::bp_filterClick() { TMain_screen::bring_to_front(main.Bp_plots); }
 
 void TGet_plots::en_decoderClick()
 {
@@ -280,4 +278,4 @@ void TGet_plots::en_decoderClick()
     main.Viterbi_decoder->open();
 }
 
-void TGet_plots::see_resultClick() { main.result->show(); }
+void TGet_plots::see_resultClick() { TMain_screen::bring_to_front(main.result); }

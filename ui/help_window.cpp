@@ -30,7 +30,8 @@ the digital receiver.</li>
 (the arrows above shift and scale it). Move the mouse over a plot: its title line reads out
 the time, the sample and the value under the mouse.</li>
 <li><b>FFT</b> shows the spectrum of the first plot drawn since the last run, time-window
-change or spectrum; the line beside it reads out the frequency and level under the mouse.</li>
+change or spectrum while its window is open; the line beside it reads out the frequency and
+level under the mouse.</li>
 <li>The red buttons open teaching views (encoder/decoder, Walsh functions, PN generators,
 band-pass filters, eye pattern). <b>Esc</b> hides them again.</li>
 <li><b>error sweep</b> runs the chain for a range of one parameter and plots the share of

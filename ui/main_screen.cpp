@@ -1,6 +1,7 @@
 #include "ui/main_screen.h"
 
 #include "engine/elements.h"
+#include "plot/plot_objects.h"
 #include "ui/bp_plots.h"
 #include "ui/click_line.h"
 #include "ui/eye_patterns.h"
@@ -36,9 +37,13 @@ constexpr int screen_height = 702;
 constexpr int max_height = 768;
 constexpr int plot_width = 758;
 constexpr int plot_height = 155;
-// The generator pictures are drawn for their 990-pixel boxes; a narrower frame would cut
-// off the last cells and the feedback line.
+// The generator pictures are drawn for their 990 x 73-pixel boxes; a smaller frame would
+// cut off the last cells, the feedback line or the label. Both lie below the spreading
+// explorer and above the window's bottom edge.
 constexpr int pn_generator_width = 1000;
+constexpr int pn_generator_height = 73;
+constexpr int pn_generator_top[2] = {screen_height - 2 * pn_generator_height - 2,
+                                     screen_height - pn_generator_height - 1};
 
 int window_tag(const QMdiSubWindow* w) { return w->property("Tag").toInt(); }
 
@@ -78,9 +83,9 @@ TMain_screen::TMain_screen()
     error_message->on_click = [this] { clear(error_message); };
 
     Pn_generator1 = new TPn_generator(central, *this);
-    Pn_generator1->setGeometry(8, 570, pn_generator_width, 68);
+    Pn_generator1->setGeometry(8, pn_generator_top[0], pn_generator_width, pn_generator_height);
     Pn_generator2 = new TPn_generator(central, *this);
-    Pn_generator2->setGeometry(8, 640, pn_generator_width, 68);
+    Pn_generator2->setGeometry(8, pn_generator_top[1], pn_generator_width, pn_generator_height);
     Eye_patterns = new TEye_patterns(central, *this);
     Eye_patterns->move(8, 350);
 
@@ -151,6 +156,8 @@ void TMain_screen::view_item(int code)
     wrap_cascade();
     ++plots_opened;
     auto* plot = new TSignal_plot(*this, code);
+    // Its values, if held for a spectrum, go with it.
+    connect(plot, &QObject::destroyed, this, [code] { plot_ctrl.forget_window(code); });
     mdi->addSubWindow(plot);
     plot->setGeometry(next_left, next_top, plot_width, plot_height);
     next_top += cascade_step;
@@ -197,6 +204,12 @@ void TMain_screen::clear_display(int mask)
 {
     for (const View_bit& v : view_bits())
         if ((mask & v.bit) != 0) v.view->hide();
+}
+
+void TMain_screen::bring_to_front(QWidget* view)
+{
+    view->show();
+    view->raise();
 }
 
 void TMain_screen::clear(QWidget* sender)
@@ -248,7 +261,7 @@ void TMain_screen::show_menu_buttons()
 void TMain_screen::show_error(const std::string& text)
 {
     error_message->show_text(QString::fromStdString(text));
-    error_message->show();
+    bring_to_front(error_message);
     if (echo_lines) std::cout << "error: " << text << std::endl;
 }
 

@@ -69,6 +69,8 @@ public:
     void clear_display(int mask);
     // Hides the view that was clicked.
     void clear(QWidget* sender);
+    // Shows a view or line in front of every other one: the one just asked for.
+    static void bring_to_front(QWidget* view);
     // Redraws every plot window for the current time window and hides every view.
     void repaint();
     // The parameter button of set tag: shows the parameter menu and hides the buttons.

@@ -85,6 +85,11 @@ void Qt_canvas::text_out(int x, int y, const std::string& text)
     clear_upper_vector_state(); // the plots evaluate the engine between strokes
 }
 
+int Qt_canvas::text_width(const std::string& text) const
+{
+    return QFontMetrics(painter.font()).horizontalAdvance(QString::fromStdString(text));
+}
+
 void Qt_canvas::copy_rect(const Canvas& source, int x1, int y1, int x2, int y2)
 {
     const auto* from = dynamic_cast<const Qt_canvas*>(&source);

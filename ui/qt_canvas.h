@@ -22,6 +22,7 @@ public:
     void ellipse(int x1, int y1, int x2, int y2) override;
     void fill_rect(int x1, int y1, int x2, int y2) override;
     void text_out(int x, int y, const std::string& text) override;
+    int text_width(const std::string& text) const override;
     void copy_rect(const Canvas& source, int x1, int y1, int x2, int y2) override;
 
     const QImage& image() const { return *target; }

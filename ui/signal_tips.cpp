@@ -16,7 +16,7 @@ void set_view_tooltips(TGet_plots& p)
         {p.see_result, "show the result line: wrong decoded data bits of the last run"},
         {p.FFT,
          "show the spectrum of the first plot drawn since the last run, time-window change or "
-         "spectrum (a second click: a second strip)"},
+         "spectrum while its window is open (a second click: a second strip)"},
         {p.en_decoder, "the convolutional encoder and the Viterbi decoder at work"},
         {p.Walsh, "the Walsh functions that spread each 6-bit symbol to 64 chips"},
         {p.PN_U, "the long-code PN generator that scrambles the chips"},

@@ -5,6 +5,7 @@
 #include "engine/pn_spread.h"
 #include "engine/walsh_code.h"
 #include "plot/fixed_text.h"
+#include "plot/narrowed_canvas.h"
 #include "ui/main_screen.h"
 #include "ui/paint_box.h"
 #include "ui/pixel_font.h"
@@ -13,6 +14,7 @@
 #include "ui/qt_canvas.h"
 #include "plot/plot_gen.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -24,6 +26,13 @@ namespace {
 
 constexpr std::array<const char*, 4> family_names{"Walsh", "PN U", "PN I", "PN Q"};
 constexpr float curve_top = 1.1f;
+constexpr int box_left = 520;
+constexpr int box_width = 361;
+constexpr int box_height = 49;
+constexpr int label_gap = 4;    // between a curve box and its label
+constexpr int label_width = 90; // to the frame's right edge
+constexpr int text_left = 4;    // of a result text in a curve box
+constexpr int text_px = 13;
 // PN counts beyond the long code's period are refused: 2^42 steps.
 constexpr double max_count = 4398046511104.0;
 
@@ -55,6 +64,29 @@ long long seconds_since(std::chrono::steady_clock::time_point start)
     return static_cast<long long>(static_cast<double>(ms) * 0.001);
 }
 
+// Text broken at blanks into lines no wider than width on canvas (a longer word keeps a
+// line of its own).
+std::vector<std::string> wrapped(const Canvas& canvas, const std::string& text, int width)
+{
+    std::vector<std::string> lines;
+    std::string line;
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t end = std::min(text.find(' ', start), text.size());
+        const std::string word = text.substr(start, end - start);
+        const std::string longer = line.empty() ? word : line + " " + word;
+        if (!line.empty() && canvas.text_width(longer) > width) {
+            lines.push_back(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+        start = end + 1;
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
 } // namespace
 
 TSpreading_fcts::TSpreading_fcts(QWidget* parent, TMain_screen& main_screen)
@@ -66,8 +98,13 @@ TSpreading_fcts::TSpreading_fcts(QWidget* parent, TMain_screen& main_screen)
     const std::array<int, 4> tops{3, 57, 110, 163};
     for (size_t k = 0; k < plots.size(); ++k) {
         plots[k] = new Paint_box(this);
-        plots[k]->setGeometry(520, tops[k], 361, 49);
-        plots[k]->hide();
+        plots[k]->setGeometry(box_left, tops[k], box_width, box_height);
+        // Beside the box, so that no curve crosses it.
+        labels[k] = new QLabel(this);
+        labels[k]->setGeometry(box_left + box_width + label_gap, tops[k], label_width, box_height);
+        labels[k]->setFont(pixel_font("Times New Roman", 11));
+        labels[k]->setStyleSheet("color: rgb(0, 0, 255)");
+        labels[k]->setWordWrap(true);
     }
     caption1 = new QPushButton("  ", this);
     caption1->setGeometry(2, 2, 512, 24);
@@ -87,6 +124,7 @@ TSpreading_fcts::TSpreading_fcts(QWidget* parent, TMain_screen& main_screen)
     pn_timing = red_button(this, "  ", 140, 180, 374);
     for (QPushButton* b : {multiply, correlate, show_gen, max_nr, pn_timing})
         connect(b, &QPushButton::clicked, this, [this, b] { multiplyClick(b); });
+    forget_family();
     hide();
 }
 
@@ -98,9 +136,11 @@ double TSpreading_fcts::wrap(double x) const
 
 void TSpreading_fcts::open(int family_tag)
 {
-    if (!isHidden()) FrameClick();
-    show();
-    raise();
+    if (!isHidden())
+        FrameClick();
+    else if (family_tag != family)
+        forget_family(); // hidden by Esc or another view: no reset yet
+    TMain_screen::bring_to_front(this);
     tag = family_tag;
     main.Pn_generator1->hide();
     main.Pn_generator2->hide();
@@ -110,15 +150,29 @@ void TSpreading_fcts::open(int family_tag)
 void TSpreading_fcts::FrameClick()
 {
     hide();
+    forget_family();
+    nr = 0;
+    in.fill(0.0);
+    for (QPushButton* b : {caption1, caption2}) b->setText("  ");
+    main.Pn_generator1->hide();
+    main.Pn_generator2->hide();
+}
+
+void TSpreading_fcts::forget_family()
+{
     for (QWidget* w : {static_cast<QWidget*>(show_gen), static_cast<QWidget*>(input3),
                        static_cast<QWidget*>(correlate), static_cast<QWidget*>(input4),
                        static_cast<QWidget*>(max_nr), static_cast<QWidget*>(pn_timing)})
         w->hide();
-    nr = 0;
-    in.fill(0.0);
-    for (QPushButton* b : {caption1, caption2, correlate, pn_timing}) b->setText("  ");
-    main.Pn_generator1->hide();
-    main.Pn_generator2->hide();
+    for (QPushButton* b : {correlate, pn_timing}) b->setText("  ");
+    hide_curves();
+    text.clear();
+}
+
+void TSpreading_fcts::hide_curves()
+{
+    for (Paint_box* p : plots) p->hide();
+    for (QLabel* l : labels) l->hide();
 }
 
 void TSpreading_fcts::mousePressEvent(QMouseEvent* event)
@@ -243,8 +297,9 @@ void TSpreading_fcts::count_functions()
         input3->show();
         correlate->show();
         pn_timing->show();
-        correlate->setText(
-            QString::fromStdString("correlate this fct. with " + whole(nr) + "  others"));
+        // Correlation checks at most all N functions (multiplyClick limits nr to N).
+        correlate->setText(QString::fromStdString("correlate this fct. with " +
+                                                  whole(std::min(nr, fct_count)) + "  others"));
         pn_timing->setText(QString::fromStdString("get the time required to generate " + whole(nr) +
                                                   " PN numbers"));
     }
@@ -254,7 +309,7 @@ void TSpreading_fcts::multiplyClick(QPushButton* sender)
 {
     if (!read_inputs()) return;
     pick_operation(sender);
-    for (Paint_box* p : plots) p->hide();
+    hide_curves();
     dummyPaint();
     count_functions();
     draw();
@@ -272,24 +327,27 @@ float TSpreading_fcts::value(double f, std::uint64_t state, int i) const
 void TSpreading_fcts::plot(int box, const std::string& label, const std::function<float(int)>& at,
                            int count)
 {
-    Paint_box& b = *plots[static_cast<size_t>(box)];
+    const auto k = static_cast<size_t>(box);
+    Paint_box& b = *plots[k];
     b.show();
-    const int per_point = (b.width() + count - 1) / count; // ceil(width / points)
+    labels[k]->setText(QString::fromStdString(label));
+    labels[k]->show();
+    // Every point the same whole number of pixels, rounded down so that all lie inside.
+    const int per_point = std::max(1, b.width() / count);
     Curve_frame frame;
-    frame.dx = 1.0f / static_cast<float>(per_point);
+    frame.dx = 1.0f; // column x at abscissa x
     frame.y_lo = -curve_top;
     frame.y_hi = curve_top;
+    frame.overlay = overlay_flag;
     {
-        // The label first, the curve over it, so that no point hides behind the text.
         Qt_canvas canvas(b.image);
         canvas.set_pen(colour::black, 1);
         canvas.set_brush(colour::white);
         canvas.rectangle(0, 0, canvas.width(), canvas.height());
-        canvas.set_font(11, colour::blue);
-        canvas.text_out(2, 1, label);
-        frame.overlay = overlay_flag;
-        curves.plot(canvas, frame, [&](float x, const Curve_frame&) {
-            return at(std::clamp(static_cast<int>(x), 0, count - 1));
+        // The drawer fills columns 0 .. width - 2: the points' columns and no more.
+        Narrowed_canvas point_columns(canvas, count * per_point + 1);
+        curves.plot(point_columns, frame, [&](float x, const Curve_frame&) {
+            return at(std::min(static_cast<int>(x) / per_point, count - 1));
         });
     }
     b.update();
@@ -297,15 +355,25 @@ void TSpreading_fcts::plot(int box, const std::string& label, const std::functio
 
 void TSpreading_fcts::write(int box, const std::string& line)
 {
-    Paint_box& b = *plots[static_cast<size_t>(box)];
+    const auto k = static_cast<size_t>(box);
+    Paint_box& b = *plots[k];
     b.show();
+    labels[k]->hide();
     {
         Qt_canvas canvas(b.image);
         canvas.set_pen(colour::black, 1);
         canvas.set_brush(colour::white);
         canvas.rectangle(0, 0, canvas.width(), canvas.height());
-        canvas.set_font(13, colour::black);
-        canvas.text_out(4, 16, line);
+        canvas.set_font(text_px, colour::black);
+        // In as many lines as it needs, centred in the box's height.
+        const std::vector<std::string> lines =
+            wrapped(canvas, line, canvas.width() - 2 * text_left);
+        const int line_h = text_px + 2;
+        int y = std::max(1, (canvas.height() - line_h * static_cast<int>(lines.size())) / 2);
+        for (const std::string& l : lines) {
+            canvas.text_out(text_left, y, l);
+            y += line_h;
+        }
     }
     b.update();
 }

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+class Canvas;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class Paint_box;
@@ -29,6 +31,7 @@ public:
     TSpreading_fcts(QWidget* parent, TMain_screen& main);
 
     std::array<Paint_box*, 4> plots{};
+    std::array<QLabel*, 4> labels{}; // beside each box: what its curve shows
     QPushButton* caption1 = nullptr;
     QPushButton* caption2 = nullptr;
     QLineEdit* input1 = nullptr;
@@ -86,6 +89,10 @@ private:
     std::uint64_t mask = 0;
     int reg_len = 0;
 
+    // Hides what the family shown last left: the operations that its set-up or the count
+    // brings up, and the curves.
+    void forget_family();
+    void hide_curves();
     bool read_inputs();
     void pick_operation(QPushButton* sender);
     void count_functions();

@@ -57,7 +57,9 @@ TViterbi_decoder::TViterbi_decoder(QWidget* parent, TMain_screen& main_screen)
     data = white_box(this, 4, 213, 993, 120);
     trellis2 = white_box(this, 4, 118, 997, 96);
     caption = new QLabel(this);
-    caption->move(5, 335);
+    // Right below the data table, so that the whole line lies inside the main window's
+    // 702 pixels (the frame's top is at 350).
+    caption->move(5, 333);
     caption->setFont(pixel_font("Times New Roman", 16, true));
     caption->setStyleSheet("color: rgb(128, 0, 128); background: rgb(192, 192, 192)");
     caption->setAlignment(Qt::AlignCenter);

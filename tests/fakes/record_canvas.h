@@ -18,6 +18,7 @@ class Record_canvas final : public Canvas {
 public:
     int w;
     int h;
+    int font_px = 13; // of the last set_font
     std::vector<Canvas_call> calls;
 
     explicit Record_canvas(int width = 750, int height = 128) : w(width), h(height) {}
@@ -26,7 +27,11 @@ public:
     int height() const override { return h; }
     void set_pen(Rgb c, int width) override { log("set_pen", {c.r, c.g, c.b, width}); }
     void set_brush(Rgb c) override { log("set_brush", {c.r, c.g, c.b}); }
-    void set_font(int size, Rgb c) override { log("set_font", {size, c.r, c.g, c.b}); }
+    void set_font(int size, Rgb c) override
+    {
+        font_px = size;
+        log("set_font", {size, c.r, c.g, c.b});
+    }
     void move_to(int x, int y) override { log("move_to", {x, y}); }
     void line_to(int x, int y) override { log("line_to", {x, y}); }
     void rectangle(int x1, int y1, int x2, int y2) override { log("rectangle", {x1, y1, x2, y2}); }
@@ -39,6 +44,11 @@ public:
     void copy_rect(const Canvas&, int x1, int y1, int x2, int y2) override
     {
         log("copy_rect", {x1, y1, x2, y2});
+    }
+    // Every character half the font size wide; not logged, as it draws nothing.
+    int text_width(const std::string& s) const override
+    {
+        return static_cast<int>(s.size()) * font_px / 2;
     }
 
     // The texts written, in order.

@@ -6,6 +6,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
 using testing::ElementsAre;
 
 namespace {
@@ -57,7 +60,29 @@ TEST(Plot_gen, DrawsEveryCellWithItsBitAndAnXorPerLowerTap)
     for (const std::string& t : b.texts()) xors += t == "^" ? 1 : 0;
     EXPECT_EQ(xors, 5);
     EXPECT_EQ(b.texts().back(), "12. state");
-    EXPECT_EQ(b.calls.back().args, (std::vector<int>{0, 53}));
+}
+
+// The label stands right of every line of the register, on row h - 20, inside the box.
+TEST(Plot_gen, LabelCoversNoPartOfTheRegister)
+{
+    for (const auto& [nbits, mask, step] :
+         {std::tuple{15, PN_spread::i_mask, 32767.0}, {42, PN_spread::u_mask, 4398046511103.0}}) {
+        Record_canvas box(990, 73);
+        Plot_gen g;
+        g.init({&box}, nbits, mask);
+        g.draw(0, step, 0x5);
+        const Canvas_call& label = box.calls.back();
+        int right = 0; // of every line, box and digit
+        for (const Canvas_call& c : box.calls) {
+            if (c.op == "line_to" || c.op == "move_to") right = std::max(right, c.args[0]);
+            if (c.op == "rectangle" || c.op == "fill_rect") right = std::max(right, c.args[2]);
+            if (c.op == "text_out" && &c != &label)
+                right = std::max(right, c.args[0] + box.text_width(c.text));
+        }
+        EXPECT_GT(label.args[0], right) << nbits;
+        EXPECT_EQ(label.args[1], 53) << nbits;
+        EXPECT_LE(label.args[0] + box.text_width(label.text), 990) << nbits;
+    }
 }
 
 TEST(Plot_gen, FedBackBitColoursTheFeedbackLine)

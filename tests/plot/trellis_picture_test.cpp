@@ -158,6 +158,18 @@ TEST_F(Trellis_run, StrongDisturbanceMakesDecodedBitsDiffer)
     EXPECT_NE(row(Trellis_picture::dec), row(Trellis_picture::org));
 }
 
+TEST_F(Trellis_run, EveryFigureEndsInsideTheTable)
+{
+    // Soft values far from 0 and 1: deviations of four digits before the point.
+    view.received.fill(9.0f);
+    clicks(23);
+    ASSERT_GE(row(Trellis_picture::dsq0)[23].size(), 6u);
+    for (const Canvas_call& c : table.calls) {
+        if (c.op != "text_out") continue;
+        EXPECT_LE(c.args[0] + table.text_width(c.text), 993 - 2) << c.text;
+    }
+}
+
 TEST_F(Trellis_run, SkeletonDrawsEveryKindOverItsColumns)
 {
     Record_canvas box{993, 95};

@@ -3,6 +3,8 @@
 #include "tests/ui/ui_fixture.h"
 #include "ui/click_line.h"
 #include "ui/paint_box.h"
+#include "ui/parameter_btn.h"
+#include "ui/parameter_menue.h"
 #include "ui/progress_runner.h"
 
 #include <QLabel>
@@ -75,6 +77,36 @@ TEST_F(Eye_patterns, DrawnEyeStaysWhenTheViewIsHiddenAndShownAgain)
     click(picker().eye);
     EXPECT_EQ(eye.plot->image, picture);
     EXPECT_EQ(eye.plot->grab().toImage().convertToFormat(QImage::Format_RGB32), picture);
+}
+
+TEST_F(Eye_patterns, EyeOfAnEarlierRunIsClearedByANewRun)
+{
+    setup_and_run();
+    TEye_patterns& eye = *main->Eye_patterns;
+    click(picker().eye);
+    click(eye.start);
+    ASSERT_TRUE(drawn(eye.plot->image));
+    // A parameter set confirmed (which hides the view) gives the run button back.
+    click(picker().analog_par->button);
+    main->Parameter_menue->set_quitClick();
+    click(picker().run);
+    click(picker().eye);
+    EXPECT_FALSE(drawn(eye.plot->image));
+}
+
+// A Q left from two branches: once one branch is set, the caption names the I that
+// "start" draws.
+TEST_F(Eye_patterns, CaptionNamesTheBranchThatStartDraws)
+{
+    setup_and_run();
+    TEye_patterns& eye = *main->Eye_patterns;
+    click(picker().eye);
+    click(eye.I_Q);
+    EXPECT_EQ(eye.caption->text(), "eye pattern (rcve, Q - running plot)");
+    main->clear_display(TMain_screen::eye_view); // as the parameter menu does
+    analog_pars().iq_branches = 1.0f;
+    click(picker().eye);
+    EXPECT_EQ(eye.caption->text(), "eye pattern (rcve, I - running plot)");
 }
 
 TEST_F(Eye_patterns, ClickOnTheBackgroundHidesTheViewButNotOnThePlot)

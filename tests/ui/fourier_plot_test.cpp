@@ -2,6 +2,8 @@
 
 #include "tests/ui/ui_fixture.h"
 #include "ui/paint_box.h"
+#include "ui/parameter_btn.h"
+#include "ui/parameter_menue.h"
 
 #include <QLabel>
 
@@ -29,4 +31,45 @@ TEST_F(Fourier_plot, ReadOutBesideTheStripShowsFrequencyAndDrawnLevel)
     EXPECT_FALSE(strip.read_out->geometry().intersects(strip.geometry()));
     strip.hide();
     EXPECT_TRUE(strip.read_out->isHidden());
+}
+
+namespace {
+
+// Rows below the one line of "no valid input for FFT! " are white.
+bool only_the_message(const QImage& image)
+{
+    for (int y = 30; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) return false;
+    return true;
+}
+
+} // namespace
+
+// A spectrum drawn, its strip closed, then: nothing (the picture stays under the message),
+// Erase (its window is gone), a new run (its signals are gone) or the window's close box.
+TEST_F(Fourier_plot, SpectrumOfAClosedWindowOrAnEarlierRunIsClearedNotWrittenOver)
+{
+    enum Change { none, erase, new_run, close_window };
+    for (const Change change : {none, erase, new_run, close_window}) {
+        SetUp();
+        setup_and_run(6, 3);
+        main->view_item(1);
+        QCoreApplication::processEvents();
+        TFourier_plot& strip = *main->Fourier_plot1;
+        click(picker().FFT);
+        ASSERT_FALSE(only_the_message(strip.Fourier->image));
+        strip.FourierClick();
+        if (change == erase) click(main->Erase);
+        if (change == new_run) {
+            click(picker().analog_par->button);
+            main->Parameter_menue->set_quitClick();
+            click(picker().run);
+        }
+        if (change == close_window) plot_windows().front()->close();
+        flush_deletes();
+        click(picker().FFT);
+        EXPECT_EQ(only_the_message(strip.Fourier->image), change != none) << change;
+        TearDown();
+    }
 }

@@ -11,6 +11,10 @@
 #include "ui/parameter_menue.h"
 #include "ui/progress_runner.h"
 #include "ui/set_times.h"
+#include "ui/bp_plots.h"
+#include "ui/eye_patterns.h"
+#include "ui/spreading_fcts.h"
+#include "ui/viterbi_decoder.h"
 #include "ui/signal_plot.h"
 
 #include <gmock/gmock.h>
@@ -130,6 +134,39 @@ TEST_F(Get_plots, FftSlotsFillUpperFirstThenShiftUp)
     EXPECT_FALSE(upper.isHidden());
     EXPECT_FALSE(lower.isHidden());
     EXPECT_EQ(upper.Fourier->image.pixel(3, 3), qRgb(1, 2, 3));
+}
+
+// Whatever was opened before, the view just asked for lies in front: a point in the
+// middle of its main control belongs to it.
+TEST_F(Get_plots, EveryViewOpenedFromTheDiagramComesToTheFront)
+{
+    setup_and_run();
+    struct View {
+        QPushButton* button;
+        QWidget* view;
+        QWidget* control; // what a student clicks next
+    };
+    const View views[] = {
+        {picker().Walsh, main->Spreading_fcts, main->Spreading_fcts->multiply},
+        {picker().en_decoder, main->Viterbi_decoder, main->Viterbi_decoder->decoder},
+        {picker().eye, main->Eye_patterns, main->Eye_patterns->start},
+        {picker().bp_filter, main->Bp_plots, main->Bp_plots->show},
+        {picker().FFT, main->Fourier_plot1, main->Fourier_plot1->Fourier},
+        {picker().see_result, main->result, main->result},
+    };
+    QWidget& central = *main->centralWidget();
+    for (const View& first : views)
+        for (const View& next : views) {
+            if (first.view == next.view) continue;
+            main->EraseClick();
+            click(first.button);
+            click(next.button);
+            const QPoint centre = next.control->mapTo(&central, next.control->rect().center());
+            const QWidget* hit = central.childAt(centre);
+            EXPECT_TRUE(hit == next.view || next.view->isAncestorOf(hit))
+                << first.button->text().toStdString() << ", then "
+                << next.button->text().toStdString();
+        }
 }
 
 TEST_F(Get_plots, UpperSpectrumClosesOnlyAfterTheLower)

@@ -5,6 +5,12 @@
 #include "tests/ui/ui_fixture.h"
 #include "ui/click_line.h"
 #include "ui/fourier_plot.h"
+#include "ui/bp_plots.h"
+#include "ui/eye_patterns.h"
+#include "ui/paint_box.h"
+#include "ui/pn_generator.h"
+#include "ui/spreading_fcts.h"
+#include "ui/viterbi_decoder.h"
 #include "ui/set_times.h"
 #include "ui/signal_plot.h"
 #include "engine/engine_objects.h"
@@ -13,6 +19,7 @@
 #include "engine/stage_codes.h"
 
 #include <QFontMetrics>
+#include <QLabel>
 #include <QMdiArea>
 #include <QScrollBar>
 
@@ -206,6 +213,25 @@ TEST_F(Main_screen, MinimisedWindowKeepsTheOpenMenuAndItsButtonsHidden)
     main->showNormal();
     EXPECT_TRUE(picker().run->isHidden()) << "the menu is still open";
     EXPECT_FALSE(main->Parameter_menue->isHidden());
+}
+
+// At the window's 1032 x 702 pixels nothing of the views' texts lies outside: the two PN
+// generators whole, below the explorer; the encoder/decoder view's last line.
+TEST_F(Main_screen, ViewsFitTheDefaultWindow)
+{
+    const QRect window = main->centralWidget()->rect();
+    ASSERT_EQ(window.size(), QSize(1032, 702));
+    for (const QWidget* v :
+         {static_cast<QWidget*>(main->Pn_generator1), static_cast<QWidget*>(main->Pn_generator2),
+          static_cast<QWidget*>(main->Spreading_fcts), static_cast<QWidget*>(main->Eye_patterns),
+          static_cast<QWidget*>(main->Bp_plots)})
+        EXPECT_TRUE(window.contains(v->geometry())) << v->metaObject()->className();
+    EXPECT_GE(main->Pn_generator1->height(), main->Pn_generator1->PaintBox->height());
+    EXPECT_GE(main->Pn_generator1->y(), main->Spreading_fcts->geometry().bottom());
+    EXPECT_GT(main->Pn_generator2->y(), main->Pn_generator1->geometry().bottom());
+    const QLabel& last = *main->Viterbi_decoder->caption;
+    const int line = QFontMetrics(last.font()).height();
+    EXPECT_LE(last.mapTo(main->centralWidget(), QPoint(0, line)).y(), 702);
 }
 
 TEST_F(Main_screen, ClickingTheCodeOfAnOpenWindowBringsItToTheFront)

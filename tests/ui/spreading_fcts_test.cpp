@@ -7,9 +7,12 @@
 #include "ui/pn_generator.h"
 #include "ui/progress_runner.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 #include <gmock/gmock.h>
+
+#include <tuple>
 
 namespace {
 
@@ -68,30 +71,64 @@ TEST_F(Spreading_fcts, FamilyButtonsSetTheCaptions)
               "play with PN Q functions: enter numbers to choose functions");
 }
 
-TEST_F(Spreading_fcts, WalshProductOfAFunctionWithItselfIsOneEverywhere)
-{
-    open(picker().Walsh);
-    enter(view().input1, "5");
-    enter(view().input2, "5");
-    click(view().multiply);
-    for (const Paint_box* p : view().plots) EXPECT_FALSE(p->isHidden());
-    // -1.1 .. 1.1 over 49 rows: zero at row 23, 20.5 rows per unit, so +1 lies on row 2.
-    const int plus_one = 2;
-    for (int x : {10, 100, 300}) {
-        EXPECT_EQ(curve_row(*view().plots[2], x), plus_one) << x;
-        EXPECT_EQ(curve_row(*view().plots[3], x), plus_one) << x;
-    }
-}
-
 TEST_F(Spreading_fcts, WalshFunctionsFiveAndSixAreOrthogonal)
 {
     open(picker().Walsh);
     enter(view().input1, "5");
     enter(view().input2, "6");
     click(view().multiply);
-    // The running mean ends at 0: its last point lies on the zero row.
+    // The running mean ends at 0: its last point (5 columns from 315) lies on the zero row.
     const int zero = static_cast<int>(0.96 * 49 * 0.5);
-    EXPECT_EQ(curve_row(*view().plots[3], 358), zero);
+    EXPECT_EQ(curve_row(*view().plots[3], 319), zero);
+}
+
+// 361-pixel boxes: 5 columns a Walsh point, 8 a PN-U point, 24 a PN-I point, so that the
+// last point lies inside; f x f and its running mean are +1 at every point, the last one
+// included. -1.1 .. 1.1 over 49 rows: zero at row 23, 20.5 rows per unit, +1 on row 2.
+TEST_F(Spreading_fcts, EveryPointOfACurveLiesInsideItsBox)
+{
+    for (const auto& [family, points, per_point] :
+         {std::tuple{picker().Walsh, 64, 5}, {picker().PN_U, 42, 8}, {picker().PN_I, 15, 24}}) {
+        open(family);
+        enter(view().input1, "5");
+        enter(view().input2, "5");
+        click(view().multiply);
+        for (const Paint_box* p : view().plots) EXPECT_FALSE(p->isHidden());
+        const int end = points * per_point; // first column after the last point
+        for (const Paint_box* p : {view().plots[2], view().plots[3]}) {
+            EXPECT_LE(end, p->width() - 1) << points; // column 360 is the frame
+            for (int x : {2, end - per_point, end - 1}) EXPECT_EQ(curve_row(*p, x), 2) << x;
+            if (end + 1 < p->width() - 1) {
+                EXPECT_EQ(curve_row(*p, end + 1), -1) << points << ": nothing after the last";
+            }
+        }
+        // The labels stand beside the boxes, where no curve crosses them.
+        for (size_t k = 0; k < view().plots.size(); ++k)
+            EXPECT_FALSE(view().labels[k]->geometry().intersects(view().plots[k]->geometry()));
+        EXPECT_EQ(view().labels[2]->text(), " product ");
+    }
+}
+
+// A family opened after another shows none of the other's operations or curves; the PN
+// operations beyond multiply and show come with a count only.
+TEST_F(Spreading_fcts, AnotherFamilyStartsWithoutTheOthersOperationsAndCurves)
+{
+    open(picker().PN_U); // before any Walsh opening
+    for (QWidget* w :
+         {static_cast<QWidget*>(view().input3), static_cast<QWidget*>(view().correlate),
+          static_cast<QWidget*>(view().pn_timing)})
+        EXPECT_TRUE(w->isHidden());
+    open(picker().Walsh);
+    click(view().multiply);
+    main->clear_display(TMain_screen::spreading_view); // Esc: hidden without a reset
+    open(picker().PN_I);
+    for (const Paint_box* p : view().plots) EXPECT_TRUE(p->isHidden());
+    EXPECT_TRUE(view().correlate->isHidden());
+    enter(view().input4, "70000");
+    click(view().max_nr);
+    EXPECT_FALSE(view().correlate->isHidden());
+    EXPECT_EQ(view().correlate->text(), "correlate this fct. with 32768  others");
+    EXPECT_EQ(view().pn_timing->text(), "get the time required to generate 70000 PN numbers");
 }
 
 TEST_F(Spreading_fcts, EntriesWrapToTheFunctionRange)
@@ -154,7 +191,7 @@ TEST_F(Spreading_fcts, ACancelledCorrelationSaysWhatItCounted)
                                       "1048576 of 4398046511104 states; t = [0-9]+ sec"));
 }
 
-TEST_F(Spreading_fcts, ACancelledTimingSaysWhatItCounted)
+TEST_F(Spreading_fcts, ACancelledTimingSaysWhatItCountedInsideTheBox)
 {
     open(picker().PN_Q);
     enter(view().input4, "3000000");
@@ -163,6 +200,10 @@ TEST_F(Spreading_fcts, ACancelledTimingSaysWhatItCounted)
     click(view().pn_timing);
     EXPECT_THAT(view().text, testing::MatchesRegex("time for 3000000 pn generations: cancelled "
                                                    "after 2097152 generations, [0-9]+ sec"));
+    // Broken into lines: nothing of it reaches the box's right frame.
+    const Paint_box& b = *view().plots[0];
+    for (int y = 1; y < b.height() - 1; ++y)
+        EXPECT_EQ(b.image.pixel(b.width() - 2, y), qRgb(255, 255, 255)) << y;
 }
 
 TEST_F(Spreading_fcts, ShowGeneratorsPressedTwiceStepsBothFunctionsOn)

@@ -40,9 +40,15 @@ std::string value_of(int& k, int argc, const char* const* argv)
     return argv[++k];
 }
 
+std::optional<std::string> file_name_refusal(const std::string& option, const std::string& name)
+{
+    if (!name.empty()) return std::nullopt;
+    return option + ": '' is no file name";
+}
+
 void check_file_name(const std::string& option, const std::string& name)
 {
-    if (name.empty()) throw Refused(option + ": '' is no file name");
+    if (const std::optional<std::string> why = file_name_refusal(option, name)) throw Refused(*why);
 }
 
 std::string file_name_of(int& k, int argc, const char* const* argv)

@@ -50,5 +50,7 @@ private:
 std::string value_of(int& k, int argc, const char* const* argv);
 // The file name after option argv[k], refused when empty; k moves onto it.
 std::string file_name_of(int& k, int argc, const char* const* argv);
+// Why the file name given to option is none ("" is), or nothing.
+std::optional<std::string> file_name_refusal(const std::string& option, const std::string& name);
 // Refuses an empty file name given to option.
 void check_file_name(const std::string& option, const std::string& name);

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int default_points = 11;
-
 struct Sweep_command {
     Cli_entries entries;
     Sweep_plan plan;
@@ -60,7 +58,7 @@ Sweep_command parse(int argc, const char* const* argv)
     c.plan.from = *c.from;
     c.plan.to = *c.to;
     // A switch steps through its two values unless told otherwise.
-    c.plan.points = c.points.value_or(whole_value_points(c.plan).value_or(default_points));
+    c.plan.points = c.points.value_or(whole_value_points(c.plan).value_or(default_sweep_points));
     c.entries.check();
     if (const std::optional<std::string> why = check_sweep(c.plan)) throw Refused(*why);
     return c;

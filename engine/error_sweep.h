@@ -23,6 +23,8 @@ struct Sweep_plan {
 
 constexpr int min_sweep_points = 2;
 constexpr int max_sweep_points = 200;
+// Points offered when none are asked for (a switch: its two values).
+constexpr int default_sweep_points = 11;
 
 struct Sweep_point {
     float value; // in the row's unit, as --set takes it

@@ -50,6 +50,7 @@ int window_tag(const QMdiSubWindow* w) { return w->property("Tag").toInt(); }
 } // namespace
 
 TMain_screen::TMain_screen()
+    : plot_cascade(QPoint(0, first_top), QSize(plot_width, plot_height), cascade_step)
 {
     setWindowTitle("Simulation of the digital and analog steps in CDMA transmission/reception");
     resize(screen_width, screen_height);
@@ -140,9 +141,7 @@ void TMain_screen::EraseClick()
 void TMain_screen::view_item(int code)
 {
     if (plots_opened == 0) {
-        next_top = first_top;
-        next_left = 0;
-        cascade_wraps = 0;
+        plot_cascade.restart();
     } else {
         const auto children = child_windows();
         for (auto it = children.rbegin(); it != children.rend(); ++it)
@@ -153,26 +152,13 @@ void TMain_screen::view_item(int code)
                 return;
             }
     }
-    wrap_cascade();
     ++plots_opened;
     auto* plot = new TSignal_plot(*this, code);
     // Its values, if held for a spectrum, go with it.
     connect(plot, &QObject::destroyed, this, [code] { plot_ctrl.forget_window(code); });
     mdi->addSubWindow(plot);
-    plot->setGeometry(next_left, next_top, plot_width, plot_height);
-    next_top += cascade_step;
-    next_left += cascade_step;
+    plot->setGeometry(plot_cascade.place(mdi->viewport()->size()));
     plot->show();
-}
-
-void TMain_screen::wrap_cascade()
-{
-    const QSize room = mdi->viewport()->size();
-    if (next_top + plot_height <= room.height() && next_left + plot_width <= room.width()) return;
-    // Back to the first place, one step further right on every wrap.
-    ++cascade_wraps;
-    next_top = first_top;
-    next_left = (cascade_wraps * cascade_step) % std::max(cascade_step, room.width() - plot_width);
 }
 
 void TMain_screen::erase_curves()
@@ -180,9 +166,7 @@ void TMain_screen::erase_curves()
     const auto children = child_windows();
     for (auto it = children.rbegin(); it != children.rend(); ++it)
         if (window_tag(*it) < plot_tag_limit) (*it)->close();
-    next_top = first_top;
-    next_left = 0;
-    cascade_wraps = 0;
+    plot_cascade.restart();
 }
 
 std::array<TMain_screen::View_bit, 11> TMain_screen::view_bits() const

@@ -4,6 +4,7 @@
 // windows. It is the engine's screen.
 
 #include "engine/screen_port.h"
+#include "ui/cascade.h"
 
 #include <QMainWindow>
 
@@ -49,13 +50,8 @@ public:
     TRun_menue* run_menu = nullptr;
     TStart_menue* start_menu = nullptr;
 
-    // Plot windows ever created, and where the next one goes (cascade).
+    // Plot windows ever created.
     int plots_opened = 0;
-    int next_top = 0;
-    int next_left = 0;
-    // Times the cascade went back to its first place because the next window would have
-    // left the plot area.
-    int cascade_wraps = 0;
 
     // Opens the start menu; the program entry calls it right after construction.
     void open_start_menu();
@@ -113,6 +109,6 @@ private:
         QWidget* view;
     };
     std::array<View_bit, 11> view_bits() const;
-    // Moves the next cascade place back to the top when a window there would stick out.
-    void wrap_cascade();
+    // Where the next plot window goes.
+    Cascade plot_cascade;
 };

@@ -37,7 +37,8 @@ constexpr QPoint first_place(20, 30);
 } // namespace
 
 TRun_extras::TRun_extras(QWidget* parent, TMain_screen& main_screen)
-    : QWidget(parent), main(main_screen)
+    : QWidget(parent), main(main_screen),
+      cascade(first_place, QSize(sweep_width, sweep_height), TMain_screen::cascade_step)
 {
     error_sweep = new QPushButton("error sweep", this);
     error_sweep->setObjectName("error_sweep");
@@ -86,24 +87,11 @@ void TRun_extras::error_sweepClick()
 
 void TRun_extras::place(TSweep_window* window)
 {
-    constexpr int step = TMain_screen::cascade_step;
     const auto children = main.child_windows();
     const bool another_open =
         std::any_of(children.begin(), children.end(), [window](const QMdiSubWindow* w) {
             return w != window && w->property("Tag").toInt() == TSweep_window::window_tag;
         });
-    if (!another_open) {
-        next_place = first_place;
-        cascade_wraps = 0;
-    }
-    const QSize room = main.mdi->viewport()->size();
-    if (next_place.y() + sweep_height > room.height() ||
-        next_place.x() + sweep_width > room.width()) {
-        // Back to the first place, one step further right on every wrap.
-        ++cascade_wraps;
-        const int across = std::max(step, room.width() - sweep_width - first_place.x());
-        next_place = QPoint(first_place.x() + (cascade_wraps * step) % across, first_place.y());
-    }
-    window->setGeometry(QRect(next_place, QSize(sweep_width, sweep_height)));
-    next_place += QPoint(step, step);
+    if (!another_open) cascade.restart();
+    window->setGeometry(cascade.place(main.mdi->viewport()->size()));
 }

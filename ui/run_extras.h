@@ -3,9 +3,9 @@
 // sweep and the lesson-file buttons.
 
 #include "engine/error_sweep.h"
+#include "ui/cascade.h"
 #include "ui/sweep_window.h"
 
-#include <QPoint>
 #include <QPointer>
 #include <QWidget>
 
@@ -39,10 +39,9 @@ private:
     TMain_screen& main;
     QPointer<TSweep_window> opened;
     std::optional<Sweep_plan> last_plan;
-    // Where the next sweep window goes: each one step below and right of the one before,
-    // as the plot windows cascade, back at the first place once none is open.
-    QPoint next_place;
-    int cascade_wraps = 0;
+    // Where the next sweep window goes, as the plot windows cascade; back at the first
+    // place once none is open.
+    Cascade cascade;
 
     void place(TSweep_window* window);
 };

@@ -98,7 +98,6 @@ TSweep_dialog::TSweep_dialog(QWidget* parent, const std::optional<Sweep_plan>& l
 
 void TSweep_dialog::parameterChange()
 {
-    constexpr int default_points = 11;
     const int r = parameter->currentData().toInt();
     const Par_row& row = par_rows[static_cast<size_t>(r)];
     const Sweep_plan both_values{r, row.lo, row.hi, 0, false};
@@ -116,7 +115,7 @@ void TSweep_dialog::parameterChange()
         const float b = v == 0.0f ? std::min(hi, from_zero_to) : std::clamp(v * 2, -hi, hi);
         from->setText(text_of(a));
         to->setText(row.name == "noise_to_signal" ? "20" : text_of(b));
-        points->setText(whole_text(default_points));
+        points->setText(whole_text(default_sweep_points));
     }
     refusal->clear();
 }

@@ -117,29 +117,6 @@ TEST(Cli, AnalogCodesNeedAllSixStages)
     EXPECT_EQ(o.out, "");
 }
 
-TEST(Cli, RefusesValuesTheStagesCannotCarryAndNamesTheRange)
-{
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"--set iq_branches=3", "iq_branches"},
-        {"--set samples_per_chip=0", "samples_per_chip"},
-        {"--set if_mod=2", "if_mod"},
-        {"--set bp_on3=0.5", "bp_on3"},
-        {"--set bp_center2=0", "bp_center2"},
-        {"--set bp_width1=-1", "bp_width1"},
-        {"--set roll_off=1.5", "roll_off"},
-        {"--set nyquist_pulses=-1", "nyquist_pulses"},
-        {"--set noise_to_signal=1e39", "noise_to_signal"},
-        {"--set rf_freq=-1e300", "rf_freq"},
-    };
-    for (const auto& [args, field] : cases) {
-        const Outcome o = cdma_sim("run " + args);
-        EXPECT_EQ(o.status, 2) << args;
-        EXPECT_THAT(o.err, HasSubstr(field)) << args;
-        EXPECT_THAT(o.err, HasSubstr("allowed")) << args;
-        EXPECT_EQ(o.out, "") << args;
-    }
-}
-
 TEST(Cli, RefusesUnknownNamesOptionsAndTextThatIsNoNumber)
 {
     for (const std::string args :
@@ -166,6 +143,10 @@ TEST(Cli, RefusalsNameTheTypedOptionAndEchoItsText)
         {"trellis --steps 1 --png ''", "--png: '' is no file name"},
         {"sweep --vary roll_off --from 0 --to 1 --png ''", "--png: '' is no file name"},
         {"run --params ''", "--params: '' is no file name"},
+        {"run --set roll_off=1.0000001",
+         "roll_off = 1.0000001 is out of range: allowed are 0 to 1"},
+        {"run --set bp_center4=1e-38",
+         "bp_center4 = 1e-38 is out of range: allowed are 1e-06 to 1e+07 MHz"},
     };
     for (const auto& [args, message] : cases) {
         const Outcome o = cdma_sim(args);
@@ -202,7 +183,7 @@ TEST(Cli, PlotRefusesWhatItCannotDraw)
     for (const std::string args :
          {"plot --code 1", "plot --png x.png", "plot --code 12 --png x.png",
           "plot --code 1 --width 1 --png x.png", "plot --code 1 --height 5000 --png x.png",
-          "plot --code 1 --window 0 --png x.png", "plot --code 1 --start -1 --png x.png",
+          "plot --code 1 --window 0 --png x.png",
           "plot --code 1 --window 0.01 --width 4000 --png x.png",
           "plot --stages 3 --code 7 --png x.png", "plot --code 1 --all --png x.png"}) {
         const Outcome o = cdma_sim(args);
@@ -303,17 +284,6 @@ TEST(Cli, PlotWithoutASessionPrintsNothingOnStderr)
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.err, "");
     std::remove(png.c_str());
-}
-
-TEST(Cli, RefusalsEchoWhatWasTyped)
-{
-    Outcome o = cdma_sim("run --set roll_off=1.0000001");
-    EXPECT_EQ(o.status, 2);
-    EXPECT_EQ(o.err, "cdma_sim: roll_off = 1.0000001 is out of range: allowed are 0 to 1\n");
-    o = cdma_sim("run --set bp_center4=1e-38");
-    EXPECT_EQ(o.status, 2);
-    EXPECT_EQ(o.err,
-              "cdma_sim: bp_center4 = 1e-38 is out of range: allowed are 1e-06 to 1e+07 MHz\n");
 }
 
 TEST(Cli, WindowAtTheFinestStepIsTakenAndBelowItRefusedWithTheRange)

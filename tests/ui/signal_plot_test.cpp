@@ -60,23 +60,6 @@ TEST_F(Signal_plot, CoveredWindowKeepsItsPicture)
     EXPECT_EQ(plot.bits->grab().toImage().convertToFormat(QImage::Format_RGB32), drawn);
 }
 
-TEST_F(Signal_plot, SavesItsValues)
-{
-    setup_and_run(6, 3);
-    main->view_item(-10);
-    TSignal_plot& plot = only_plot(plot_windows());
-    QTemporaryDir dir;
-    ASSERT_TRUE(plot.save_values(dir.filePath("plot.csv")));
-    QFile csv(dir.filePath("plot.csv"));
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QStringList lines = QString(csv.readAll()).split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), plot.bits->width() + 1)
-        << "the caption, a header and one line per column";
-    EXPECT_EQ(lines[1], "t_us,value");
-    EXPECT_TRUE(lines[2].startsWith("0,"));
-    EXPECT_FALSE(plot.save_values(dir.filePath("missing/plot.csv")));
-}
-
 TEST_F(Signal_plot, HeadlessPictureEqualsTheWindowsPaintBox)
 {
     setup_and_run(6, 3);

@@ -14,13 +14,7 @@ using Eye_patterns = Ui_flow;
 namespace {
 
 // The picture holds something besides white.
-bool drawn(const QImage& image)
-{
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != qRgb(255, 255, 255)) return true;
-    return false;
-}
+bool drawn(const QImage& image) { return !white_from_row(image, 0); }
 
 } // namespace
 
@@ -64,7 +58,7 @@ TEST_F(Eye_patterns, StartWithoutARunAsksForOneAndDrawsNothing)
     EXPECT_EQ(eye.plot->image, before);
 }
 
-TEST_F(Eye_patterns, DrawnEyeStaysWhenTheViewIsHiddenAndShownAgain)
+TEST_F(Eye_patterns, DrawnEyeStaysWhileHiddenAndIsClearedByANewRun)
 {
     setup_and_run();
     TEye_patterns& eye = *main->Eye_patterns;
@@ -77,15 +71,6 @@ TEST_F(Eye_patterns, DrawnEyeStaysWhenTheViewIsHiddenAndShownAgain)
     click(picker().eye);
     EXPECT_EQ(eye.plot->image, picture);
     EXPECT_EQ(eye.plot->grab().toImage().convertToFormat(QImage::Format_RGB32), picture);
-}
-
-TEST_F(Eye_patterns, EyeOfAnEarlierRunIsClearedByANewRun)
-{
-    setup_and_run();
-    TEye_patterns& eye = *main->Eye_patterns;
-    click(picker().eye);
-    click(eye.start);
-    ASSERT_TRUE(drawn(eye.plot->image));
     // A parameter set confirmed (which hides the view) gives the run button back.
     click(picker().analog_par->button);
     main->Parameter_menue->set_quitClick();

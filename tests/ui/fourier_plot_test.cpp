@@ -36,13 +36,7 @@ TEST_F(Fourier_plot, ReadOutBesideTheStripShowsFrequencyAndDrawnLevel)
 namespace {
 
 // Rows below the one line of "no valid input for FFT! " are white.
-bool only_the_message(const QImage& image)
-{
-    for (int y = 30; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != qRgb(255, 255, 255)) return false;
-    return true;
-}
+bool only_the_message(const QImage& image) { return white_from_row(image, 30); }
 
 } // namespace
 

@@ -9,6 +9,7 @@
 #include "ui/start_menue.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
@@ -68,5 +69,14 @@ protected:
         return plots;
     }
 };
+
+// Every pixel of image from row `top` down is white.
+inline bool white_from_row(const QImage& image, int top)
+{
+    for (int y = top; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) return false;
+    return true;
+}
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

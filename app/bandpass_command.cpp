@@ -2,7 +2,7 @@
 
 #include "app/cli_entries.h"
 #include "plot/bp_explorer.h"
-#include "ui/view_pictures.h"
+#include "ui/pictures/view_pictures.h"
 
 #include <array>
 #include <optional>

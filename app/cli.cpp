@@ -15,7 +15,7 @@
 #include "engine/parameters.h"
 #include "engine/stage_codes.h"
 #include "plot/time_base.h"
-#include "ui/plot_picture.h"
+#include "ui/pictures/plot_picture.h"
 
 #include <algorithm>
 #include <cerrno>

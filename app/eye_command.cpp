@@ -4,7 +4,7 @@
 #include "engine/parameters.h"
 #include "plot/eye_pattern.h"
 #include "plot/fixed_text.h"
-#include "ui/view_pictures.h"
+#include "ui/pictures/view_pictures.h"
 
 namespace {
 

@@ -1,16 +1,18 @@
 #pragma once
 // cdma_sim eye: the eye pattern of one run drawn headless into a PNG.
 
+#include "ui/pictures/view_boxes.h"
+
 #include <functional>
 #include <ostream>
 #include <string>
 
 struct Eye_options {
-    bool transmit = false; // --side xmit
-    bool q_branch = false; // --branch Q
-    bool summing = false;  // --sum
-    int width = 176;       // of the paint box, pixels
-    int height = 215;
+    bool transmit = false;     // --side xmit
+    bool q_branch = false;     // --branch Q
+    bool summing = false;      // --sum
+    int width = eye_box_width; // of the paint box, pixels
+    int height = eye_box_height;
     std::string png_path;
 };
 

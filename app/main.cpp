@@ -1,6 +1,6 @@
 #include "app/cli.h"
-#include "ui/main_screen.h"
-#include "ui/sim_application.h"
+#include "ui/windows/main_screen.h"
+#include "ui/windows/sim_application.h"
 
 #include <QMessageBox>
 

@@ -5,7 +5,7 @@
 #include "engine/headless_screen.h"
 #include "engine/par_rows.h"
 #include "engine/parameters.h"
-#include "ui/sweep_picture.h"
+#include "ui/pictures/sweep_picture.h"
 
 #include <optional>
 #include <ostream>

@@ -1,7 +1,7 @@
 #include "app/trellis_command.h"
 
 #include "plot/trellis_picture.h"
-#include "ui/trellis_png.h"
+#include "ui/pictures/trellis_png.h"
 
 #include <ostream>
 #include <stdexcept>

@@ -11,9 +11,9 @@
 #include "plot/bp_explorer.h"
 #include "plot/eye_pattern.h"
 #include "plot/plot_objects.h"
-#include "ui/qt_canvas.h"
-#include "ui/sim_application.h"
-#include "ui/vector_state.h"
+#include "ui/pictures/qt_canvas.h"
+#include "ui/windows/sim_application.h"
+#include "ui/pictures/vector_state.h"
 
 #include <QImage>
 

@@ -6,8 +6,8 @@
 #include "engine/parameters.h"
 #include "engine/pn_survey.h"
 #include "plot/trellis_picture.h"
-#include "ui/plot_picture.h"
-#include "ui/qt_canvas.h"
+#include "ui/pictures/plot_picture.h"
+#include "ui/pictures/qt_canvas.h"
 
 #include <QGuiApplication>
 #include <QImage>

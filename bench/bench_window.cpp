@@ -2,14 +2,14 @@
 
 #include "bench/window_bench.h"
 #include "engine/parameters.h"
-#include "ui/get_plots.h"
-#include "ui/main_screen.h"
-#include "ui/run_menue.h"
-#include "ui/set_times.h"
-#include "ui/signal_plot.h"
-#include "ui/sim_application.h"
-#include "ui/lr_spinner.h"
-#include "ui/start_menue.h"
+#include "ui/windows/get_plots.h"
+#include "ui/windows/main_screen.h"
+#include "ui/windows/run_menue.h"
+#include "ui/windows/set_times.h"
+#include "ui/plots/signal_plot.h"
+#include "ui/windows/sim_application.h"
+#include "ui/widgets/lr_spinner.h"
+#include "ui/windows/start_menue.h"
 
 #include <QCoreApplication>
 #include <QPushButton>

@@ -3,11 +3,11 @@
 // main that makes the one application object (offscreen without a display).
 
 #include "engine/parameters.h"
-#include "ui/get_plots.h"
-#include "ui/main_screen.h"
-#include "ui/run_menue.h"
-#include "ui/sim_application.h"
-#include "ui/start_menue.h"
+#include "ui/windows/get_plots.h"
+#include "ui/windows/main_screen.h"
+#include "ui/windows/run_menue.h"
+#include "ui/windows/sim_application.h"
+#include "ui/windows/start_menue.h"
 
 #include <QCoreApplication>
 

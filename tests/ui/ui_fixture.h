@@ -3,10 +3,10 @@
 // parameters; helpers drive it as a user does.
 
 #include "engine/parameters.h"
-#include "ui/get_plots.h"
-#include "ui/main_screen.h"
-#include "ui/run_menue.h"
-#include "ui/start_menue.h"
+#include "ui/windows/get_plots.h"
+#include "ui/windows/main_screen.h"
+#include "ui/windows/run_menue.h"
+#include "ui/windows/start_menue.h"
 
 #include <QCoreApplication>
 #include <QImage>

@@ -1,7 +1,7 @@
 // The window tests need one application object and, without a display, the offscreen
 // platform; ctest also runs this binary to list the tests.
 #include "tests/locale_environment.h"
-#include "ui/sim_application.h"
+#include "ui/windows/sim_application.h"
 
 #include <gtest/gtest.h>
 

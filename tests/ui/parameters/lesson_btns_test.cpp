@@ -1,0 +1,107 @@
+#include "ui/parameters/lesson_btns.h"
+
+#include "engine/lesson_file.h"
+#include "tests/ui/ui_fixture.h"
+#include "ui/windows/run_extras.h"
+#include "ui/widgets/save_dialog.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gmock/gmock.h>
+
+#include <bit>
+#include <cstdint>
+
+using testing::ElementsAreArray;
+using testing::HasSubstr;
+
+namespace {
+
+std::vector<std::uint32_t> stored_bits()
+{
+    std::vector<std::uint32_t> bits;
+    for (const float* v : analog_pars().par_table) bits.push_back(std::bit_cast<std::uint32_t>(*v));
+    return bits;
+}
+
+class Lesson_btns : public Ui_flow {
+protected:
+    void SetUp() override
+    {
+        Ui_flow::SetUp();
+        path = dir.filePath("lesson.txt");
+        TLesson_btns::ask_open_path = [this](QWidget*) { return path; };
+        Save_dialog::choose = [this](QWidget*, const QString&, const QString&, const QString&) {
+            return path;
+        };
+        TLesson_btns::tell = [this](QWidget*, const QString& title, const QString& text) {
+            told_title = title;
+            told = text;
+        };
+    }
+    void TearDown() override
+    {
+        TLesson_btns::ask_open_path = nullptr;
+        Save_dialog::choose = saved_choose;
+        TLesson_btns::tell = nullptr;
+        Ui_flow::TearDown();
+    }
+    void write(const char* text)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+
+    QTemporaryDir dir;
+    QString path;
+    decltype(Save_dialog::choose) saved_choose = Save_dialog::choose;
+    QString told_title, told;
+};
+
+} // namespace
+
+TEST_F(Lesson_btns, SavedParametersLoadBackExactlyInTheStartMenu)
+{
+    Par_entry edit;
+    edit.type(par_row_named("roll_off"), 0.123456789f);
+    edit.type(par_row_named("if_freq"), 71.3f);
+    apply_entry(analog_pars(), edit);
+    apply_start_pars(4, 9);
+    const std::vector<std::uint32_t> saved = stored_bits();
+    click(main->start_menu->lesson->save_pars);
+    analog_pars().set_defaults();
+    apply_start_pars(6, 3);
+    click(main->start_menu->lesson->load_pars);
+    EXPECT_EQ(told, "");
+    EXPECT_THAT(stored_bits(), ElementsAreArray(saved));
+    EXPECT_EQ(nr_stages, 4);
+    EXPECT_EQ(data_bytes, 9);
+}
+
+TEST_F(Lesson_btns, ABadFileIsRefusedWithItsLineAndStoresNothing)
+{
+    write("roll_off = 0.5\nnr_stages = 2\nif_freq = eighty\n");
+    const std::vector<std::uint32_t> before = stored_bits();
+    click(main->start_menu->lesson->load_pars);
+    EXPECT_EQ(told_title, "parameters not loaded");
+    EXPECT_EQ(told, "lesson.txt, line 3: if_freq: 'eighty' is not a number\nNothing was stored.");
+    EXPECT_THAT(stored_bits(), ElementsAreArray(before));
+    EXPECT_EQ(nr_stages, 6);
+}
+
+TEST_F(Lesson_btns, AfterSetupTheStartValuesOfAFileAreIgnoredWithANote)
+{
+    setup_and_run();
+    write("nr_stages = 2\ndata_bytes = 36\nroll_off = 0.5\n");
+    click(main->run_menu->Run_extras->lesson->load_pars);
+    EXPECT_EQ(told_title, "start parameters ignored");
+    EXPECT_THAT(told.toStdString(), HasSubstr("nr_stages and data_bytes are ignored"));
+    EXPECT_EQ(nr_stages, 6);
+    EXPECT_EQ(data_bytes, 3);
+    EXPECT_EQ(analog_pars().roll_off, 0.5f);
+    // The old run no longer holds: its stage buttons go, the run button comes back.
+    EXPECT_TRUE(picker().stage_button(1)->isHidden());
+    EXPECT_FALSE(picker().run->isHidden());
+}

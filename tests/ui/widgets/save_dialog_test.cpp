@@ -1,0 +1,188 @@
+#include "ui/widgets/save_dialog.h"
+
+#include "tests/ui/ui_fixture.h"
+#include "ui/plots/fourier_plot.h"
+#include "ui/windows/get_plots.h"
+#include "ui/widgets/paint_box.h"
+#include "ui/pictures/plot_picture.h"
+#include "ui/plots/signal_plot.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
+
+#include <gmock/gmock.h>
+
+#include <charconv>
+#include <string>
+
+namespace {
+
+// The dialogs answer with a file name in a temporary directory; failures are collected.
+class Save_dialogs : public Ui_flow {
+protected:
+    QTemporaryDir dir;
+    QString answer;
+    QString suggested;
+    QString suffix;
+    QStringList failures;
+    decltype(Save_dialog::choose) saved_choose = Save_dialog::choose;
+    decltype(Save_dialog::failed) saved_failed = Save_dialog::failed;
+
+    void TearDown() override
+    {
+        Save_dialog::choose = saved_choose;
+        Save_dialog::failed = saved_failed;
+        Ui_flow::TearDown();
+    }
+
+    void SetUp() override
+    {
+        Ui_flow::SetUp();
+        Save_dialog::choose = [this](QWidget*, const QString&, const QString& name,
+                                     const QString& s) {
+            suggested = name;
+            suffix = s;
+            return answer.isEmpty() ? QString() : dir.filePath(answer);
+        };
+        Save_dialog::failed = [this](QWidget*, const QString& text) { failures << text; };
+    }
+
+    TSignal_plot& plot_of(int code)
+    {
+        main->view_item(code);
+        return dynamic_cast<TSignal_plot&>(*plot_windows().back());
+    }
+};
+
+QStringList csv_lines(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QString(f.readAll()).split('\n', Qt::SkipEmptyParts);
+}
+
+float read_float(const QString& text)
+{
+    const std::string s = text.toStdString();
+    float v = 0.0f;
+    std::from_chars(s.data(), s.data() + s.size(), v);
+    return v;
+}
+
+} // namespace
+
+// The real dialog, driven through its window as the platform delivers keys and clicks: a
+// name typed without a suffix gets it before the dialog asks about replacing a file, so
+// the question is about the file then written.
+TEST_F(Save_dialogs, TheDialogAsksAboutTheFileWithItsSuffix)
+{
+    Save_dialog::choose = saved_choose;
+    setup_and_run();
+    TSignal_plot& plot = plot_of(1);
+    const QString existing = dir.filePath("vals11.csv");
+    QFile old(existing);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old\n");
+    old.close();
+    QString question;
+    bool typed = false;
+    QTimer answer_dialogs;
+    QObject::connect(&answer_dialogs, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            question = box->text();
+            QAbstractButton* yes = box->button(QMessageBox::Yes);
+            QTest::mouseClick(box->windowHandle(), Qt::LeftButton, {},
+                              yes->mapTo(box, yes->rect().center()));
+        } else if (qobject_cast<QFileDialog*>(modal) != nullptr && !typed) {
+            typed = true;
+            // Queued: the question the keys open runs its own loop, in which this timer
+            // would not fire again.
+            QMetaObject::invokeMethod(
+                modal,
+                [&, window = modal->windowHandle()] {
+                    QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
+                    for (const QChar c : dir.filePath("vals11"))
+                        QTest::keyClick(window, c.toLatin1());
+                    QTest::keyClick(window, Qt::Key_Return);
+                },
+                Qt::QueuedConnection);
+        }
+    });
+    answer_dialogs.start(10);
+    plot.save_values_as();
+    EXPECT_THAT(question.toStdString(), testing::StartsWith("vals11.csv already exists."));
+    EXPECT_EQ(csv_lines(existing).value(0), "# " + plot.caption);
+    EXPECT_FALSE(QFile::exists(dir.filePath("vals11")));
+}
+
+TEST_F(Save_dialogs, PlotPictureSuggestsItsCodeAndCarriesItsCaptionAbove)
+{
+    setup_and_run();
+    TSignal_plot& plot = plot_of(-106);
+    answer = "picture.png";
+    plot.save_picture_as();
+    EXPECT_EQ(suggested, "plot_-106.png");
+    EXPECT_EQ(suffix, "png");
+    const QImage saved = QImage(dir.filePath("picture.png")).convertToFormat(QImage::Format_RGB32);
+    const QImage& drawing = plot.bits->image;
+    ASSERT_GT(saved.height(), drawing.height());
+    EXPECT_EQ(saved.copy(0, saved.height() - drawing.height(), drawing.width(), drawing.height()),
+              drawing);
+    EXPECT_EQ(saved, with_caption(drawing, plot.caption));
+    EXPECT_TRUE(failures.isEmpty());
+}
+
+TEST_F(Save_dialogs, ValuesStartWithTheCaptionAndReadBackExactly)
+{
+    setup_and_run();
+    TSignal_plot& plot = plot_of(-106);
+    answer = "values.csv";
+    plot.save_values_as();
+    EXPECT_EQ(suggested, "plot_-106.csv");
+    const QStringList lines = csv_lines(dir.filePath("values.csv"));
+    ASSERT_EQ(lines.size(), static_cast<qsizetype>(plot.values.size()) + 2);
+    EXPECT_EQ(lines[0], "# " + plot.windowTitle());
+    EXPECT_EQ(lines[1], "t_us,value");
+    for (size_t i = 0; i < plot.values.size(); ++i) {
+        const QStringList cells = lines[static_cast<qsizetype>(i) + 2].split(',');
+        ASSERT_EQ(cells.size(), 2);
+        EXPECT_EQ(read_float(cells[0]), plot.times_us[i]) << i;
+        EXPECT_EQ(read_float(cells[1]), plot.values[i]) << i;
+    }
+    EXPECT_EQ(lines[2].split(',')[0], "0") << "no trailing digits";
+}
+
+TEST_F(Save_dialogs, SpectrumSuggestsTheStageOfItsValues)
+{
+    setup_and_run();
+    plot_of(1);
+    click(picker().FFT);
+    answer = "spectrum.png";
+    main->Fourier_plot1->save_picture_as();
+    EXPECT_EQ(suggested, "spectrum_1.png");
+    EXPECT_TRUE(QFile::exists(dir.filePath("spectrum.png")));
+    EXPECT_EQ(main->Fourier_plot1->caption(),
+              "spectrum of signal 1: " +
+                  dynamic_cast<TSignal_plot&>(*plot_windows().back()).caption);
+}
+
+TEST_F(Save_dialogs, FailedWriteIsToldAndCancelWritesNothing)
+{
+    setup_and_run();
+    TSignal_plot& plot = plot_of(1);
+    answer = "missing/values.csv";
+    plot.save_values_as();
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_THAT(failures[0].toStdString(), testing::HasSubstr("missing/values.csv"));
+    answer.clear();
+    plot.save_picture_as();
+    EXPECT_EQ(failures.size(), 1);
+}

@@ -1,0 +1,122 @@
+#include "ui/windows/run_extras.h"
+
+#include "engine/engine_objects.h"
+#include "engine/par_rows.h"
+#include "tests/engine/chain_fixture.h"
+#include "tests/ui/ui_fixture.h"
+#include "ui/widgets/click_line.h"
+#include "ui/parameters/lesson_btns.h"
+#include "ui/widgets/paint_box.h"
+#include "ui/widgets/progress_runner.h"
+#include "ui/widgets/save_dialog.h"
+#include "ui/plots/sweep_window.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gmock/gmock.h>
+
+using testing::ElementsAreArray;
+
+namespace {
+
+class Run_extras : public Ui_flow {
+protected:
+    void SetUp() override
+    {
+        Ui_flow::SetUp();
+        setup_and_run();
+        TRun_extras::ask_plan = [this](QWidget*, const std::optional<Sweep_plan>& last) {
+            offered = last;
+            return plan;
+        };
+    }
+    void TearDown() override
+    {
+        Progress_runner::cancel_hook = nullptr;
+        TRun_extras::ask_plan = nullptr;
+        Save_dialog::choose = saved_choose;
+        Ui_flow::TearDown();
+    }
+    TRun_extras& extras() { return *main->run_menu->Run_extras; }
+
+    decltype(Save_dialog::choose) saved_choose = Save_dialog::choose;
+    Sweep_plan plan{par_row_named("noise_to_signal"), 0.0f, 30.0f, 4, false};
+    std::optional<Sweep_plan> offered; // what the dialog would have opened with
+};
+
+} // namespace
+
+TEST_F(Run_extras, ASweepOpensItsWindowAndLeavesParametersAndChainAsTheyWere)
+{
+    main->view_item(-106);
+    const std::vector<std::uint32_t> before = chain_bits();
+    click(extras().error_sweep);
+    TSweep_window* w = extras().last_window();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->result().points.size(), 4u);
+    EXPECT_EQ(w->result().steps, 6);
+    EXPECT_THAT(chain_bits(), ElementsAreArray(before));
+    EXPECT_EQ(plot_windows().size(), 1);
+    EXPECT_FALSE(offered);
+}
+
+// As the plot windows: each new window a step below and right of the last, back at the
+// first place once none is open; the dialog opens with the plan asked for last.
+TEST_F(Run_extras, SweepWindowsCascadeAndTheDialogOffersTheLastPlan)
+{
+    plan.points = 2;
+    click(extras().error_sweep);
+    const QPoint first = extras().last_window()->pos();
+    plan.to = 5.0;
+    click(extras().error_sweep);
+    EXPECT_EQ(extras().last_window()->pos(), first + QPoint(20, 20));
+    ASSERT_TRUE(offered);
+    EXPECT_EQ(offered->to, 30.0);
+    for (QMdiSubWindow* w : main->child_windows())
+        if (w->property("Tag").toInt() == TSweep_window::window_tag) w->close();
+    flush_deletes();
+    click(extras().error_sweep);
+    EXPECT_EQ(extras().last_window()->pos(), first);
+    EXPECT_EQ(offered->to, 5.0);
+}
+
+// What the sweep keeps and gives back is the engine's; here, what the windows then say.
+TEST_F(Run_extras, ACancelledSweepSaysSoAndOffersTheRunAgain)
+{
+    Progress_runner::cancel_hook = [](double done) { return done >= 0.3; };
+    plan.points = 10;
+    click(extras().error_sweep);
+    TSweep_window* w = extras().last_window();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), "error sweep over noise_to_signal: 3 of 10 points (cancelled)");
+    EXPECT_THAT(main->error_message->text().toStdString(),
+                testing::StartsWith("error sweep cancelled: the chain has not run"));
+    EXPECT_FALSE(picker().run->isHidden());
+}
+
+TEST_F(Run_extras, TheSweepWindowSavesItsValuesAndPicture)
+{
+    plan.points = 2;
+    click(extras().error_sweep);
+    TSweep_window* w = extras().last_window();
+    ASSERT_NE(w, nullptr);
+    QTemporaryDir dir;
+    const QString csv = dir.filePath("sweep.csv");
+    const QString png = dir.filePath("sweep.png");
+    QStringList suggested;
+    Save_dialog::choose = [&](QWidget*, const QString&, const QString& name, const QString&) {
+        suggested << name;
+        return name.endsWith("csv") ? csv : png;
+    };
+    click(w->save_values);
+    click(w->save_picture);
+    QFile values(csv);
+    ASSERT_TRUE(values.open(QIODevice::ReadOnly));
+    EXPECT_EQ(values.readAll().toStdString(), sweep_csv(w->result()));
+    EXPECT_FALSE(QImage(png).isNull());
+    EXPECT_EQ(suggested, QStringList({"sweep_noise_to_signal.csv", "sweep_noise_to_signal.png"}));
+    w->log_y->setChecked(true);
+    EXPECT_FALSE(w->picture->image.isNull());
+}

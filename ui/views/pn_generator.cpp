@@ -1,0 +1,25 @@
+#include "ui/views/pn_generator.h"
+
+#include "ui/windows/main_screen.h"
+#include "ui/widgets/paint_box.h"
+
+#include <QMouseEvent>
+
+TPn_generator::TPn_generator(QWidget* parent, TMain_screen& main_screen)
+    : QWidget(parent), main(main_screen)
+{
+    resize(1000, 84);
+    setAutoFillBackground(true);
+    PaintBox = new Paint_box(this);
+    PaintBox->setGeometry(0, 0, 990, 73);
+    PaintBox->on_click = [this] { PaintBoxClick(); };
+    hide();
+}
+
+void TPn_generator::PaintBoxClick() { main.clear(this); }
+
+void TPn_generator::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) PaintBoxClick();
+    QWidget::mousePressEvent(event);
+}

@@ -20,6 +20,7 @@ run: build
 
 test: build
 	scripts/check-format
+	scripts/check-layers
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) test-asan
 

@@ -1,6 +1,6 @@
 #include "ui/widgets/progress_runner.h"
 
-#include "ui/windows/job_input_filter.h"
+#include "ui/widgets/job_input_filter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

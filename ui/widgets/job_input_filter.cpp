@@ -1,4 +1,4 @@
-#include "ui/windows/job_input_filter.h"
+#include "ui/widgets/job_input_filter.h"
 
 #include <QEvent>
 #include <QWindow>

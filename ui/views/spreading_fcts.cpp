@@ -144,7 +144,7 @@ void TSpreading_fcts::open(int family_tag)
     tag = family_tag;
     main.Pn_generator1->hide();
     main.Pn_generator2->hide();
-    dummyPaint();
+    set_up_family();
 }
 
 void TSpreading_fcts::FrameClick()
@@ -181,7 +181,7 @@ void TSpreading_fcts::mousePressEvent(QMouseEvent* event)
     QWidget::mousePressEvent(event);
 }
 
-void TSpreading_fcts::dummyPaint()
+void TSpreading_fcts::set_up_family()
 {
     family = tag;
     matches = 0;
@@ -310,7 +310,7 @@ void TSpreading_fcts::multiplyClick(QPushButton* sender)
     if (!read_inputs()) return;
     pick_operation(sender);
     hide_curves();
-    dummyPaint();
+    set_up_family();
     count_functions();
     draw();
 }

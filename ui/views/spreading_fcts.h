@@ -72,7 +72,7 @@ public:
     void open(int family_tag);
     void FrameClick();
     // Sets the frame up for the family in tag.
-    void dummyPaint();
+    void set_up_family();
     void multiplyClick(QPushButton* sender);
 
     // Function number x reduced to 0 .. N - 1 (a true remainder of its whole part).

@@ -145,7 +145,7 @@ QPushButton* TGet_plots::make_stage_button(const Stage_code& s)
     b->setFont(pixel_font("MS Sans Serif", 13, true));
     b->setStyleSheet("QPushButton { color: rgb(0, 0, 255); padding: 0px; }");
     b->setToolTip(QString("plot the signal here (stage code %1)").arg(s.code));
-    connect(b, &QPushButton::clicked, this, [this, b] { stage0Click(b); });
+    connect(b, &QPushButton::clicked, this, [this, b] { stageClick(b); });
     return b;
 }
 
@@ -211,7 +211,7 @@ void TGet_plots::show_parameter_buttons()
     for (TParameter_btn* b : {analog_par, filter_par, distort_par}) b->show();
 }
 
-void TGet_plots::stage0Click(QPushButton* sender)
+void TGet_plots::stageClick(QPushButton* sender)
 {
     main.view_item(sender->property("Tag").toInt());
 }
@@ -240,7 +240,7 @@ void TGet_plots::chain_not_run(const std::string& what)
     hide_buttons();
     if (chain_ready()) run->show();
     // Open plots redraw as empty: their signals belong to no complete run any more.
-    main.repaint();
+    main.redraw_plots_and_hide_views();
     main.show_error(what + " cancelled: the chain has not run; press 'xmit/rcve' to run it");
 }
 

@@ -52,7 +52,7 @@ public:
     void hide_parameter_buttons();
     void show_parameter_buttons();
 
-    void stage0Click(QPushButton* sender);
+    void stageClick(QPushButton* sender);
     void runClick();
     void WalshClick(QPushButton* sender);
     void FFTClick();

@@ -202,7 +202,7 @@ void TMain_screen::clear(QWidget* sender)
         if (v.view == sender) clear_display(v.bit);
 }
 
-void TMain_screen::repaint()
+void TMain_screen::redraw_plots_and_hide_views()
 {
     const auto children = child_windows();
     for (auto it = children.rbegin(); it != children.rend(); ++it)

@@ -68,7 +68,7 @@ public:
     // Shows a view or line in front of every other one: the one just asked for.
     static void bring_to_front(QWidget* view);
     // Redraws every plot window for the current time window and hides every view.
-    void repaint();
+    void redraw_plots_and_hide_views();
     // The parameter button of set tag: shows the parameter menu and hides the buttons.
     void open_parameter_menu(int tag);
     void show_menu_buttons();

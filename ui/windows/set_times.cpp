@@ -100,7 +100,7 @@ void TSet_times::UpDown2Click()
                                               " microsec"));
     time_base(2, &delta_t, &t_zero);
     write_caption();
-    main.repaint();
+    main.redraw_plots_and_hide_views();
 }
 
 void TSet_times::write_caption()

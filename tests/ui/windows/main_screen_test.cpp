@@ -184,7 +184,7 @@ TEST_F(Main_screen, EveryRouteThatHidesAnOpenParameterMenuBringsBackRunAndItsBut
         {"Erase", [this] { click(main->Erase); }},
         {"clear_display", [this] { main->clear_display(TMain_screen::all_views); }},
         {"clear", [this] { main->clear(main->Parameter_menue); }},
-        {"repaint", [this] { main->repaint(); }},
+        {"redraw_plots_and_hide_views", [this] { main->redraw_plots_and_hide_views(); }},
         {"hide", [this] { main->Parameter_menue->hide(); }}};
     press_setup();
     for (const auto& [name, hide_menu] : routes) {

@@ -16,7 +16,7 @@ int run_window(int argc, char** argv, bool echo_lines)
     Sim_application app(argc, argv);
     try {
         TMain_screen main_screen;
-        main_screen.echo_lines = echo_lines;
+        main_screen.set_echo_lines(echo_lines);
         main_screen.show();
         main_screen.open_start_menu();
         Sim_application::exec();

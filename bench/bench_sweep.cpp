@@ -61,10 +61,10 @@ void BM_sweep_from_window(benchmark::State& state)
             last = now;
         });
         tick.start(5);
-        main.run_menu->Run_extras->error_sweepClick();
+        main.run_menu()->Run_extras->error_sweepClick();
         tick.stop();
         state.PauseTiming();
-        if (QWidget* w = main.run_menu->Run_extras->last_window()) w->close();
+        if (QWidget* w = main.run_menu()->Run_extras->last_window()) w->close();
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }

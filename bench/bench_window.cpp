@@ -46,7 +46,7 @@ void BM_time_window_change(benchmark::State& state)
     constexpr std::array<int, 10> codes{1, -1, 105, -105, 106, -106, 7, 10, -10, -107};
     for (int code : codes) main.view_item(code);
     settle();
-    Lr_spinner& width = *main.run_menu->Set_times->UpDown1;
+    Lr_spinner& width = *main.run_menu()->Set_times->UpDown1;
     int direction = -1;
     for (auto _ : state) {
         direction > 0 ? width.click_right() : width.click_left();
@@ -60,7 +60,7 @@ void BM_run_button(benchmark::State& state)
 {
     TMain_screen main;
     set_up_and_run(main, 36);
-    for (auto _ : state) main.run_menu->Get_plots->runClick();
+    for (auto _ : state) main.run_menu()->Get_plots->runClick();
 }
 BENCHMARK(BM_run_button)->Unit(benchmark::kMillisecond)->UseRealTime();
 

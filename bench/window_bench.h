@@ -22,8 +22,8 @@ inline void set_up_and_run(TMain_screen& main, int bytes)
     apply_start_pars(6, bytes);
     main.show();
     main.open_start_menu();
-    main.start_menu->setupClick();
-    main.run_menu->Get_plots->runClick();
+    main.start_menu()->setupClick();
+    main.run_menu()->Get_plots->runClick();
     QCoreApplication::processEvents();
 }
 

@@ -46,7 +46,7 @@ TEST_F(Flow_pictures, EveryStepOfTheFlow)
     if (dir == nullptr || *dir == '\0') GTEST_SKIP() << "set CDMA_SIM_PICTURES to a directory";
     main->resize(1032, 702);
     save(*main, dir, "1_start.png");
-    click(main->start_menu->analog_par->button);
+    click(main->start_menu()->analog_par->button);
     save(*main, dir, "2_parameter_menu.png");
     main->show_menu_buttons();
     press_setup();
@@ -60,16 +60,16 @@ TEST_F(Flow_pictures, EveryStepOfTheFlow)
     auto& last = dynamic_cast<TSignal_plot&>(*plot_windows().back());
     QTest::mouseMove(last.bits, QPoint(300, 60));
     save(*main, dir, "5a_read_out_plot.png");
-    QTest::mouseMove(main->Fourier_plot1->Fourier, QPoint(40, 60));
+    QTest::mouseMove(main->fourier_plot(0)->Fourier, QPoint(40, 60));
     save(*main, dir, "5b_read_out.png");
     TRun_extras::ask_plan = [](QWidget*, const std::optional<Sweep_plan>&) {
         return Sweep_plan{par_row_named("noise_to_signal"), 0.0f, 20.0f, 12, false};
     };
-    click(main->run_menu->Run_extras->error_sweep);
+    click(main->run_menu()->Run_extras->error_sweep);
     TRun_extras::ask_plan = nullptr;
     save(*main, dir, "x1_sweep.png");
-    main->run_menu->Run_extras->last_window()->log_y->setChecked(true);
-    save(*main->run_menu->Run_extras->last_window(), dir, "x2_sweep_log.png");
+    main->run_menu()->Run_extras->last_window()->log_y->setChecked(true);
+    save(*main->run_menu()->Run_extras->last_window(), dir, "x2_sweep_log.png");
     TSweep_dialog dialog(main.get());
     dialog.show();
     save(dialog, dir, "x3_sweep_dialog.png");
@@ -84,7 +84,7 @@ TEST_F(Flow_pictures, EncoderAndDecoderViews)
     setup_and_run(6, 3);
     click(picker().en_decoder);
     save(*main, dir, "v1_visualizer_opened.png");
-    TViterbi_decoder& v = *main->Viterbi_decoder;
+    TViterbi_decoder& v = *main->viterbi_decoder();
     click(v.encoder);
     save(*main, dir, "v2_encoder_start.png");
     click(v.proceed);
@@ -112,7 +112,7 @@ TEST_F(Flow_pictures, SpreadingFunctionExplorer)
     if (dir == nullptr || *dir == '\0') GTEST_SKIP() << "set CDMA_SIM_PICTURES to a directory";
     main->resize(1032, 702);
     setup_and_run(6, 3);
-    TSpreading_fcts& s = *main->Spreading_fcts;
+    TSpreading_fcts& s = *main->spreading_fcts();
     click(picker().Walsh);
     save(*main, dir, "s1_walsh_opened.png");
     s.input1->setText("5");
@@ -160,7 +160,7 @@ TEST_F(Flow_pictures, TeachingViews)
     main->resize(1032, 702);
     setup_and_run(6, 36);
     click(picker().eye);
-    TEye_patterns& eye = *main->Eye_patterns;
+    TEye_patterns& eye = *main->eye_patterns();
     const char* names[4] = {"6_eye_rcve_I_running.png", "7_eye_rcve_Q_summing.png",
                             "8_eye_xmit_Q_summing.png", "9_eye_xmit_I_running.png"};
     QPushButton* toggles[4] = {nullptr, eye.I_Q, eye.xmit_rcve, eye.I_Q};
@@ -172,7 +172,7 @@ TEST_F(Flow_pictures, TeachingViews)
         save(*main, dir, names[k]);
     }
     click(picker().bp_filter);
-    TBp_plots& bp = *main->Bp_plots;
+    TBp_plots& bp = *main->bp_plots();
     click(bp.show);
     save(*main, dir, "10_bandpass_chirp.png");
     bp.mode->setText("2");
@@ -188,7 +188,7 @@ TEST_F(Flow_pictures, DeadEndsAndMessages)
     main->resize(1032, 702);
     press_setup();
     click(picker().distort_par->button);
-    click(main->Erase);
+    click(main->erase_button());
     save(*main, dir, "6_erase_with_menu_open.png");
 
     const size_t saved_block = Analog_mod::block_samples;

@@ -47,11 +47,11 @@ protected:
     void press_setup(int stages = 6, int bytes = 3)
     {
         apply_start_pars(stages, bytes);
-        click(main->start_menu->setup);
+        click(main->start_menu()->setup);
         flush_deletes();
     }
 
-    TGet_plots& picker() { return *main->run_menu->Get_plots; }
+    TGet_plots& picker() { return *main->run_menu()->Get_plots; }
 
     void setup_and_run(int stages = 6, int bytes = 3)
     {

@@ -3,7 +3,7 @@
 #include "engine/lesson_file.h"
 #include "engine/parameters.h"
 #include "ui/windows/get_plots.h"
-#include "ui/windows/main_screen.h"
+#include "ui/windows/menu_host.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/windows/run_menue.h"
 #include "ui/pictures/safe_file.h"
@@ -31,8 +31,8 @@ constexpr int button_height = 18;
 
 } // namespace
 
-TLesson_btns::TLesson_btns(QWidget* parent, TMain_screen& main_screen, bool vertical)
-    : QWidget(parent), main(main_screen)
+TLesson_btns::TLesson_btns(QWidget* parent, Menu_host& menu_host, bool vertical)
+    : QWidget(parent), host(menu_host)
 {
     save_pars = new QPushButton("save parameters...", this);
     load_pars = new QPushButton("load parameters...", this);
@@ -73,7 +73,7 @@ void TLesson_btns::load_parsClick()
              QString::fromStdString(error->message(name.toStdString())) + "\nNothing was stored.");
         return;
     }
-    if (!main.run_menu_open) {
+    if (!host.run_menu_open()) {
         store(entry);
         return;
     }
@@ -88,10 +88,10 @@ void TLesson_btns::load_parsClick()
 void TLesson_btns::store(const Par_entry& entry)
 {
     apply_entry(analog_pars(), entry);
-    if (main.run_menu == nullptr) return;
+    if (host.run_menu() == nullptr) return;
     // As after a parameter menu: the old run's plots and views no longer hold.
-    main.erase_curves();
-    main.clear_display(TMain_screen::all_views);
-    main.run_menu->Get_plots->hide_buttons();
-    main.show_menu_buttons();
+    host.erase_curves();
+    host.clear_display(Menu_host::all_views);
+    host.run_menu()->Get_plots->hide_buttons();
+    host.show_menu_buttons();
 }

@@ -9,13 +9,13 @@
 #include <functional>
 
 class QPushButton;
-class TMain_screen;
+class Menu_host;
 
 class TLesson_btns : public QWidget {
     Q_OBJECT
 public:
     // vertical: the buttons one above the other, else side by side.
-    TLesson_btns(QWidget* parent, TMain_screen& main, bool vertical);
+    TLesson_btns(QWidget* parent, Menu_host& host, bool vertical);
 
     QPushButton* save_pars = nullptr;
     QPushButton* load_pars = nullptr;
@@ -29,6 +29,6 @@ public:
     static std::function<void(QWidget* parent, const QString& title, const QString& text)> tell;
 
 private:
-    TMain_screen& main;
+    Menu_host& host;
     void store(const class Par_entry& entry);
 };

@@ -1,6 +1,6 @@
 #include "ui/parameters/parameter_btn.h"
 
-#include "ui/windows/main_screen.h"
+#include "ui/windows/menu_host.h"
 #include "ui/pictures/pixel_font.h"
 
 #include <QFont>
@@ -16,8 +16,8 @@ const char* parameter_set_name(int tag)
     return names[static_cast<size_t>(tag - 1)];
 }
 
-TParameter_btn::TParameter_btn(QWidget* parent, TMain_screen& main_screen, int tag)
-    : QWidget(parent), main(main_screen)
+TParameter_btn::TParameter_btn(QWidget* parent, Menu_host& menu_host, int tag)
+    : QWidget(parent), host(menu_host)
 {
     resize(130, 28);
     button = new QPushButton(parameter_set_name(tag), this);
@@ -32,4 +32,4 @@ TParameter_btn::TParameter_btn(QWidget* parent, TMain_screen& main_screen, int t
 
 int TParameter_btn::tag() const { return button->property("Tag").toInt(); }
 
-void TParameter_btn::buttonClick() { main.open_parameter_menu(tag()); }
+void TParameter_btn::buttonClick() { host.open_parameter_menu(tag()); }

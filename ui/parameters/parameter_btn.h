@@ -5,12 +5,12 @@
 #include <QWidget>
 
 class QPushButton;
-class TMain_screen;
+class Menu_host;
 
 class TParameter_btn : public QWidget {
     Q_OBJECT
 public:
-    TParameter_btn(QWidget* parent, TMain_screen& main, int tag);
+    TParameter_btn(QWidget* parent, Menu_host& host, int tag);
 
     QPushButton* button = nullptr;
     QWidget* PaintBox1 = nullptr;
@@ -19,7 +19,7 @@ public:
     void buttonClick();
 
 private:
-    TMain_screen& main;
+    Menu_host& host;
 };
 
 // The caption of the button of a set.

@@ -2,7 +2,7 @@
 
 #include "plot/plot_ctrl.h"
 #include "plot/plot_objects.h"
-#include "ui/windows/main_screen.h"
+#include "ui/widgets/view_host.h"
 #include "ui/widgets/paint_box.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/pictures/plot_picture.h"
@@ -19,8 +19,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 
-TFourier_plot::TFourier_plot(QWidget* parent, TMain_screen& main_screen)
-    : QWidget(parent), main(main_screen)
+TFourier_plot::TFourier_plot(QWidget* parent, View_host& view_host)
+    : QWidget(parent), host(view_host)
 {
     resize(512, 134);
     setFont(pixel_font("Times New Roman", 11));
@@ -65,9 +65,11 @@ void TFourier_plot::FourierPaint()
 
 void TFourier_plot::FourierClick()
 {
-    if (!main.Fourier_plot2->isHidden() && this != main.Fourier_plot2) return;
+    if (below != nullptr && !below->isHidden()) return;
     hide();
 }
+
+void TFourier_plot::set_strip_below(const TFourier_plot* strip) { below = strip; }
 
 void TFourier_plot::take_picture(const TFourier_plot& other)
 {
@@ -99,7 +101,7 @@ void TFourier_plot::FourierMove(int x)
 QString TFourier_plot::caption() const
 {
     QString line = QString("spectrum of signal %1").arg(shown_code);
-    for (QMdiSubWindow* w : main.child_windows())
+    for (QMdiSubWindow* w : host.child_windows())
         if (auto* plot = dynamic_cast<TSignal_plot*>(w);
             plot != nullptr && plot->tag() == shown_code)
             return line + ": " + plot->caption;

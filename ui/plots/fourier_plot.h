@@ -9,15 +9,15 @@
 
 class Paint_box;
 class QLabel;
-class TMain_screen;
+class View_host;
 
 class TFourier_plot : public QWidget {
     Q_OBJECT
 public:
-    TFourier_plot(QWidget* parent, TMain_screen& main);
+    TFourier_plot(QWidget* parent, View_host& host);
 
     Paint_box* Fourier = nullptr;
-    TMain_screen& main;
+    View_host& host;
     // Right of the spectrum: the frequency and level under the mouse, from the values drawn.
     QLabel* read_out = nullptr;
     Drawn_spectrum drawn;
@@ -41,9 +41,14 @@ public:
     void save_picture_as();
     // Shows the spectrum that another strip shows, without drawing it anew.
     void take_picture(const TFourier_plot& other);
+    // The strip below this one: while that is shown, a click leaves this one in place.
+    void set_strip_below(const TFourier_plot* strip);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    const TFourier_plot* below = nullptr;
 };

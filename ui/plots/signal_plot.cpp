@@ -6,7 +6,7 @@
 #include "plot/plot_ctrl.h"
 #include "ui/widgets/busy_cursor.h"
 #include "ui/widgets/click_line.h"
-#include "ui/windows/main_screen.h"
+#include "ui/widgets/view_host.h"
 #include "ui/widgets/paint_box.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/pictures/plot_picture.h"
@@ -19,7 +19,7 @@
 #include <QFont>
 #include <QMenu>
 
-TSignal_plot::TSignal_plot(TMain_screen& main_screen, int code) : main(main_screen)
+TSignal_plot::TSignal_plot(View_host& view_host, int code) : host(view_host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::SubWindow | Qt::WindowSystemMenuHint | Qt::WindowTitleHint |
@@ -37,13 +37,13 @@ int TSignal_plot::tag() const { return property("Tag").toInt(); }
 
 void caption_plot(TSignal_plot& control, char which)
 {
-    control.main.result->hide();
+    control.host.clear_display(View_host::result_view);
     control.bits->clear_image();
     if (!transmission.complete) {
         control.times_us.clear();
         control.values.clear();
         control.setWindowTitle("no signal: the chain has not run");
-        control.main.show_error(run_needed_message);
+        control.host.show_error(run_needed_message);
         control.bits->update();
         return;
     }

@@ -8,19 +8,19 @@
 #include <vector>
 
 class Paint_box;
-class TMain_screen;
+class View_host;
 
 class TSignal_plot : public QMdiSubWindow {
     Q_OBJECT
 public:
-    TSignal_plot(TMain_screen& main, int code);
+    TSignal_plot(View_host& host, int code);
 
     int tag() const;
     Paint_box* bits = nullptr;
     // The caption of the last drawing. While the mouse is over the plot the title line
     // reads out the drawn value under it instead, covering nothing of the plot.
     QString caption;
-    TMain_screen& main;
+    View_host& host;
     // The values of the last drawing, one per pixel column, with their times (µs).
     std::vector<float> times_us;
     std::vector<float> values;

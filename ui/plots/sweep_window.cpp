@@ -2,7 +2,7 @@
 
 #include "engine/par_rows.h"
 #include "plot/sweep_plot.h"
-#include "ui/windows/main_screen.h"
+#include "ui/windows/menu_host.h"
 #include "ui/widgets/paint_box.h"
 #include "ui/pictures/qt_canvas.h"
 #include "ui/pictures/safe_file.h"
@@ -13,8 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-static_assert(TSweep_window::window_tag >= TMain_screen::plot_tag_limit &&
-              TSweep_window::window_tag != TMain_screen::menu_tag);
+static_assert(TSweep_window::window_tag >= Menu_host::plot_tag_limit &&
+              TSweep_window::window_tag != Menu_host::menu_tag);
 
 TSweep_window::TSweep_window(Sweep_result result) : swept(std::move(result))
 {

@@ -1,7 +1,7 @@
 #include "ui/views/bp_plots.h"
 
 #include "plot/plot_objects.h"
-#include "ui/windows/main_screen.h"
+#include "ui/widgets/view_host.h"
 #include "ui/widgets/paint_box.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/pictures/qt_canvas.h"
@@ -25,7 +25,7 @@ constexpr int views_below_explorer = 2047;
 
 } // namespace
 
-TBp_plots::TBp_plots(QWidget* parent, TMain_screen& main_screen) : QFrame(parent), main(main_screen)
+TBp_plots::TBp_plots(QWidget* parent, View_host& view_host) : QFrame(parent), host(view_host)
 {
     resize(frame_width, frame_height);
     setFrameShape(QFrame::Panel);
@@ -110,7 +110,7 @@ void TBp_plots::showClick()
         e[static_cast<size_t>(r->field)]->setFocus();
         return;
     }
-    main.clear_display(views_below_explorer);
+    host.clear_display(views_below_explorer);
     write_edits();
     {
         Qt_canvas c0(time1->image), c1(frequency1->image), c2(time2->image), c3(frequency2->image);

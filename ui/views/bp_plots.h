@@ -13,12 +13,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class Paint_box;
-class TMain_screen;
+class View_host;
 
 class TBp_plots : public QFrame {
     Q_OBJECT
 public:
-    TBp_plots(QWidget* parent, TMain_screen& main);
+    TBp_plots(QWidget* parent, View_host& host);
 
     QLabel* caption = nullptr;
     QLineEdit* center = nullptr;
@@ -44,7 +44,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    TMain_screen& main;
+    View_host& host;
     std::array<QLineEdit*, bp_field_count> edits() const;
     void write_edits();
     QLineEdit* make_edit(int left, int width);

@@ -4,7 +4,7 @@
 #include "engine/engine_objects.h"
 #include "engine/parameters.h"
 #include "plot/plot_objects.h"
-#include "ui/windows/main_screen.h"
+#include "ui/widgets/view_host.h"
 #include "ui/widgets/paint_box.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/widgets/progress_runner.h"
@@ -28,8 +28,8 @@ constexpr int button_height = 26;
 
 } // namespace
 
-TEye_patterns::TEye_patterns(QWidget* parent, TMain_screen& main_screen)
-    : QFrame(parent), main(main_screen)
+TEye_patterns::TEye_patterns(QWidget* parent, View_host& view_host)
+    : QFrame(parent), host(view_host)
 {
     resize(frame_width, frame_height);
     setFrameShape(QFrame::Panel);
@@ -98,7 +98,7 @@ void TEye_patterns::startClick()
 {
     const std::string refused = Eye_pattern::refusal(plot->width());
     if (!refused.empty()) {
-        main.show_error(refused);
+        host.show_error(refused);
         return;
     }
     // Drawn into a copy, so that the box shows the old picture until the new one is done.

@@ -10,12 +10,12 @@
 class QLabel;
 class QPushButton;
 class Paint_box;
-class TMain_screen;
+class View_host;
 
 class TEye_patterns : public QFrame {
     Q_OBJECT
 public:
-    TEye_patterns(QWidget* parent, TMain_screen& main);
+    TEye_patterns(QWidget* parent, View_host& host);
 
     Paint_box* plot = nullptr;
     QPushButton* xmit_rcve = nullptr;
@@ -40,7 +40,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    TMain_screen& main;
+    View_host& host;
     long long picture_run = -1; // the run whose eye the box shows
     QPushButton* make_button(const char* caption, int top);
 };

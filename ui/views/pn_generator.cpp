@@ -1,12 +1,12 @@
 #include "ui/views/pn_generator.h"
 
-#include "ui/windows/main_screen.h"
+#include "ui/widgets/view_host.h"
 #include "ui/widgets/paint_box.h"
 
 #include <QMouseEvent>
 
-TPn_generator::TPn_generator(QWidget* parent, TMain_screen& main_screen)
-    : QWidget(parent), main(main_screen)
+TPn_generator::TPn_generator(QWidget* parent, View_host& view_host)
+    : QWidget(parent), host(view_host)
 {
     resize(1000, 84);
     setAutoFillBackground(true);
@@ -16,7 +16,7 @@ TPn_generator::TPn_generator(QWidget* parent, TMain_screen& main_screen)
     hide();
 }
 
-void TPn_generator::PaintBoxClick() { main.clear(this); }
+void TPn_generator::PaintBoxClick() { host.clear(this); }
 
 void TPn_generator::mousePressEvent(QMouseEvent* event)
 {

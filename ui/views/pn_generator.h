@@ -4,12 +4,12 @@
 #include <QWidget>
 
 class Paint_box;
-class TMain_screen;
+class View_host;
 
 class TPn_generator : public QWidget {
     Q_OBJECT
 public:
-    TPn_generator(QWidget* parent, TMain_screen& main);
+    TPn_generator(QWidget* parent, View_host& host);
 
     Paint_box* PaintBox = nullptr;
 
@@ -19,5 +19,5 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    TMain_screen& main;
+    View_host& host;
 };

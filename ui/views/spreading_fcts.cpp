@@ -6,7 +6,7 @@
 #include "engine/walsh_code.h"
 #include "plot/fixed_text.h"
 #include "plot/narrowed_canvas.h"
-#include "ui/windows/main_screen.h"
+#include "ui/widgets/view_host.h"
 #include "ui/widgets/paint_box.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/views/pn_generator.h"
@@ -89,8 +89,9 @@ std::vector<std::string> wrapped(const Canvas& canvas, const std::string& text, 
 
 } // namespace
 
-TSpreading_fcts::TSpreading_fcts(QWidget* parent, TMain_screen& main_screen)
-    : QWidget(parent), main(main_screen)
+TSpreading_fcts::TSpreading_fcts(QWidget* parent,
+                                 const std::array<TPn_generator*, 2>& pn_generators)
+    : QWidget(parent), generators(pn_generators)
 {
     resize(978, 212);
     setAutoFillBackground(true);
@@ -140,11 +141,11 @@ void TSpreading_fcts::open(int family_tag)
         FrameClick();
     else if (family_tag != family)
         forget_family(); // hidden by Esc or another view: no reset yet
-    TMain_screen::bring_to_front(this);
+    View_host::bring_to_front(this);
     tag = family_tag;
-    main.Pn_generator1->hide();
-    main.Pn_generator2->hide();
-    dummyPaint();
+    generators[0]->hide();
+    generators[1]->hide();
+    set_up_family();
 }
 
 void TSpreading_fcts::FrameClick()
@@ -154,8 +155,8 @@ void TSpreading_fcts::FrameClick()
     nr = 0;
     in.fill(0.0);
     for (QPushButton* b : {caption1, caption2}) b->setText("  ");
-    main.Pn_generator1->hide();
-    main.Pn_generator2->hide();
+    generators[0]->hide();
+    generators[1]->hide();
 }
 
 void TSpreading_fcts::forget_family()
@@ -181,7 +182,7 @@ void TSpreading_fcts::mousePressEvent(QMouseEvent* event)
     QWidget::mousePressEvent(event);
 }
 
-void TSpreading_fcts::dummyPaint()
+void TSpreading_fcts::set_up_family()
 {
     family = tag;
     matches = 0;
@@ -190,8 +191,8 @@ void TSpreading_fcts::dummyPaint()
         walsh_obj->make_walsh(); // filled by setup; the explorer needs no setup
         fct_count = std::ldexp(1.0, walsh_obj->order);
         points = static_cast<int>(fct_count);
-        main.Pn_generator1->hide();
-        main.Pn_generator2->hide();
+        generators[0]->hide();
+        generators[1]->hide();
         for (QWidget* w : {static_cast<QWidget*>(show_gen), static_cast<QWidget*>(input4),
                            static_cast<QWidget*>(max_nr), static_cast<QWidget*>(pn_timing)})
             w->hide();
@@ -269,7 +270,7 @@ void TSpreading_fcts::pick_operation(QPushButton* sender)
     } else if (sender == pn_timing) {
         operation = timing_op;
     } else if (sender == show_gen) {
-        if (!main.Pn_generator1->isHidden()) {
+        if (!generators[0]->isHidden()) {
             in[0] += 1;
             in[1] += 1;
         }
@@ -278,10 +279,10 @@ void TSpreading_fcts::pick_operation(QPushButton* sender)
         in[1] = wrap(in[1]);
         current = in[0];
         operation = generators_op;
-        main.Pn_generator1->show();
-        main.Pn_generator2->show();
-        main.Pn_generator1->raise();
-        main.Pn_generator2->raise();
+        generators[0]->show();
+        generators[1]->show();
+        generators[0]->raise();
+        generators[1]->raise();
     }
 }
 
@@ -310,7 +311,7 @@ void TSpreading_fcts::multiplyClick(QPushButton* sender)
     if (!read_inputs()) return;
     pick_operation(sender);
     hide_curves();
-    dummyPaint();
+    set_up_family();
     count_functions();
     draw();
 }
@@ -420,8 +421,8 @@ void TSpreading_fcts::draw_products()
 
 void TSpreading_fcts::show_generators()
 {
-    auto& box1 = *main.Pn_generator1->PaintBox;
-    auto& box2 = *main.Pn_generator2->PaintBox;
+    auto& box1 = *generators[0]->PaintBox;
+    auto& box2 = *generators[1]->PaintBox;
     box1.clear_image();
     box2.clear_image();
     {

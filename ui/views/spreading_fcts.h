@@ -22,13 +22,14 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class Paint_box;
-class TMain_screen;
+class TPn_generator;
 class Walsh_code;
 
 class TSpreading_fcts : public QWidget {
     Q_OBJECT
 public:
-    TSpreading_fcts(QWidget* parent, TMain_screen& main);
+    // generators: the two frames that show the PN generators below the explorer.
+    TSpreading_fcts(QWidget* parent, const std::array<TPn_generator*, 2>& generators);
 
     std::array<Paint_box*, 4> plots{};
     std::array<QLabel*, 4> labels{}; // beside each box: what its curve shows
@@ -72,7 +73,7 @@ public:
     void open(int family_tag);
     void FrameClick();
     // Sets the frame up for the family in tag.
-    void dummyPaint();
+    void set_up_family();
     void multiplyClick(QPushButton* sender);
 
     // Function number x reduced to 0 .. N - 1 (a true remainder of its whole part).
@@ -82,7 +83,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    TMain_screen& main;
+    std::array<TPn_generator*, 2> generators;
     Walsh_code* walsh_obj = nullptr;
     const PN_spread* pn = nullptr;
     Pn_step step = nullptr;

@@ -2,7 +2,7 @@
 
 #include "engine/elements.h"
 #include "engine/engine_objects.h"
-#include "ui/windows/main_screen.h"
+#include "ui/widgets/view_host.h"
 #include "ui/widgets/paint_box.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/pictures/qt_canvas.h"
@@ -44,8 +44,8 @@ QPushButton* red_button(QWidget* parent, const char* text, int left, int top, in
 
 } // namespace
 
-TViterbi_decoder::TViterbi_decoder(QWidget* parent, TMain_screen& main_screen)
-    : QWidget(parent), main(main_screen)
+TViterbi_decoder::TViterbi_decoder(QWidget* parent, View_host& view_host)
+    : QWidget(parent), host(view_host)
 {
     resize(1011, 356);
     setFont(pixel_font("Times New Roman", 13));
@@ -97,7 +97,7 @@ void TViterbi_decoder::open()
 bool TViterbi_decoder::check_run()
 {
     if (Trellis_picture::run_available()) return true;
-    main.show_error(run_needed);
+    host.show_error(run_needed);
     return false;
 }
 
@@ -190,7 +190,7 @@ void TViterbi_decoder::dataPaint()
     data->update();
 }
 
-void TViterbi_decoder::FrameClick() { main.clear(this); }
+void TViterbi_decoder::FrameClick() { host.clear(this); }
 
 void TViterbi_decoder::mousePressEvent(QMouseEvent* event)
 {

@@ -12,12 +12,12 @@
 class QLabel;
 class QPushButton;
 class Paint_box;
-class TMain_screen;
+class View_host;
 
 class TViterbi_decoder : public QWidget {
     Q_OBJECT
 public:
-    TViterbi_decoder(QWidget* parent, TMain_screen& main);
+    TViterbi_decoder(QWidget* parent, View_host& host);
 
     Paint_box* trellis1 = nullptr;
     QPushButton* proceed = nullptr;
@@ -49,7 +49,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    TMain_screen& main;
+    View_host& host;
     // False, with the message on the error line, when the run the views read is gone.
     bool check_run();
 };

@@ -9,7 +9,7 @@
 #include "ui/widgets/click_line.h"
 #include "ui/views/eye_patterns.h"
 #include "ui/plots/fourier_plot.h"
-#include "ui/windows/main_screen.h"
+#include "ui/windows/menu_host.h"
 #include "ui/parameters/parameter_btn.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/widgets/progress_runner.h"
@@ -76,8 +76,8 @@ bool slot_shown(int r, int j)
     }
 }
 
-TGet_plots::TGet_plots(QWidget* parent, TMain_screen& main_screen)
-    : QWidget(parent), main(main_screen)
+TGet_plots::TGet_plots(QWidget* parent, Menu_host& menu_host, const Picker_views& picker_views)
+    : QWidget(parent), host(menu_host), views(picker_views)
 {
     resize(984, 185);
     circuit = new QLabel(this);
@@ -113,11 +113,11 @@ TGet_plots::TGet_plots(QWidget* parent, TMain_screen& main_screen)
     eye = make_view_button("eye", "eye pattern", 898, 160, 85, 20, 13);
     connect(eye, &QPushButton::clicked, this, &TGet_plots::eyeClick);
 
-    analog_par = new TParameter_btn(this, main, 2);
+    analog_par = new TParameter_btn(this, host, 2);
     analog_par->move(0, 155);
-    filter_par = new TParameter_btn(this, main, 3);
+    filter_par = new TParameter_btn(this, host, 3);
     filter_par->move(132, 155);
-    distort_par = new TParameter_btn(this, main, 4);
+    distort_par = new TParameter_btn(this, host, 4);
     distort_par->move(266, 155);
 
     view_buttons = {analog_par->button,
@@ -131,8 +131,8 @@ TGet_plots::TGet_plots(QWidget* parent, TMain_screen& main_screen)
                     PN_Q,
                     eye,
                     bp_filter,
-                    main.Fourier_plot1,
-                    main.Fourier_plot2};
+                    views.spectra[0],
+                    views.spectra[1]};
     set_view_tooltips(*this);
 }
 
@@ -145,7 +145,7 @@ QPushButton* TGet_plots::make_stage_button(const Stage_code& s)
     b->setFont(pixel_font("MS Sans Serif", 13, true));
     b->setStyleSheet("QPushButton { color: rgb(0, 0, 255); padding: 0px; }");
     b->setToolTip(QString("plot the signal here (stage code %1)").arg(s.code));
-    connect(b, &QPushButton::clicked, this, [this, b] { stage0Click(b); });
+    connect(b, &QPushButton::clicked, this, [this, b] { stageClick(b); });
     return b;
 }
 
@@ -172,7 +172,7 @@ void TGet_plots::hide_buttons()
     for (size_t r = 0; r < rows.size(); ++r)
         for (int j = 0; j < row_count[r]; ++j) rows[r][static_cast<size_t>(j)]->hide();
     for (size_t k = 3; k <= 10; ++k) view_buttons[k]->hide();
-    main.result->hide();
+    host.clear_display(Menu_host::result_view);
     see_result->hide();
 }
 
@@ -189,12 +189,12 @@ void TGet_plots::show_buttons()
             ++k;
         }
     }
-    if (main.run_menu != nullptr) {
-        main.run_menu->setWindowTitle(
+    if (host.run_menu() != nullptr) {
+        host.run_menu()->setWindowTitle(
             "run time menue: Click the blue '?' to plot the respective signal "
             "on the chosen time scale"
             "  OR  one of the red boxes for further details");
-        if (main.run_menu->Set_times->isHidden()) main.run_menu->Set_times->show();
+        if (host.run_menu()->Set_times->isHidden()) host.run_menu()->Set_times->show();
     }
     run->hide();
     see_result->show();
@@ -211,26 +211,27 @@ void TGet_plots::show_parameter_buttons()
     for (TParameter_btn* b : {analog_par, filter_par, distort_par}) b->show();
 }
 
-void TGet_plots::stage0Click(QPushButton* sender)
+void TGet_plots::stageClick(QPushButton* sender)
 {
-    main.view_item(sender->property("Tag").toInt());
+    host.view_item(sender->property("Tag").toInt());
 }
 
 void TGet_plots::runClick()
 {
     plot_ctrl.empty_capture();
     if (!chain_ready()) {
-        run_transmission(main);
+        run_transmission(host.engine_screen());
         return;
     }
     // Only the chain runs on the worker; the buttons and lines change here afterwards.
     Run_time run;
-    Progress_runner::run(&main, "running the chain: xmit and rcve", [&run](Progress& progress) {
-        clear_upper_vector_state();
-        run = compute_run(progress);
-    });
+    Progress_runner::run(&host.window_widget(), "running the chain: xmit and rcve",
+                         [&run](Progress& progress) {
+                             clear_upper_vector_state();
+                             run = compute_run(progress);
+                         });
     if (run.finished)
-        show_run(main, run);
+        show_run(host.engine_screen(), run);
     else
         chain_not_run("run");
 }
@@ -240,42 +241,42 @@ void TGet_plots::chain_not_run(const std::string& what)
     hide_buttons();
     if (chain_ready()) run->show();
     // Open plots redraw as empty: their signals belong to no complete run any more.
-    main.repaint();
-    main.show_error(what + " cancelled: the chain has not run; press 'xmit/rcve' to run it");
+    host.redraw_plots_and_hide_views();
+    host.show_error(what + " cancelled: the chain has not run; press 'xmit/rcve' to run it");
 }
 
 void TGet_plots::WalshClick(QPushButton* sender)
 {
     const int kind = sender == Walsh ? 1 : sender == PN_U ? 2 : sender == PN_I ? 3 : 4;
-    main.Spreading_fcts->open(kind);
+    views.spreading->open(kind);
 }
 
 void TGet_plots::FFTClick()
 {
-    TFourier_plot* target = main.Fourier_plot1;
-    if (!main.Fourier_plot1->isHidden()) {
-        target = main.Fourier_plot2;
-        if (!main.Fourier_plot2->isHidden()) {
-            main.Fourier_plot1->take_picture(*main.Fourier_plot2);
-            main.Fourier_plot2->hide();
+    TFourier_plot* target = views.spectra[0];
+    if (!views.spectra[0]->isHidden()) {
+        target = views.spectra[1];
+        if (!views.spectra[1]->isHidden()) {
+            views.spectra[0]->take_picture(*views.spectra[1]);
+            views.spectra[1]->hide();
         }
-        main.Fourier_plot1->raise(); // the pair in front
+        views.spectra[0]->raise(); // the pair in front
     }
-    TMain_screen::bring_to_front(target);
+    Menu_host::bring_to_front(target);
     target->setStyleSheet("background: white");
 }
 
-void TGet_plots::eyeClick() { TMain_screen::bring_to_front(main.Eye_patterns); }
+void TGet_plots::eyeClick() { Menu_host::bring_to_front(views.eye); }
 
-void TGet_plots::bp_filterClick() { TMain_screen::bring_to_front(main.Bp_plots); }
+void TGet_plots::bp_filterClick() { Menu_host::bring_to_front(views.band_pass); }
 
 void TGet_plots::en_decoderClick()
 {
     if (!Trellis_picture::run_available()) {
-        main.show_error(TViterbi_decoder::run_needed);
+        host.show_error(TViterbi_decoder::run_needed);
         return;
     }
-    main.Viterbi_decoder->open();
+    views.decoder->open();
 }
 
-void TGet_plots::see_resultClick() { TMain_screen::bring_to_front(main.result); }
+void TGet_plots::see_resultClick() { Menu_host::bring_to_front(views.result); }

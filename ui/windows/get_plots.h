@@ -5,6 +5,7 @@
 // exactly the buttons whose signals exist.
 
 #include "engine/stage_codes.h"
+#include "ui/windows/picker_views.h"
 
 #include <QWidget>
 
@@ -13,13 +14,13 @@
 
 class QLabel;
 class QPushButton;
-class TMain_screen;
+class Menu_host;
 class TParameter_btn;
 
 class TGet_plots : public QWidget {
     Q_OBJECT
 public:
-    TGet_plots(QWidget* parent, TMain_screen& main);
+    TGet_plots(QWidget* parent, Menu_host& host, const Picker_views& views);
 
     QLabel* circuit = nullptr;
     QPushButton* run = nullptr;
@@ -52,7 +53,7 @@ public:
     void hide_parameter_buttons();
     void show_parameter_buttons();
 
-    void stage0Click(QPushButton* sender);
+    void stageClick(QPushButton* sender);
     void runClick();
     void WalshClick(QPushButton* sender);
     void FFTClick();
@@ -66,7 +67,8 @@ public:
     void chain_not_run(const std::string& what);
 
 private:
-    TMain_screen& main;
+    Menu_host& host;
+    Picker_views views;
     QPushButton* make_stage_button(const Stage_code& s);
     QPushButton* make_view_button(const char* name, const char* caption, int left, int top,
                                   int width, int height, int font_px);

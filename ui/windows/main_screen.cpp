@@ -96,7 +96,7 @@ TMain_screen::TMain_screen()
 
     Viterbi_decoder = new TViterbi_decoder(central, *this);
     Viterbi_decoder->move(4, 350);
-    Spreading_fcts = new TSpreading_fcts(central, *this);
+    Spreading_fcts = new TSpreading_fcts(central, {Pn_generator1, Pn_generator2});
     Spreading_fcts->move(8, 320);
     Bp_plots = new TBp_plots(central, *this);
     Bp_plots->move(0, 350);
@@ -105,6 +105,7 @@ TMain_screen::TMain_screen()
     Fourier_plot1->move(400, 430);
     Fourier_plot2 = new TFourier_plot(central, *this);
     Fourier_plot2->move(400, 560);
+    Fourier_plot1->set_strip_below(Fourier_plot2);
 
     Parameter_menue = new TParameter_menue(central);
     Parameter_menue->move(10, 375);
@@ -121,10 +122,10 @@ TMain_screen::TMain_screen()
 
 void TMain_screen::open_start_menu()
 {
-    start_menu = new TStart_menue(*this);
-    mdi->addSubWindow(start_menu);
-    start_menu->place();
-    start_menu->show();
+    start_window = new TStart_menue(*this);
+    mdi->addSubWindow(start_window);
+    start_window->place();
+    start_window->show();
 }
 
 QList<QMdiSubWindow*> TMain_screen::child_windows() const
@@ -190,19 +191,13 @@ void TMain_screen::clear_display(int mask)
         if ((mask & v.bit) != 0) v.view->hide();
 }
 
-void TMain_screen::bring_to_front(QWidget* view)
-{
-    view->show();
-    view->raise();
-}
-
 void TMain_screen::clear(QWidget* sender)
 {
     for (const View_bit& v : view_bits())
         if (v.view == sender) clear_display(v.bit);
 }
 
-void TMain_screen::repaint()
+void TMain_screen::redraw_plots_and_hide_views()
 {
     const auto children = child_windows();
     for (auto it = children.rbegin(); it != children.rend(); ++it)
@@ -218,27 +213,27 @@ void TMain_screen::open_parameter_menu(int tag)
     Parameter_menue->raise();
     erase_curves();
     clear_display(all_views & ~parameter_view);
-    if (run_menu != nullptr) {
-        TGet_plots& picker = *run_menu->Get_plots;
+    if (run_window != nullptr) {
+        TGet_plots& picker = *run_window->Get_plots;
         picker.hide_buttons();
         picker.run->hide();
         picker.hide_parameter_buttons();
-    } else if (start_menu != nullptr) {
-        start_menu->hide_parameter_buttons();
+    } else if (start_window != nullptr) {
+        start_window->hide_parameter_buttons();
     }
 }
 
 void TMain_screen::show_menu_buttons()
 {
-    if (!run_menu_open) {
-        if (start_menu != nullptr) start_menu->show_parameter_buttons();
+    if (!run_menu_shown) {
+        if (start_window != nullptr) start_window->show_parameter_buttons();
         return;
     }
-    TGet_plots& picker = *run_menu->Get_plots;
+    TGet_plots& picker = *run_window->Get_plots;
     if (chain_ready()) picker.run->show();
     picker.show_parameter_buttons();
-    run_menu->setWindowTitle("run time menue:  click the 'xmit/rcve' button to start the "
-                             "simulation of the transmission & reception");
+    run_window->setWindowTitle("run time menue:  click the 'xmit/rcve' button to start the "
+                               "simulation of the transmission & reception");
     Erase->show();
 }
 
@@ -259,20 +254,22 @@ void TMain_screen::set_result(const std::string& text)
 
 void TMain_screen::open_run_menu()
 {
-    start_menu = nullptr; // closed by setup and gone with it
-    run_menu = new TRun_menue(*this);
-    mdi->addSubWindow(run_menu);
-    run_menu->place();
-    run_menu->show();
-    run_menu_open = true;
-    run_menu->Set_times->hide();
+    start_window = nullptr; // closed by setup and gone with it
+    const Picker_views views{Spreading_fcts, Viterbi_decoder, {Fourier_plot1, Fourier_plot2},
+                             Eye_patterns,   Bp_plots,        result};
+    run_window = new TRun_menue(*this, views);
+    mdi->addSubWindow(run_window);
+    run_window->place();
+    run_window->show();
+    run_menu_shown = true;
+    run_window->Set_times->hide();
     // A failed allocation keeps its message in view: it is the only sign of it.
     clear_display(chain_ready() ? all_views : all_views & ~error_view);
-    run_menu->Get_plots->hide_buttons();
+    run_window->Get_plots->hide_buttons();
     show_menu_buttons();
 }
 
 void TMain_screen::show_buttons()
 {
-    if (run_menu != nullptr) run_menu->Get_plots->show_buttons();
+    if (run_window != nullptr) run_window->Get_plots->show_buttons();
 }

@@ -1,10 +1,11 @@
 #pragma once
 // The main window: holds the menus and the signal plot windows as child windows, the
 // views as embedded panels, the result and error lines, and the bookkeeping of the plot
-// windows. It is the engine's screen.
+// windows. It is the engine's screen, the views' host and the menus' host.
 
 #include "engine/screen_port.h"
 #include "ui/windows/cascade.h"
+#include "ui/windows/menu_host.h"
 
 #include <QMainWindow>
 
@@ -24,10 +25,57 @@ class TSpreading_fcts;
 class TStart_menue;
 class TViterbi_decoder;
 
-class TMain_screen : public QMainWindow, public Screen_port {
+class TMain_screen : public QMainWindow, public Screen_port, public Menu_host {
     Q_OBJECT
 public:
     TMain_screen();
+
+    // Every text shown on the result and error lines is also printed to stdout.
+    void set_echo_lines(bool on) { echo_lines = on; }
+
+    // Opens the start menu; the program entry calls it right after construction.
+    void open_start_menu();
+
+    void EraseClick();
+    void view_item(int code) override;
+    void erase_curves() override;
+    void clear_display(int mask) override;
+    void clear(QWidget* sender) override;
+    void redraw_plots_and_hide_views() override;
+    void open_parameter_menu(int tag) override;
+    void show_menu_buttons() override;
+
+    QList<QMdiSubWindow*> child_windows() const override;
+    QWidget& window_widget() override { return *this; }
+    Screen_port& engine_screen() override { return *this; }
+    QMdiArea& area() const override { return *mdi; }
+    TRun_menue* run_menu() const override { return run_window; }
+    bool run_menu_open() const override { return run_menu_shown; }
+    // The start menu until setup, null after it.
+    TStart_menue* start_menu() const { return start_window; }
+
+    // Screen of the engine; its error line is the views' too.
+    void show_error(const std::string& text) override;
+    void hide_error() override;
+    void set_result(const std::string& text) override;
+    void open_run_menu() override;
+    void show_buttons() override;
+
+    // The panels, for driving the screen as a user does.
+    QPushButton* erase_button() const { return Erase; }
+    Click_line* error_line() const { return error_message; }
+    Click_line* result_line() const { return result; }
+    // k: 0 the upper, 1 the lower one.
+    TPn_generator* pn_generator(int k) const { return k == 0 ? Pn_generator1 : Pn_generator2; }
+    TFourier_plot* fourier_plot(int k) const { return k == 0 ? Fourier_plot1 : Fourier_plot2; }
+    TEye_patterns* eye_patterns() const { return Eye_patterns; }
+    TViterbi_decoder* viterbi_decoder() const { return Viterbi_decoder; }
+    TSpreading_fcts* spreading_fcts() const { return Spreading_fcts; }
+    TBp_plots* bp_plots() const { return Bp_plots; }
+    TParameter_menue* parameter_menu() const { return Parameter_menue; }
+
+private:
+    static constexpr int first_top = 335;
 
     QMdiArea* mdi = nullptr;
     QPushButton* Erase = nullptr;
@@ -43,67 +91,13 @@ public:
     TFourier_plot* Fourier_plot2 = nullptr;
     TParameter_menue* Parameter_menue = nullptr;
 
-    // Every text shown on the result and error lines is also printed to stdout.
     bool echo_lines = false;
-
-    bool run_menu_open = false;
-    TRun_menue* run_menu = nullptr;
-    TStart_menue* start_menu = nullptr;
-
+    bool run_menu_shown = false;
+    TRun_menue* run_window = nullptr;
+    TStart_menue* start_window = nullptr;
     // Plot windows ever created.
     int plots_opened = 0;
 
-    // Opens the start menu; the program entry calls it right after construction.
-    void open_start_menu();
-
-    void EraseClick();
-    // Opens the signal plot window of a stage code; one that is open already is raised.
-    void view_item(int code);
-    // Closes every plot window; the menus stay.
-    void erase_curves();
-    // Hides the views whose bits are set in mask (see view_bits).
-    void clear_display(int mask);
-    // Hides the view that was clicked.
-    void clear(QWidget* sender);
-    // Shows a view or line in front of every other one: the one just asked for.
-    static void bring_to_front(QWidget* view);
-    // Redraws every plot window for the current time window and hides every view.
-    void repaint();
-    // The parameter button of set tag: shows the parameter menu and hides the buttons.
-    void open_parameter_menu(int tag);
-    void show_menu_buttons();
-
-    // The child windows, first to last.
-    QList<QMdiSubWindow*> child_windows() const;
-
-    // Screen of the engine.
-    void show_error(const std::string& text) override;
-    void hide_error() override;
-    void set_result(const std::string& text) override;
-    void open_run_menu() override;
-    void show_buttons() override;
-
-    // Bits of clear_display's mask.
-    static constexpr int result_view = 1;
-    static constexpr int error_view = 2;
-    static constexpr int fourier_view_1 = 4;
-    static constexpr int fourier_view_2 = 8;
-    static constexpr int spreading_view = 32;
-    static constexpr int pn_generator_view_1 = 64;
-    static constexpr int pn_generator_view_2 = 128;
-    static constexpr int parameter_view = 512;
-    static constexpr int eye_view = 1024;
-    static constexpr int band_pass_view = 2048;
-    static constexpr int viterbi_view = 4096;
-    static constexpr int all_views = 8191;
-    // Window tags: plot windows carry their stage code, below plot_tag_limit in size;
-    // the menus carry menu_tag.
-    static constexpr int plot_tag_limit = 1000;
-    static constexpr int menu_tag = 2000;
-    static constexpr int first_top = 335;
-    static constexpr int cascade_step = 20;
-
-private:
     struct View_bit {
         int bit;
         QWidget* view;

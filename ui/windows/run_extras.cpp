@@ -4,7 +4,7 @@
 #include "ui/windows/get_plots.h"
 #include "ui/windows/help_window.h"
 #include "ui/parameters/lesson_btns.h"
-#include "ui/windows/main_screen.h"
+#include "ui/windows/menu_host.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/widgets/progress_runner.h"
 #include "ui/windows/run_menue.h"
@@ -36,9 +36,9 @@ constexpr QPoint first_place(20, 30);
 
 } // namespace
 
-TRun_extras::TRun_extras(QWidget* parent, TMain_screen& main_screen)
-    : QWidget(parent), main(main_screen),
-      cascade(first_place, QSize(sweep_width, sweep_height), TMain_screen::cascade_step)
+TRun_extras::TRun_extras(QWidget* parent, Menu_host& menu_host)
+    : QWidget(parent), host(menu_host),
+      cascade(first_place, QSize(sweep_width, sweep_height), Menu_host::cascade_step)
 {
     error_sweep = new QPushButton("error sweep", this);
     error_sweep->setObjectName("error_sweep");
@@ -48,14 +48,15 @@ TRun_extras::TRun_extras(QWidget* parent, TMain_screen& main_screen)
     error_sweep->setToolTip("run the chain for a range of one parameter and plot the share of "
                             "wrong signals of every receive step");
     connect(error_sweep, &QPushButton::clicked, this, &TRun_extras::error_sweepClick);
-    lesson = new TLesson_btns(this, main, true);
+    lesson = new TLesson_btns(this, host, true);
     lesson->move(0, button_height + 2);
     help = new QPushButton("help", this);
     help->setObjectName("help");
     help->setGeometry(0, lesson->y() + lesson->height() + 2, button_width, button_height);
     help->setFont(pixel_font("MS Sans Serif", 12));
     help->setToolTip("what the blocks, views and result line show (F1)");
-    connect(help, &QPushButton::clicked, this, [this] { THelp_window::open(&main); });
+    connect(help, &QPushButton::clicked, this,
+            [this] { THelp_window::open(&host.window_widget()); });
     resize(button_width, help->y() + help->height());
 }
 
@@ -67,7 +68,7 @@ void TRun_extras::error_sweepClick()
     if (!plan) return;
     last_plan = plan;
     if (!chain_ready()) {
-        main.show_error("the chain is not set up, press 'setup' first");
+        host.show_error("the chain is not set up, press 'setup' first");
         return;
     }
     Sweep_result result;
@@ -78,20 +79,20 @@ void TRun_extras::error_sweepClick()
                          });
     const bool complete = result.complete;
     auto* window = new TSweep_window(std::move(result));
-    main.mdi->addSubWindow(window);
+    host.area().addSubWindow(window);
     place(window);
     window->show();
     opened = window;
-    if (!complete) main.run_menu->Get_plots->chain_not_run("error sweep");
+    if (!complete) host.run_menu()->Get_plots->chain_not_run("error sweep");
 }
 
 void TRun_extras::place(TSweep_window* window)
 {
-    const auto children = main.child_windows();
+    const auto children = host.child_windows();
     const bool another_open =
         std::any_of(children.begin(), children.end(), [window](const QMdiSubWindow* w) {
             return w != window && w->property("Tag").toInt() == TSweep_window::window_tag;
         });
     if (!another_open) cascade.restart();
-    window->setGeometry(cascade.place(main.mdi->viewport()->size()));
+    window->setGeometry(cascade.place(host.area().viewport()->size()));
 }

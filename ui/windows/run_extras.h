@@ -14,12 +14,12 @@
 
 class QPushButton;
 class TLesson_btns;
-class TMain_screen;
+class Menu_host;
 
 class TRun_extras : public QWidget {
     Q_OBJECT
 public:
-    TRun_extras(QWidget* parent, TMain_screen& main);
+    TRun_extras(QWidget* parent, Menu_host& host);
 
     QPushButton* error_sweep = nullptr;
     TLesson_btns* lesson = nullptr;
@@ -36,7 +36,7 @@ public:
         ask_plan;
 
 private:
-    TMain_screen& main;
+    Menu_host& host;
     QPointer<TSweep_window> opened;
     std::optional<Sweep_plan> last_plan;
     // Where the next sweep window goes, as the plot windows cascade; back at the first

@@ -5,14 +5,15 @@
 #include <QMdiSubWindow>
 
 class TGet_plots;
-class TMain_screen;
+class Menu_host;
 class TRun_extras;
 class TSet_times;
+struct Picker_views;
 
 class TRun_menue : public QMdiSubWindow {
     Q_OBJECT
 public:
-    explicit TRun_menue(TMain_screen& main);
+    TRun_menue(Menu_host& host, const Picker_views& views);
 
     TSet_times* Set_times = nullptr;
     TGet_plots* Get_plots = nullptr;

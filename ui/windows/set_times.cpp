@@ -4,7 +4,7 @@
 #include "engine/elements.h"
 #include "plot/fixed_text.h"
 #include "ui/widgets/lr_spinner.h"
-#include "ui/windows/main_screen.h"
+#include "ui/windows/menu_host.h"
 #include "ui/widgets/paint_box.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/widgets/progress_runner.h"
@@ -26,8 +26,7 @@ std::string us_text(float v) { return fixed_text(v, 6, 3); }
 
 } // namespace
 
-TSet_times::TSet_times(QWidget* parent, TMain_screen& main_screen)
-    : QWidget(parent), main(main_screen)
+TSet_times::TSet_times(QWidget* parent, Menu_host& menu_host) : QWidget(parent), host(menu_host)
 {
     resize(828, 73);
     setFont(pixel_font("Times New Roman", 13));
@@ -100,7 +99,7 @@ void TSet_times::UpDown2Click()
                                               " microsec"));
     time_base(2, &delta_t, &t_zero);
     write_caption();
-    main.repaint();
+    host.redraw_plots_and_hide_views();
 }
 
 void TSet_times::write_caption()

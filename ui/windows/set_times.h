@@ -8,12 +8,12 @@
 class QLineEdit;
 class Lr_spinner;
 class Paint_box;
-class TMain_screen;
+class Menu_host;
 
 class TSet_times : public QWidget {
     Q_OBJECT
 public:
-    TSet_times(QWidget* parent, TMain_screen& main);
+    TSet_times(QWidget* parent, Menu_host& host);
 
     QLineEdit* sel_start = nullptr;
     QLineEdit* sel_range = nullptr;
@@ -35,7 +35,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    TMain_screen& main;
+    Menu_host& host;
     float delta_t = 0.0f;
     float t_total = 0.0f;
     float t_zero = 0.0f;

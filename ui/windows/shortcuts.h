@@ -5,12 +5,12 @@
 
 #include <QObject>
 
-class TMain_screen;
+class Menu_host;
 
 class TShortcuts : public QObject {
     Q_OBJECT
 public:
-    explicit TShortcuts(TMain_screen& main);
+    explicit TShortcuts(Menu_host& host);
 
     void helpKey();
     void escapeKey();
@@ -24,5 +24,5 @@ public:
         "('use these parameters') or a lesson file is loaded";
 
 private:
-    TMain_screen& main;
+    Menu_host& host;
 };

@@ -5,7 +5,7 @@
 #include "ui/windows/circuit_picture.h"
 #include "ui/widgets/click_line.h"
 #include "ui/parameters/lesson_btns.h"
-#include "ui/windows/main_screen.h"
+#include "ui/windows/menu_host.h"
 #include "ui/parameters/parameter_btn.h"
 #include "ui/pictures/pixel_font.h"
 
@@ -15,9 +15,9 @@
 #include <QPixmap>
 #include <QPushButton>
 
-TStart_menue::TStart_menue(TMain_screen& main_screen) : main(main_screen)
+TStart_menue::TStart_menue(Menu_host& menu_host) : host(menu_host)
 {
-    setProperty("Tag", TMain_screen::menu_tag);
+    setProperty("Tag", Menu_host::menu_tag);
     setWindowFlags(Qt::SubWindow | Qt::WindowSystemMenuHint | Qt::WindowTitleHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString("Start menue: option to view/modify the system parameters; ") +
@@ -50,21 +50,21 @@ TStart_menue::TStart_menue(TMain_screen& main_screen) : main(main_screen)
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(QPixmap::fromImage(circuit_picture(Circuit_note::average_n)));
 
-    start_par = new TParameter_btn(body, main, 1);
+    start_par = new TParameter_btn(body, host, 1);
     start_par->move(16, 56);
-    analog_par = new TParameter_btn(body, main, 2);
+    analog_par = new TParameter_btn(body, host, 2);
     analog_par->move(168, 56);
-    filter_par = new TParameter_btn(body, main, 3);
+    filter_par = new TParameter_btn(body, host, 3);
     filter_par->move(320, 56);
-    distort_par = new TParameter_btn(body, main, 4);
+    distort_par = new TParameter_btn(body, host, 4);
     distort_par->move(472, 56);
 
-    lesson = new TLesson_btns(body, main, false);
+    lesson = new TLesson_btns(body, host, false);
     lesson->move(16, 262);
 
     // The title is centred in the window.
     title->move((995 - title->width()) / 2, 0);
-    main.result->hide();
+    host.clear_display(Menu_host::result_view);
 }
 
 // Centred in the main screen's 1032 pixels, so that no scroll bar appears at start.
@@ -75,7 +75,7 @@ void TStart_menue::setupClick()
     setup_done = true;
     close();
     plot_ctrl.empty_capture();
-    setup_chain(main);
+    setup_chain(host.engine_screen());
 }
 
 void TStart_menue::closeEvent(QCloseEvent* event)

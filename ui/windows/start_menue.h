@@ -6,14 +6,14 @@
 
 class QLabel;
 class QPushButton;
-class TMain_screen;
+class Menu_host;
 class TLesson_btns;
 class TParameter_btn;
 
 class TStart_menue : public QMdiSubWindow {
     Q_OBJECT
 public:
-    explicit TStart_menue(TMain_screen& main);
+    explicit TStart_menue(Menu_host& host);
 
     QLabel* title = nullptr;
     QLabel* sub_title = nullptr;
@@ -35,6 +35,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    TMain_screen& main;
+    Menu_host& host;
     bool setup_done = false;
 };

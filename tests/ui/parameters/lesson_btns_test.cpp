@@ -70,10 +70,10 @@ TEST_F(Lesson_btns, SavedParametersLoadBackExactlyInTheStartMenu)
     apply_entry(analog_pars(), edit);
     apply_start_pars(4, 9);
     const std::vector<std::uint32_t> saved = stored_bits();
-    click(main->start_menu->lesson->save_pars);
+    click(main->start_menu()->lesson->save_pars);
     analog_pars().set_defaults();
     apply_start_pars(6, 3);
-    click(main->start_menu->lesson->load_pars);
+    click(main->start_menu()->lesson->load_pars);
     EXPECT_EQ(told, "");
     EXPECT_THAT(stored_bits(), ElementsAreArray(saved));
     EXPECT_EQ(nr_stages, 4);
@@ -84,7 +84,7 @@ TEST_F(Lesson_btns, ABadFileIsRefusedWithItsLineAndStoresNothing)
 {
     write("roll_off = 0.5\nnr_stages = 2\nif_freq = eighty\n");
     const std::vector<std::uint32_t> before = stored_bits();
-    click(main->start_menu->lesson->load_pars);
+    click(main->start_menu()->lesson->load_pars);
     EXPECT_EQ(told_title, "parameters not loaded");
     EXPECT_EQ(told, "lesson.txt, line 3: if_freq: 'eighty' is not a number\nNothing was stored.");
     EXPECT_THAT(stored_bits(), ElementsAreArray(before));
@@ -95,7 +95,7 @@ TEST_F(Lesson_btns, AfterSetupTheStartValuesOfAFileAreIgnoredWithANote)
 {
     setup_and_run();
     write("nr_stages = 2\ndata_bytes = 36\nroll_off = 0.5\n");
-    click(main->run_menu->Run_extras->lesson->load_pars);
+    click(main->run_menu()->Run_extras->lesson->load_pars);
     EXPECT_EQ(told_title, "start parameters ignored");
     EXPECT_THAT(told.toStdString(), HasSubstr("nr_stages and data_bytes are ignored"));
     EXPECT_EQ(nr_stages, 6);

@@ -15,7 +15,7 @@ TEST_F(Fourier_plot, ReadOutBesideTheStripShowsFrequencyAndDrawnLevel)
     main->view_item(1);
     QCoreApplication::processEvents();
     click(picker().FFT);
-    TFourier_plot& strip = *main->Fourier_plot1;
+    TFourier_plot& strip = *main->fourier_plot(0);
     ASSERT_FALSE(strip.isHidden());
     ASSERT_FALSE(strip.drawn.levels.empty());
     for (int x : {0, 1, 64, 300}) {
@@ -50,14 +50,14 @@ TEST_F(Fourier_plot, SpectrumOfAClosedWindowOrAnEarlierRunIsClearedNotWrittenOve
         setup_and_run(6, 3);
         main->view_item(1);
         QCoreApplication::processEvents();
-        TFourier_plot& strip = *main->Fourier_plot1;
+        TFourier_plot& strip = *main->fourier_plot(0);
         click(picker().FFT);
         ASSERT_FALSE(only_the_message(strip.Fourier->image));
         strip.FourierClick();
-        if (change == erase) click(main->Erase);
+        if (change == erase) click(main->erase_button());
         if (change == new_run) {
             click(picker().analog_par->button);
-            main->Parameter_menue->set_quitClick();
+            main->parameter_menu()->set_quitClick();
             click(picker().run);
         }
         if (change == close_window) plot_windows().front()->close();

@@ -45,9 +45,9 @@ TEST_F(Signal_plot, ReceiveSidePlotsCarryTheErrorComparison)
 TEST_F(Signal_plot, DrawingHidesTheResultLine)
 {
     setup_and_run(6, 3);
-    main->result->show();
+    main->result_line()->show();
     main->view_item(0);
-    EXPECT_TRUE(main->result->isHidden());
+    EXPECT_TRUE(main->result_line()->isHidden());
 }
 
 TEST_F(Signal_plot, CoveredWindowKeepsItsPicture)

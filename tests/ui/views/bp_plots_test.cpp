@@ -42,7 +42,7 @@ QString refusal_text(TBp_plots& bp)
 TEST_F(Bp_plots, RedButtonShowsTheExplorerWithTheDefaultEdits)
 {
     setup_and_run();
-    TBp_plots& bp = *main->Bp_plots;
+    TBp_plots& bp = *main->bp_plots();
     click(picker().bp_filter);
     EXPECT_FALSE(bp.isHidden());
     EXPECT_EQ(bp.geometry(), QRect(0, 350, 1024, 301));
@@ -56,23 +56,23 @@ TEST_F(Bp_plots, RedButtonShowsTheExplorerWithTheDefaultEdits)
 TEST_F(Bp_plots, ShowDrawsFourPlotsAndHidesTheOtherViews)
 {
     setup_and_run();
-    TBp_plots& bp = *main->Bp_plots;
+    TBp_plots& bp = *main->bp_plots();
     click(picker().bp_filter);
     click(picker().eye);
-    main->result->show();
+    main->result_line()->show();
     const std::vector<QImage> before = pictures(bp);
     click(bp.show);
     const std::vector<QImage> after = pictures(bp);
     for (size_t k = 0; k < 4; ++k) EXPECT_NE(after[k], before[k]) << k;
-    EXPECT_TRUE(main->Eye_patterns->isHidden());
-    EXPECT_TRUE(main->result->isHidden());
+    EXPECT_TRUE(main->eye_patterns()->isHidden());
+    EXPECT_TRUE(main->result_line()->isHidden());
     EXPECT_FALSE(bp.isHidden());
 }
 
 TEST_F(Bp_plots, CorrectionsAreEchoedInTheEdits)
 {
     setup_and_run();
-    TBp_plots& bp = *main->Bp_plots;
+    TBp_plots& bp = *main->bp_plots();
     click(picker().bp_filter);
     bp.width->setText("12");
     bp.low->setText("-2");
@@ -84,7 +84,7 @@ TEST_F(Bp_plots, CorrectionsAreEchoedInTheEdits)
 TEST_F(Bp_plots, RefusedEditIsNamedAndLeavesEditsAndPlotsAlone)
 {
     setup_and_run();
-    TBp_plots& bp = *main->Bp_plots;
+    TBp_plots& bp = *main->bp_plots();
     click(picker().bp_filter);
     click(bp.show);
     for (const auto& [edit, text, message] :
@@ -107,7 +107,7 @@ TEST_F(Bp_plots, RefusedEditIsNamedAndLeavesEditsAndPlotsAlone)
 TEST_F(Bp_plots, ClickOnTheBackgroundHidesTheExplorer)
 {
     setup_and_run();
-    TBp_plots& bp = *main->Bp_plots;
+    TBp_plots& bp = *main->bp_plots();
     click(picker().bp_filter);
     QTest::mouseClick(bp.time1, Qt::LeftButton);
     EXPECT_FALSE(bp.isHidden());

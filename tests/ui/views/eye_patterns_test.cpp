@@ -21,13 +21,13 @@ bool drawn(const QImage& image) { return !white_from_row(image, 0); }
 TEST_F(Eye_patterns, RedButtonShowsTheViewInItsPlace)
 {
     setup_and_run();
-    TEye_patterns& eye = *main->Eye_patterns;
+    TEye_patterns& eye = *main->eye_patterns();
     EXPECT_TRUE(eye.isHidden());
     click(picker().eye);
     EXPECT_FALSE(eye.isHidden());
     EXPECT_EQ(eye.geometry(), QRect(8, 350, 260, 276));
     EXPECT_EQ(eye.plot->size(), QSize(176, 215));
-    EXPECT_TRUE(main->error_message->isHidden()) << "no 'not part of this version' line";
+    EXPECT_TRUE(main->error_line()->isHidden()) << "no 'not part of this version' line";
     EXPECT_EQ(eye.caption->text(), "eye pattern (rcve, I - running plot)");
     EXPECT_EQ(eye.caption2->text(), "(triggered at  the baseband frequency)");
 }
@@ -35,7 +35,7 @@ TEST_F(Eye_patterns, RedButtonShowsTheViewInItsPlace)
 TEST_F(Eye_patterns, OptionButtonsRewriteTheCaption)
 {
     setup_and_run();
-    TEye_patterns& eye = *main->Eye_patterns;
+    TEye_patterns& eye = *main->eye_patterns();
     click(picker().eye);
     click(eye.xmit_rcve);
     EXPECT_EQ(eye.caption->text(), "eye pattern (xmit, I - running plot)");
@@ -49,19 +49,19 @@ TEST_F(Eye_patterns, OptionButtonsRewriteTheCaption)
 TEST_F(Eye_patterns, StartWithoutARunAsksForOneAndDrawsNothing)
 {
     press_setup();
-    TEye_patterns& eye = *main->Eye_patterns;
+    TEye_patterns& eye = *main->eye_patterns();
     eye.show();
     const QImage before = eye.plot->image;
     click(eye.start);
-    EXPECT_FALSE(main->error_message->isHidden());
-    EXPECT_EQ(main->error_message->text(), "the eye pattern needs a run first: press 'xmit/rcve'");
+    EXPECT_FALSE(main->error_line()->isHidden());
+    EXPECT_EQ(main->error_line()->text(), "the eye pattern needs a run first: press 'xmit/rcve'");
     EXPECT_EQ(eye.plot->image, before);
 }
 
 TEST_F(Eye_patterns, DrawnEyeStaysWhileHiddenAndIsClearedByANewRun)
 {
     setup_and_run();
-    TEye_patterns& eye = *main->Eye_patterns;
+    TEye_patterns& eye = *main->eye_patterns();
     click(picker().eye);
     click(eye.start);
     ASSERT_TRUE(drawn(eye.plot->image));
@@ -73,7 +73,7 @@ TEST_F(Eye_patterns, DrawnEyeStaysWhileHiddenAndIsClearedByANewRun)
     EXPECT_EQ(eye.plot->grab().toImage().convertToFormat(QImage::Format_RGB32), picture);
     // A parameter set confirmed (which hides the view) gives the run button back.
     click(picker().analog_par->button);
-    main->Parameter_menue->set_quitClick();
+    main->parameter_menu()->set_quitClick();
     click(picker().run);
     click(picker().eye);
     EXPECT_FALSE(drawn(eye.plot->image));
@@ -84,7 +84,7 @@ TEST_F(Eye_patterns, DrawnEyeStaysWhileHiddenAndIsClearedByANewRun)
 TEST_F(Eye_patterns, CaptionNamesTheBranchThatStartDraws)
 {
     setup_and_run();
-    TEye_patterns& eye = *main->Eye_patterns;
+    TEye_patterns& eye = *main->eye_patterns();
     click(picker().eye);
     click(eye.I_Q);
     EXPECT_EQ(eye.caption->text(), "eye pattern (rcve, Q - running plot)");
@@ -97,7 +97,7 @@ TEST_F(Eye_patterns, CaptionNamesTheBranchThatStartDraws)
 TEST_F(Eye_patterns, ClickOnTheBackgroundHidesTheViewButNotOnThePlot)
 {
     setup_and_run();
-    TEye_patterns& eye = *main->Eye_patterns;
+    TEye_patterns& eye = *main->eye_patterns();
     click(picker().eye);
     QTest::mouseClick(eye.plot, Qt::LeftButton);
     EXPECT_FALSE(eye.isHidden());
@@ -108,12 +108,12 @@ TEST_F(Eye_patterns, ClickOnTheBackgroundHidesTheViewButNotOnThePlot)
 TEST_F(Eye_patterns, CancelledStartKeepsTheOldPicture)
 {
     setup_and_run();
-    TEye_patterns& eye = *main->Eye_patterns;
+    TEye_patterns& eye = *main->eye_patterns();
     click(picker().eye);
     const QImage before = eye.plot->image;
     Progress_runner::cancel_hook = [](double) { return true; };
     click(eye.start);
     Progress_runner::cancel_hook = nullptr;
     EXPECT_EQ(eye.plot->image, before);
-    EXPECT_TRUE(main->error_message->isHidden());
+    EXPECT_TRUE(main->error_line()->isHidden());
 }

@@ -18,7 +18,7 @@ namespace {
 
 class Spreading_fcts : public Ui_flow {
 protected:
-    TSpreading_fcts& view() { return *main->Spreading_fcts; }
+    TSpreading_fcts& view() { return *main->spreading_fcts(); }
 
     // The explorer needs no run; a set-up chain gives the stage picker its buttons.
     void SetUp() override
@@ -214,8 +214,8 @@ TEST_F(Spreading_fcts, ShowGeneratorsPressedTwiceStepsBothFunctionsOn)
     click(view().show_gen);
     EXPECT_EQ(view().in[0], 10.0);
     EXPECT_EQ(view().in[1], 11.0); // equal numbers: the second goes one on
-    EXPECT_FALSE(main->Pn_generator1->isHidden());
-    EXPECT_FALSE(main->Pn_generator2->isHidden());
+    EXPECT_FALSE(main->pn_generator(0)->isHidden());
+    EXPECT_FALSE(main->pn_generator(1)->isHidden());
     click(view().show_gen);
     EXPECT_EQ(view().in[0], 11.0);
     EXPECT_EQ(view().in[1], 12.0);
@@ -230,7 +230,7 @@ TEST_F(Spreading_fcts, BackgroundClickClearsTheEntries)
     click(view().show_gen);
     QTest::mouseClick(&view(), Qt::LeftButton, {}, QPoint(900, 200));
     EXPECT_TRUE(view().isHidden());
-    EXPECT_TRUE(main->Pn_generator1->isHidden());
+    EXPECT_TRUE(main->pn_generator(0)->isHidden());
     EXPECT_EQ(view().in[0], 0.0);
     EXPECT_EQ(view().caption1->text(), "  ");
 }

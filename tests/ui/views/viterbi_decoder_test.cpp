@@ -20,7 +20,7 @@ TEST_F(Viterbi_decoder, OpensWithOnlyTheTwoViewButtons)
 {
     setup_and_run(2, 3);
     click(picker().en_decoder);
-    TViterbi_decoder& v = *main->Viterbi_decoder;
+    TViterbi_decoder& v = *main->viterbi_decoder();
     EXPECT_TRUE(shown(&v));
     EXPECT_EQ(v.geometry(), QRect(4, 350, 1011, 356));
     EXPECT_TRUE(shown(v.encoder));
@@ -29,7 +29,7 @@ TEST_F(Viterbi_decoder, OpensWithOnlyTheTwoViewButtons)
                              static_cast<QWidget*>(v.data), static_cast<QWidget*>(v.conv_enc),
                              static_cast<QWidget*>(v.proceed)})
         EXPECT_FALSE(shown(w));
-    EXPECT_TRUE(main->error_message->isHidden());
+    EXPECT_TRUE(main->error_line()->isHidden());
 }
 
 TEST_F(Viterbi_decoder, NeedsARunOfTwoStagesSetUpAsItRan)
@@ -40,15 +40,15 @@ TEST_F(Viterbi_decoder, NeedsARunOfTwoStagesSetUpAsItRan)
     Headless_screen screen;
     ASSERT_TRUE(setup_chain(screen));
     click(picker().en_decoder);
-    EXPECT_TRUE(main->Viterbi_decoder->isHidden());
-    EXPECT_EQ(main->error_message->text(), TViterbi_decoder::run_needed);
+    EXPECT_TRUE(main->viterbi_decoder()->isHidden());
+    EXPECT_EQ(main->error_line()->text(), TViterbi_decoder::run_needed);
 }
 
 TEST_F(Viterbi_decoder, DecoderClicksAdvanceAndARepaintKeepsTheStep)
 {
     setup_and_run(2, 3);
     click(picker().en_decoder);
-    TViterbi_decoder& v = *main->Viterbi_decoder;
+    TViterbi_decoder& v = *main->viterbi_decoder();
     click(v.decoder);
     EXPECT_EQ(v.title->text(), "Subsequent steps of the Viterbi decoding of an r=1/2, K=3 "
                                "encoded signal (correctly 0 0 terminated if 24 bits are sent)");
@@ -68,7 +68,7 @@ TEST_F(Viterbi_decoder, EncoderViewCyclesItsCaptions)
 {
     setup_and_run(2, 3);
     click(picker().en_decoder);
-    TViterbi_decoder& v = *main->Viterbi_decoder;
+    TViterbi_decoder& v = *main->viterbi_decoder();
     click(v.encoder);
     EXPECT_EQ(v.title->text(), "Convolutional encoder, r=1/2, K=3");
     EXPECT_EQ(v.proceed->text(), "click to view the encoder state after loading a bit in the "
@@ -92,10 +92,10 @@ TEST_F(Viterbi_decoder, HiddenByItsBackgroundAndByErase)
 {
     setup_and_run(2, 3);
     click(picker().en_decoder);
-    TViterbi_decoder& v = *main->Viterbi_decoder;
+    TViterbi_decoder& v = *main->viterbi_decoder();
     QTest::mouseClick(&v, Qt::LeftButton, {}, QPoint(2, 300));
     EXPECT_TRUE(v.isHidden());
     click(picker().en_decoder);
-    click(main->Erase);
+    click(main->erase_button());
     EXPECT_TRUE(v.isHidden());
 }

@@ -166,10 +166,10 @@ TEST_F(Save_dialogs, SpectrumSuggestsTheStageOfItsValues)
     plot_of(1);
     click(picker().FFT);
     answer = "spectrum.png";
-    main->Fourier_plot1->save_picture_as();
+    main->fourier_plot(0)->save_picture_as();
     EXPECT_EQ(suggested, "spectrum_1.png");
     EXPECT_TRUE(QFile::exists(dir.filePath("spectrum.png")));
-    EXPECT_EQ(main->Fourier_plot1->caption(),
+    EXPECT_EQ(main->fourier_plot(0)->caption(),
               "spectrum of signal 1: " +
                   dynamic_cast<TSignal_plot&>(*plot_windows().back()).caption);
 }

@@ -58,8 +58,8 @@ TEST_F(Get_plots, EveryButtonOfTheFullChainAfterARun)
     EXPECT_EQ(shown_views(picker()).size(), 8u);
     EXPECT_TRUE(picker().run->isHidden());
     EXPECT_FALSE(picker().see_result->isHidden());
-    EXPECT_FALSE(main->run_menu->Set_times->isHidden());
-    EXPECT_EQ(main->run_menu->windowTitle(),
+    EXPECT_FALSE(main->run_menu()->Set_times->isHidden());
+    EXPECT_EQ(main->run_menu()->windowTitle(),
               "run time menue: Click the blue '?' to plot the respective signal on the chosen "
               "time scale  OR  one of the red boxes for further details");
 }
@@ -121,8 +121,8 @@ TEST_F(Get_plots, BlueButtonOpensItsPlotWindow)
 TEST_F(Get_plots, FftSlotsFillUpperFirstThenShiftUp)
 {
     setup_and_run();
-    TFourier_plot& upper = *main->Fourier_plot1;
-    TFourier_plot& lower = *main->Fourier_plot2;
+    TFourier_plot& upper = *main->fourier_plot(0);
+    TFourier_plot& lower = *main->fourier_plot(1);
     click(picker().FFT);
     EXPECT_FALSE(upper.isHidden());
     EXPECT_TRUE(lower.isHidden());
@@ -147,12 +147,12 @@ TEST_F(Get_plots, EveryViewOpenedFromTheDiagramComesToTheFront)
         QWidget* control; // what a student clicks next
     };
     const View views[] = {
-        {picker().Walsh, main->Spreading_fcts, main->Spreading_fcts->multiply},
-        {picker().en_decoder, main->Viterbi_decoder, main->Viterbi_decoder->decoder},
-        {picker().eye, main->Eye_patterns, main->Eye_patterns->start},
-        {picker().bp_filter, main->Bp_plots, main->Bp_plots->show},
-        {picker().FFT, main->Fourier_plot1, main->Fourier_plot1->Fourier},
-        {picker().see_result, main->result, main->result},
+        {picker().Walsh, main->spreading_fcts(), main->spreading_fcts()->multiply},
+        {picker().en_decoder, main->viterbi_decoder(), main->viterbi_decoder()->decoder},
+        {picker().eye, main->eye_patterns(), main->eye_patterns()->start},
+        {picker().bp_filter, main->bp_plots(), main->bp_plots()->show},
+        {picker().FFT, main->fourier_plot(0), main->fourier_plot(0)->Fourier},
+        {picker().see_result, main->result_line(), main->result_line()},
     };
     QWidget& central = *main->centralWidget();
     for (const View& first : views)
@@ -174,19 +174,19 @@ TEST_F(Get_plots, UpperSpectrumClosesOnlyAfterTheLower)
     setup_and_run();
     click(picker().FFT);
     click(picker().FFT);
-    main->Fourier_plot1->FourierClick();
-    EXPECT_FALSE(main->Fourier_plot1->isHidden());
-    main->Fourier_plot2->FourierClick();
-    EXPECT_TRUE(main->Fourier_plot2->isHidden());
-    main->Fourier_plot1->FourierClick();
-    EXPECT_TRUE(main->Fourier_plot1->isHidden());
+    main->fourier_plot(0)->FourierClick();
+    EXPECT_FALSE(main->fourier_plot(0)->isHidden());
+    main->fourier_plot(1)->FourierClick();
+    EXPECT_TRUE(main->fourier_plot(1)->isHidden());
+    main->fourier_plot(0)->FourierClick();
+    EXPECT_TRUE(main->fourier_plot(0)->isHidden());
 }
 
 TEST_F(Get_plots, ParameterButtonHidesRunAndStageButtons)
 {
     setup_and_run();
     click(picker().filter_par->button);
-    EXPECT_FALSE(main->Parameter_menue->isHidden());
+    EXPECT_FALSE(main->parameter_menu()->isHidden());
     EXPECT_TRUE(picker().run->isHidden());
     EXPECT_TRUE(picker().analog_par->isHidden());
     EXPECT_TRUE(shown_codes(picker()).empty());
@@ -212,7 +212,7 @@ std::vector<std::string> spectrum_texts()
 void confirm_a_set(TGet_plots& picker, TMain_screen& main)
 {
     QTest::mouseClick(picker.analog_par->button, Qt::LeftButton);
-    main.Parameter_menue->set_quitClick();
+    main.parameter_menu()->set_quitClick();
 }
 
 } // namespace
@@ -264,11 +264,11 @@ TEST_F(Get_plots_cancel, CancelledRunLeavesPlotsRefusingAndSaysSo)
     click(picker().run);
 
     EXPECT_EQ(reports, 2) << "the run stopped at the block after the cancel";
-    EXPECT_FALSE(main->error_message->isHidden());
-    EXPECT_THAT(main->error_message->text().toStdString(), testing::HasSubstr("cancelled"));
+    EXPECT_FALSE(main->error_line()->isHidden());
+    EXPECT_THAT(main->error_line()->text().toStdString(), testing::HasSubstr("cancelled"));
     EXPECT_TRUE(shown_codes(picker()).empty());
     EXPECT_TRUE(shown_views(picker()).empty());
-    EXPECT_TRUE(main->result->isHidden());
+    EXPECT_TRUE(main->result_line()->isHidden());
     EXPECT_FALSE(picker().run->isHidden()) << "a new run can start at once";
 
     main->view_item(-1); // as its button would, were it offered
@@ -276,7 +276,7 @@ TEST_F(Get_plots_cancel, CancelledRunLeavesPlotsRefusingAndSaysSo)
     ASSERT_EQ(plots.size(), 1);
     const auto& plot = dynamic_cast<TSignal_plot&>(*plots[0]);
     EXPECT_TRUE(plot.values.empty());
-    EXPECT_EQ(main->error_message->text(), run_needed_message);
+    EXPECT_EQ(main->error_line()->text(), run_needed_message);
 }
 
 TEST_F(Get_plots_cancel, RunAfterACancelledOneCountsAsWithoutIt)
@@ -286,8 +286,8 @@ TEST_F(Get_plots_cancel, RunAfterACancelledOneCountsAsWithoutIt)
     click(picker().run);
     Progress_runner::cancel_hook = nullptr;
     click(picker().run);
-    EXPECT_TRUE(main->error_message->isHidden());
-    EXPECT_THAT(main->result->text().toStdString(),
+    EXPECT_TRUE(main->error_line()->isHidden());
+    EXPECT_THAT(main->result_line()->text().toStdString(),
                 testing::MatchesRegex(", rcve step 1: 0 wrong out of 24 signals; t = [0-9]+ sec"));
     EXPECT_EQ(shown_codes(picker()).size(), 33u);
 }
@@ -332,8 +332,8 @@ protected:
         if (!during_run) act();
         EXPECT_EQ(acted, during_run);
         QCoreApplication::processEvents();
-        return {plot->bits->image, main->Fourier_plot1->Fourier->image, plot->windowTitle(),
-                main->result->text()};
+        return {plot->bits->image, main->fourier_plot(0)->Fourier->image, plot->windowTitle(),
+                main->result_line()->text()};
     }
 };
 

@@ -37,16 +37,16 @@ TEST_F(Main_screen, StartsWithTheStartMenuAndNoResultLine)
     const auto children = main->child_windows();
     ASSERT_EQ(children.size(), 1);
     EXPECT_EQ(children[0]->property("Tag").toInt(), 2000);
-    EXPECT_TRUE(main->result->isHidden());
-    EXPECT_FALSE(main->Erase->isHidden());
+    EXPECT_TRUE(main->result_line()->isHidden());
+    EXPECT_FALSE(main->erase_button()->isHidden());
 }
 
 TEST_F(Main_screen, StartMenuOnlyMinimisesBeforeSetup)
 {
-    main->start_menu->close();
+    main->start_menu()->close();
     flush_deletes();
     ASSERT_EQ(main->child_windows().size(), 1);
-    EXPECT_TRUE(main->start_menu->isMinimized());
+    EXPECT_TRUE(main->start_menu()->isMinimized());
 }
 
 TEST_F(Main_screen, SetupReplacesTheStartMenuByTheRunMenu)
@@ -54,13 +54,13 @@ TEST_F(Main_screen, SetupReplacesTheStartMenuByTheRunMenu)
     press_setup();
     const auto children = main->child_windows();
     ASSERT_EQ(children.size(), 1);
-    EXPECT_EQ(children[0], main->run_menu);
-    EXPECT_EQ(main->run_menu->geometry(), QRect(10, 35, 1000, 300));
-    EXPECT_TRUE(main->run_menu->Set_times->isHidden());
+    EXPECT_EQ(children[0], main->run_menu());
+    EXPECT_EQ(main->run_menu()->geometry(), QRect(10, 35, 1000, 300));
+    EXPECT_TRUE(main->run_menu()->Set_times->isHidden());
     EXPECT_FALSE(picker().run->isHidden());
     EXPECT_TRUE(picker().stage_button(0)->isHidden());
     EXPECT_TRUE(picker().see_result->isHidden());
-    EXPECT_EQ(main->run_menu->windowTitle(),
+    EXPECT_EQ(main->run_menu()->windowTitle(),
               "run time menue:  click the 'xmit/rcve' button to "
               "start the simulation of the transmission & reception");
 }
@@ -100,37 +100,37 @@ TEST_F(Main_screen, ClosedPlotWindowReopensAtTheNextCascadePlace)
 TEST_F(Main_screen, ClearDisplayHidesOnlyTheViewsOfItsMask)
 {
     setup_and_run();
-    main->result->show();
-    main->error_message->show();
+    main->result_line()->show();
+    main->error_line()->show();
     main->clear_display(16); // no view has this bit
-    EXPECT_FALSE(main->result->isHidden());
-    EXPECT_FALSE(main->error_message->isHidden());
+    EXPECT_FALSE(main->result_line()->isHidden());
+    EXPECT_FALSE(main->error_line()->isHidden());
     main->clear_display(TMain_screen::error_view);
-    EXPECT_FALSE(main->result->isHidden());
-    EXPECT_TRUE(main->error_message->isHidden());
+    EXPECT_FALSE(main->result_line()->isHidden());
+    EXPECT_TRUE(main->error_line()->isHidden());
 }
 
 TEST_F(Main_screen, ClickedResultLineHidesAndErrorsButtonShowsItAgain)
 {
     setup_and_run();
     click(picker().see_result);
-    ASSERT_FALSE(main->result->isHidden());
-    EXPECT_TRUE(main->result->text().contains(": 0 wrong out of 24"))
-        << main->result->text().toStdString();
-    QTest::mouseClick(main->result, Qt::LeftButton);
-    EXPECT_TRUE(main->result->isHidden());
+    ASSERT_FALSE(main->result_line()->isHidden());
+    EXPECT_TRUE(main->result_line()->text().contains(": 0 wrong out of 24"))
+        << main->result_line()->text().toStdString();
+    QTest::mouseClick(main->result_line(), Qt::LeftButton);
+    EXPECT_TRUE(main->result_line()->isHidden());
     click(picker().see_result);
-    EXPECT_FALSE(main->result->isHidden());
+    EXPECT_FALSE(main->result_line()->isHidden());
 }
 
 TEST_F(Main_screen, EraseClosesPlotsAndHidesViewsButKeepsTheMenu)
 {
     setup_and_run();
     main->view_item(0);
-    main->Fourier_plot1->show();
-    click(main->Erase);
+    main->fourier_plot(0)->show();
+    click(main->erase_button());
     EXPECT_TRUE(plot_windows().isEmpty());
-    EXPECT_TRUE(main->Fourier_plot1->isHidden());
+    EXPECT_TRUE(main->fourier_plot(0)->isHidden());
     EXPECT_EQ(main->child_windows().size(), 1);
 }
 
@@ -171,37 +171,37 @@ bool run_buttons_shown(TGet_plots& picker)
 // parameters.
 TEST_F(Main_screen, EraseWithAParameterMenuOpenBeforeSetupBringsBackItsButtons)
 {
-    click(main->start_menu->distort_par->button);
-    ASSERT_FALSE(start_buttons_shown(*main->start_menu));
-    click(main->Erase);
-    EXPECT_TRUE(main->Parameter_menue->isHidden());
-    EXPECT_TRUE(start_buttons_shown(*main->start_menu));
+    click(main->start_menu()->distort_par->button);
+    ASSERT_FALSE(start_buttons_shown(*main->start_menu()));
+    click(main->erase_button());
+    EXPECT_TRUE(main->parameter_menu()->isHidden());
+    EXPECT_TRUE(start_buttons_shown(*main->start_menu()));
 }
 
 TEST_F(Main_screen, EveryRouteThatHidesAnOpenParameterMenuBringsBackRunAndItsButtons)
 {
     const std::vector<std::pair<const char*, std::function<void()>>> routes{
-        {"Erase", [this] { click(main->Erase); }},
+        {"Erase", [this] { click(main->erase_button()); }},
         {"clear_display", [this] { main->clear_display(TMain_screen::all_views); }},
-        {"clear", [this] { main->clear(main->Parameter_menue); }},
-        {"repaint", [this] { main->repaint(); }},
-        {"hide", [this] { main->Parameter_menue->hide(); }}};
+        {"clear", [this] { main->clear(main->parameter_menu()); }},
+        {"redraw_plots_and_hide_views", [this] { main->redraw_plots_and_hide_views(); }},
+        {"hide", [this] { main->parameter_menu()->hide(); }}};
     press_setup();
     for (const auto& [name, hide_menu] : routes) {
         click(picker().distort_par->button);
         ASSERT_FALSE(run_buttons_shown(picker())) << name;
         hide_menu();
-        EXPECT_TRUE(main->Parameter_menue->isHidden()) << name;
+        EXPECT_TRUE(main->parameter_menu()->isHidden()) << name;
         EXPECT_TRUE(run_buttons_shown(picker())) << name;
-        EXPECT_FALSE(main->Erase->isHidden()) << name;
+        EXPECT_FALSE(main->erase_button()->isHidden()) << name;
     }
 }
 
 TEST_F(Main_screen, SetupWithAParameterMenuOpenOffersTheRunButtons)
 {
-    click(main->start_menu->analog_par->button);
+    click(main->start_menu()->analog_par->button);
     press_setup();
-    EXPECT_TRUE(main->Parameter_menue->isHidden());
+    EXPECT_TRUE(main->parameter_menu()->isHidden());
     EXPECT_TRUE(run_buttons_shown(picker()));
 }
 
@@ -212,7 +212,7 @@ TEST_F(Main_screen, MinimisedWindowKeepsTheOpenMenuAndItsButtonsHidden)
     main->showMinimized();
     main->showNormal();
     EXPECT_TRUE(picker().run->isHidden()) << "the menu is still open";
-    EXPECT_FALSE(main->Parameter_menue->isHidden());
+    EXPECT_FALSE(main->parameter_menu()->isHidden());
 }
 
 // At the window's 1032 x 702 pixels nothing of the views' texts lies outside: the two PN
@@ -222,14 +222,15 @@ TEST_F(Main_screen, ViewsFitTheDefaultWindow)
     const QRect window = main->centralWidget()->rect();
     ASSERT_EQ(window.size(), QSize(1032, 702));
     for (const QWidget* v :
-         {static_cast<QWidget*>(main->Pn_generator1), static_cast<QWidget*>(main->Pn_generator2),
-          static_cast<QWidget*>(main->Spreading_fcts), static_cast<QWidget*>(main->Eye_patterns),
-          static_cast<QWidget*>(main->Bp_plots)})
+         {static_cast<QWidget*>(main->pn_generator(0)),
+          static_cast<QWidget*>(main->pn_generator(1)),
+          static_cast<QWidget*>(main->spreading_fcts()),
+          static_cast<QWidget*>(main->eye_patterns()), static_cast<QWidget*>(main->bp_plots())})
         EXPECT_TRUE(window.contains(v->geometry())) << v->metaObject()->className();
-    EXPECT_GE(main->Pn_generator1->height(), main->Pn_generator1->PaintBox->height());
-    EXPECT_GE(main->Pn_generator1->y(), main->Spreading_fcts->geometry().bottom());
-    EXPECT_GT(main->Pn_generator2->y(), main->Pn_generator1->geometry().bottom());
-    const QLabel& last = *main->Viterbi_decoder->caption;
+    EXPECT_GE(main->pn_generator(0)->height(), main->pn_generator(0)->PaintBox->height());
+    EXPECT_GE(main->pn_generator(0)->y(), main->spreading_fcts()->geometry().bottom());
+    EXPECT_GT(main->pn_generator(1)->y(), main->pn_generator(0)->geometry().bottom());
+    const QLabel& last = *main->viterbi_decoder()->caption;
     const int line = QFontMetrics(last.font()).height();
     EXPECT_LE(last.mapTo(main->centralWidget(), QPoint(0, line)).y(), 702);
 }
@@ -242,17 +243,17 @@ TEST_F(Main_screen, ClickingTheCodeOfAnOpenWindowBringsItToTheFront)
     main->view_item(2);
     const auto plots = plot_windows();
     ASSERT_EQ(plots.size(), 3);
-    ASSERT_NE(main->mdi->activeSubWindow(), plots[0]);
+    ASSERT_NE(main->area().activeSubWindow(), plots[0]);
     main->view_item(1);
     EXPECT_EQ(plot_windows().size(), 3) << "no second window";
-    EXPECT_EQ(main->mdi->activeSubWindow(), plots[0]);
+    EXPECT_EQ(main->area().activeSubWindow(), plots[0]);
     EXPECT_EQ(plots[0]->pos(), QPoint(0, 335)) << "raised, not moved";
 }
 
 TEST_F(Main_screen, CascadeWrapsBackInsteadOfLeavingThePlotArea)
 {
     setup_and_run();
-    const QRect area = main->mdi->viewport()->rect();
+    const QRect area = main->area().viewport()->rect();
     std::vector<QPoint> places;
     for (const Stage_code& s : stage_codes) {
         main->view_item(s.code);
@@ -269,32 +270,32 @@ TEST_F(Main_screen, CascadeWrapsBackInsteadOfLeavingThePlotArea)
 
 TEST_F(Main_screen, LongResultWrapsInItsPlaceAndShowsItsStart)
 {
-    const QRect box = main->result->geometry();
+    const QRect box = main->result_line()->geometry();
     const QString longest =
         ", rcve step 1: 11 wrong out of 288 signals; t = 1234 sec (a result as long as any)";
     main->set_result(longest.toStdString());
-    ASSERT_TRUE(main->result->wrapped());
-    const QRect grown = main->result->geometry();
+    ASSERT_TRUE(main->result_line()->wrapped());
+    const QRect grown = main->result_line()->geometry();
     EXPECT_EQ(grown.topLeft(), box.topLeft());
     EXPECT_EQ(grown.width(), box.width());
     const QRect needed =
-        QFontMetrics(main->result->font())
+        QFontMetrics(main->result_line()->font())
             .boundingRect(QRect(0, 0, box.width() - 6, 10000), Qt::TextWordWrap, longest);
     EXPECT_GE(grown.height(), needed.height()) << "every line in view";
-    EXPECT_EQ(main->result->text(), longest);
-    EXPECT_EQ(main->result->toolTip(), longest);
+    EXPECT_EQ(main->result_line()->text(), longest);
+    EXPECT_EQ(main->result_line()->toolTip(), longest);
 
     main->set_result(", rcve step 1: 0 wrong");
-    EXPECT_FALSE(main->result->wrapped());
-    EXPECT_EQ(main->result->geometry(), box) << "a short result takes one line again";
+    EXPECT_FALSE(main->result_line()->wrapped());
+    EXPECT_EQ(main->result_line()->geometry(), box) << "a short result takes one line again";
 }
 
 TEST_F(Main_screen, WindowPartlyOutsideThePlotAreaCanBeScrolledTo)
 {
     setup_and_run();
     main->view_item(1);
-    ASSERT_FALSE(main->mdi->horizontalScrollBar()->isVisible());
-    plot_windows().back()->move(main->mdi->viewport()->width() - 100, 335);
+    ASSERT_FALSE(main->area().horizontalScrollBar()->isVisible());
+    plot_windows().back()->move(main->area().viewport()->width() - 100, 335);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(main->mdi->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(main->area().horizontalScrollBar()->isVisible());
 }

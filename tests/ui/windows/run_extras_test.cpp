@@ -39,7 +39,7 @@ protected:
         Save_dialog::choose = saved_choose;
         Ui_flow::TearDown();
     }
-    TRun_extras& extras() { return *main->run_menu->Run_extras; }
+    TRun_extras& extras() { return *main->run_menu()->Run_extras; }
 
     decltype(Save_dialog::choose) saved_choose = Save_dialog::choose;
     Sweep_plan plan{par_row_named("noise_to_signal"), 0.0f, 30.0f, 4, false};
@@ -91,7 +91,7 @@ TEST_F(Run_extras, ACancelledSweepSaysSoAndOffersTheRunAgain)
     TSweep_window* w = extras().last_window();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->windowTitle(), "error sweep over noise_to_signal: 3 of 10 points (cancelled)");
-    EXPECT_THAT(main->error_message->text().toStdString(),
+    EXPECT_THAT(main->error_line()->text().toStdString(),
                 testing::StartsWith("error sweep cancelled: the chain has not run"));
     EXPECT_FALSE(picker().run->isHidden());
 }

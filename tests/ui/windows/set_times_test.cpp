@@ -24,7 +24,7 @@ void press(Lr_spinner* s, int times)
 TEST_F(Set_times, FirstShowSetsTheBaseWindow)
 {
     setup_and_run(6, 3);
-    const TSet_times& panel = *main->run_menu->Set_times;
+    const TSet_times& panel = *main->run_menu()->Set_times;
     EXPECT_FLOAT_EQ(panel.window_width(), 250.0f);
     EXPECT_FLOAT_EQ(panel.window_start(), 0.0f);
     EXPECT_EQ(panel.sel_range->text(),
@@ -35,7 +35,7 @@ TEST_F(Set_times, FirstShowSetsTheBaseWindow)
 TEST_F(Set_times, WidthStopsOneStepBeyondTheBlock)
 {
     setup_and_run(6, 36);
-    TSet_times& panel = *main->run_menu->Set_times;
+    TSet_times& panel = *main->run_menu()->Set_times;
     press(panel.UpDown1, 6);
     EXPECT_FLOAT_EQ(panel.window_width(), 16000.0f);
     press(panel.UpDown1, 3);
@@ -48,7 +48,7 @@ TEST_F(Set_times, WidthStopsOneStepBeyondTheBlock)
 TEST_F(Set_times, WidthStopsAtTheNarrowestWindow)
 {
     setup_and_run(6, 3);
-    TSet_times& panel = *main->run_menu->Set_times;
+    TSet_times& panel = *main->run_menu()->Set_times;
     press(panel.UpDown1, -15);
     EXPECT_NEAR(panel.window_width(), 250.0 / 32768.0, 1e-7);
     press(panel.UpDown1, -3);
@@ -59,7 +59,7 @@ TEST_F(Set_times, WidthStopsAtTheNarrowestWindow)
 TEST_F(Set_times, StartKeepsItsStepCountWhenTheWidthDoubles)
 {
     setup_and_run(6, 36);
-    TSet_times& panel = *main->run_menu->Set_times;
+    TSet_times& panel = *main->run_menu()->Set_times;
     press(panel.UpDown2, 3);
     EXPECT_FLOAT_EQ(panel.window_start(), 750.0f);
     press(panel.UpDown1, 1);
@@ -69,7 +69,7 @@ TEST_F(Set_times, StartKeepsItsStepCountWhenTheWidthDoubles)
 TEST_F(Set_times, StartIsClampedToTheLastWholeWindow)
 {
     setup_and_run(6, 3);
-    TSet_times& panel = *main->run_menu->Set_times;
+    TSet_times& panel = *main->run_menu()->Set_times;
     press(panel.UpDown2, 3);
     press(panel.UpDown1, 1);
     EXPECT_FLOAT_EQ(panel.window_start(), panel.block_duration() - 500.0f);
@@ -81,7 +81,7 @@ TEST_F(Set_times, StartIsClampedToTheLastWholeWindow)
 TEST_F(Set_times, SpinnersStayWithinTwentySteps)
 {
     setup_and_run(6, 36);
-    TSet_times& panel = *main->run_menu->Set_times;
+    TSet_times& panel = *main->run_menu()->Set_times;
     press(panel.UpDown1, -4); // 15.625 us: 1280 windows in the block
     press(panel.UpDown2, 25);
     EXPECT_EQ(panel.UpDown2->position(), 20);
@@ -92,9 +92,9 @@ TEST_F(Set_times, WindowChangeRedrawsPlotsAndHidesViews)
 {
     setup_and_run(6, 3);
     main->view_item(1);
-    main->Fourier_plot1->show();
+    main->fourier_plot(0)->show();
     const QString before = plot_windows()[0]->windowTitle();
-    press(main->run_menu->Set_times->UpDown1, 1);
-    EXPECT_TRUE(main->Fourier_plot1->isHidden());
+    press(main->run_menu()->Set_times->UpDown1, 1);
+    EXPECT_TRUE(main->fourier_plot(0)->isHidden());
     EXPECT_NE(plot_windows()[0]->windowTitle(), before);
 }

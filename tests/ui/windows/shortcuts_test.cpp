@@ -25,13 +25,13 @@ void press(QWidget& w, QKeyCombination key)
 TEST_F(Shortcuts, CtrlRRunsOnlyWhileTheRunButtonIsOfferedAndOtherwiseSaysWhy)
 {
     press(*main, Qt::CTRL | Qt::Key_R);
-    EXPECT_EQ(main->error_message->text(), TShortcuts::before_setup_hint);
+    EXPECT_EQ(main->error_line()->text(), TShortcuts::before_setup_hint);
     press_setup();
     press(*main, Qt::CTRL | Qt::Key_R);
     EXPECT_TRUE(picker().run->isHidden());
     EXPECT_FALSE(picker().stage_button(1)->isHidden());
     press(*main, Qt::CTRL | Qt::Key_R);
-    EXPECT_EQ(main->error_message->text(), TShortcuts::run_hidden_hint);
+    EXPECT_EQ(main->error_line()->text(), TShortcuts::run_hidden_hint);
 }
 
 TEST_F(Shortcuts, F1OpensTheHelpAndEscHidesTheTeachingViews)
@@ -39,14 +39,14 @@ TEST_F(Shortcuts, F1OpensTheHelpAndEscHidesTheTeachingViews)
     setup_and_run();
     main->view_item(1);
     click(picker().FFT);
-    ASSERT_FALSE(main->Fourier_plot1->isHidden());
+    ASSERT_FALSE(main->fourier_plot(0)->isHidden());
     press(*main, Qt::Key_Escape);
-    EXPECT_TRUE(main->Fourier_plot1->isHidden());
+    EXPECT_TRUE(main->fourier_plot(0)->isHidden());
     press(*main, QKeyCombination(Qt::Key_F1));
     auto* help = main->findChild<THelp_window*>();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
-    click(main->run_menu->findChild<QPushButton*>("help"));
+    click(main->run_menu()->findChild<QPushButton*>("help"));
     EXPECT_EQ(main->findChildren<THelp_window*>().size(), 1);
 }
 
@@ -55,12 +55,12 @@ TEST_F(Shortcuts, CtrlWClosesThePlotWindowInFrontButNoMenu)
     setup_and_run();
     main->view_item(1);
     main->view_item(-1);
-    main->mdi->setActiveSubWindow(plot_windows().back());
+    main->area().setActiveSubWindow(plot_windows().back());
     press(*main, Qt::CTRL | Qt::Key_W);
     ASSERT_EQ(plot_windows().size(), 1);
     EXPECT_EQ(plot_windows().front()->property("Tag").toInt(), 1);
-    main->mdi->setActiveSubWindow(main->run_menu);
+    main->area().setActiveSubWindow(main->run_menu());
     press(*main, Qt::CTRL | Qt::Key_W);
-    EXPECT_TRUE(main->run_menu->isVisible());
+    EXPECT_TRUE(main->run_menu()->isVisible());
     EXPECT_EQ(plot_windows().size(), 1);
 }

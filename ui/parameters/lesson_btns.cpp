@@ -2,10 +2,8 @@
 
 #include "engine/lesson_file.h"
 #include "engine/parameters.h"
-#include "ui/windows/get_plots.h"
-#include "ui/windows/menu_host.h"
+#include "ui/widgets/menu_host.h"
 #include "ui/pictures/pixel_font.h"
-#include "ui/windows/run_menue.h"
 #include "ui/pictures/safe_file.h"
 #include "ui/widgets/save_dialog.h"
 
@@ -88,10 +86,5 @@ void TLesson_btns::load_parsClick()
 void TLesson_btns::store(const Par_entry& entry)
 {
     apply_entry(analog_pars(), entry);
-    if (host.run_menu() == nullptr) return;
-    // As after a parameter menu: the old run's plots and views no longer hold.
-    host.erase_curves();
-    host.clear_display(Menu_host::all_views);
-    host.run_menu()->Get_plots->hide_buttons();
-    host.show_menu_buttons();
+    host.forget_run();
 }

@@ -1,6 +1,6 @@
 #include "ui/parameters/parameter_btn.h"
 
-#include "ui/windows/menu_host.h"
+#include "ui/widgets/menu_host.h"
 #include "ui/pictures/pixel_font.h"
 
 #include <QFont>

@@ -2,7 +2,7 @@
 
 #include "engine/par_rows.h"
 #include "plot/sweep_plot.h"
-#include "ui/windows/menu_host.h"
+#include "ui/widgets/menu_host.h"
 #include "ui/widgets/paint_box.h"
 #include "ui/pictures/qt_canvas.h"
 #include "ui/pictures/safe_file.h"

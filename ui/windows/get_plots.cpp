@@ -9,7 +9,7 @@
 #include "ui/widgets/click_line.h"
 #include "ui/views/eye_patterns.h"
 #include "ui/plots/fourier_plot.h"
-#include "ui/windows/menu_host.h"
+#include "ui/widgets/menu_host.h"
 #include "ui/parameters/parameter_btn.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/widgets/progress_runner.h"

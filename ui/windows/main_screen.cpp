@@ -269,6 +269,14 @@ void TMain_screen::open_run_menu()
     show_menu_buttons();
 }
 
+void TMain_screen::forget_run()
+{
+    if (run_window == nullptr) return;
+    EraseClick();
+    run_window->Get_plots->hide_buttons();
+    show_menu_buttons();
+}
+
 void TMain_screen::show_buttons()
 {
     if (run_window != nullptr) run_window->Get_plots->show_buttons();

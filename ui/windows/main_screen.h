@@ -5,7 +5,7 @@
 
 #include "engine/screen_port.h"
 #include "ui/windows/cascade.h"
-#include "ui/windows/menu_host.h"
+#include "ui/widgets/menu_host.h"
 
 #include <QMainWindow>
 
@@ -44,6 +44,7 @@ public:
     void redraw_plots_and_hide_views() override;
     void open_parameter_menu(int tag) override;
     void show_menu_buttons() override;
+    void forget_run() override;
 
     QList<QMdiSubWindow*> child_windows() const override;
     QWidget& window_widget() override { return *this; }

@@ -4,7 +4,7 @@
 #include "ui/windows/get_plots.h"
 #include "ui/windows/help_window.h"
 #include "ui/parameters/lesson_btns.h"
-#include "ui/windows/menu_host.h"
+#include "ui/widgets/menu_host.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/widgets/progress_runner.h"
 #include "ui/windows/run_menue.h"

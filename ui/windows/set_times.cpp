@@ -4,7 +4,7 @@
 #include "engine/elements.h"
 #include "plot/fixed_text.h"
 #include "ui/widgets/lr_spinner.h"
-#include "ui/windows/menu_host.h"
+#include "ui/widgets/menu_host.h"
 #include "ui/widgets/paint_box.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/widgets/progress_runner.h"

@@ -2,7 +2,7 @@
 
 #include "ui/windows/get_plots.h"
 #include "ui/windows/help_window.h"
-#include "ui/windows/menu_host.h"
+#include "ui/widgets/menu_host.h"
 #include "ui/windows/run_menue.h"
 #include "ui/plots/sweep_window.h"
 

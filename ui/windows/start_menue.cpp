@@ -5,7 +5,7 @@
 #include "ui/windows/circuit_picture.h"
 #include "ui/widgets/click_line.h"
 #include "ui/parameters/lesson_btns.h"
-#include "ui/windows/menu_host.h"
+#include "ui/widgets/menu_host.h"
 #include "ui/parameters/parameter_btn.h"
 #include "ui/pictures/pixel_font.h"
 

@@ -27,6 +27,9 @@ public:
     // The parameter button of set tag: shows the parameter menu and hides the buttons.
     virtual void open_parameter_menu(int tag) = 0;
     virtual void show_menu_buttons() = 0;
+    // As after a stored parameter set, once the run menu is open: the old run's plot
+    // windows close, its views and stage buttons hide, the menu buttons come back.
+    virtual void forget_run() = 0;
 
     // The run-time menu; null before setup.
     virtual TRun_menue* run_menu() const = 0;

@@ -1,5 +1,7 @@
 #include "plot/encoder_picture.h"
 
+#include "engine/conv_code.h"
+
 #include <utility>
 
 namespace {
@@ -107,8 +109,8 @@ void Encoder_picture::encoder_step(Canvas& c, int s)
     c.text_out(10, 5, bit_line(s));
     if (phase == 1) {
         reg0 = data_bit(s);
-        out1 = (reg0 + reg1 + reg2) % 2;
-        out2 = (reg0 + reg2) % 2;
+        out1 = code_bit(0, reg0, reg1, reg2);
+        out2 = code_bit(1, reg0, reg1, reg2);
     }
     if (s == 0 && phase == 0) {
         reg0 = reg1 = reg2 = 0;

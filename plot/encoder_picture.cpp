@@ -8,12 +8,10 @@ namespace {
 
 constexpr int text_px = 13;
 
-Rgb bit_colour(int b) { return b != 0 ? colour::red : colour::blue; }
-
 // A wire through the points, in the colour of its bit.
 void wire(Canvas& c, int bit, std::initializer_list<std::pair<int, int>> points)
 {
-    c.set_pen(bit_colour(bit), 2);
+    c.set_pen(colour::of_bit(bit != 0), 2);
     bool first = true;
     for (const auto& [x, y] : points) {
         if (first)
@@ -26,8 +24,8 @@ void wire(Canvas& c, int bit, std::initializer_list<std::pair<int, int>> points)
 
 void junction(Canvas& c, int bit, int x, int y)
 {
-    c.set_pen(bit_colour(bit), 1);
-    c.set_brush(bit_colour(bit));
+    c.set_pen(colour::of_bit(bit != 0), 1);
+    c.set_brush(colour::of_bit(bit != 0));
     c.ellipse(x - 5, y - 5, x + 5, y + 5);
     c.set_brush(colour::white);
 }
@@ -37,7 +35,7 @@ void junction(Canvas& c, int bit, int x, int y)
 void cell(Canvas& c, const char* label, int bit, int x1, int y1, int x2, int y2, int value_dy)
 {
     c.text_out(x1, y1 - 20, label);
-    c.set_pen(bit_colour(bit), 2);
+    c.set_pen(colour::of_bit(bit != 0), 2);
     c.set_brush(colour::white);
     c.rectangle(x1, y1, x2, y2);
     c.text_out(x1 + 5, y1 + value_dy, std::to_string(bit));

@@ -9,7 +9,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -100,14 +99,11 @@ void Analog_mod::prepare_plot(int code, float dt_us)
     names[0] = da_ad.caption;
     names[1] = captions[11];
     const auto c = static_cast<float>(5.12e-6 * static_cast<double>(dt_us) / std::sqrt(2.0));
-    const long long magnitude = std::llabs(static_cast<long long>(code));
-    plot_branch = static_cast<int>(magnitude / 100);
+    const Stage_code_parts parts = decode_stage_code(code);
+    plot_branch = parts.variant;
     plot_dt_us = dt_us;
     avg_chip = -1;
-    plot_point = Analog_point::none;
-    if (code != 0)
-        plot_point =
-            static_cast<Analog_point>((code > 0 ? 1 : -1) * static_cast<int>(magnitude % 100));
+    plot_point = static_cast<Analog_point>(parts.side * parts.position);
 
     Band_pass* position[4] = {&band_pass_1, &band_pass_2, &band_pass_3, &band_pass_4[0]};
     for (int k = 0; k < 4; ++k) {

@@ -96,8 +96,6 @@ private:
     void draw_spectrum(Canvas& target, Curve_frame& frame);
     // The caption of the plot just drawn; off receives the tick offset.
     std::string caption(const Curve_frame& frame, int& off) const;
-    std::string stage_text() const;
-    std::string iq_suffix() const;
 };
 
 // The PN-I / PN-Q transmit chips, if they hold as many chips as the analog stage reads;

@@ -181,9 +181,8 @@ void Plot_ctrl::keep_drawn(const Curve_frame& frame, const std::vector<float>& r
         drawn_t.push_back(column_abscissa(frame, static_cast<int>(x)));
 }
 
-std::string Plot_ctrl::plot(char which)
+std::string Plot_ctrl::plot()
 {
-    static_cast<void>(which); // all windows are drawn alike
     if (box == nullptr) return {};
     const Box_use use{box};
     start_capture();
@@ -223,11 +222,11 @@ std::string Plot_ctrl::caption(const Curve_frame& frame, int& off) const
     return text;
 }
 
-std::string draw_signal_plot(int code, Canvas& box, char which)
+std::string draw_signal_plot(int code, Canvas& box)
 {
     const float us_per_px = plot_ctrl.select(code, box);
     if (nr_stages == 6) analog_mod.prepare_plot(code, us_per_px);
-    std::string caption = plot_ctrl.plot(which);
+    std::string caption = plot_ctrl.plot();
     const Stage_code* row = plot_ctrl.signal();
     if (row != nullptr && row->compared)
         caption += transmission.compare(row->element, plot_ctrl.variant);

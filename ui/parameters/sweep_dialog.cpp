@@ -4,6 +4,7 @@
 #include "engine/number_text.h"
 #include "engine/par_rows.h"
 #include "engine/parameters.h"
+#include "ui/widgets/red_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -68,7 +69,7 @@ TSweep_dialog::TSweep_dialog(QWidget* parent, const std::optional<Sweep_plan>& l
     points = new QLineEdit(this);
     log_spacing = new QCheckBox("logarithmic spacing", this);
     refusal = new QLabel(this);
-    refusal->setStyleSheet("color: rgb(255, 0, 0)");
+    refusal->setStyleSheet(red_text_style());
     refusal->setWordWrap(true);
     run = new QPushButton("run", this);
     run->setDefault(true);

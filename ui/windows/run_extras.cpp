@@ -7,6 +7,7 @@
 #include "ui/windows/main_screen.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/widgets/progress_runner.h"
+#include "ui/widgets/red_text.h"
 #include "ui/windows/run_menue.h"
 #include "ui/parameters/sweep_dialog.h"
 #include "ui/pictures/vector_state.h"
@@ -40,11 +41,9 @@ TRun_extras::TRun_extras(QWidget* parent, TMain_screen& main_screen)
     : QWidget(parent), main(main_screen),
       cascade(first_place, QSize(sweep_width, sweep_height), TMain_screen::cascade_step)
 {
-    error_sweep = new QPushButton("error sweep", this);
+    error_sweep = red_button("error sweep", pixel_font("MS Sans Serif", 12, true), this);
     error_sweep->setObjectName("error_sweep");
     error_sweep->setGeometry(0, 0, button_width, button_height);
-    error_sweep->setFont(pixel_font("MS Sans Serif", 12, true));
-    error_sweep->setStyleSheet("QPushButton { color: rgb(255, 0, 0); padding: 0px; }");
     error_sweep->setToolTip("run the chain for a range of one parameter and plot the share of "
                             "wrong signals of every receive step");
     connect(error_sweep, &QPushButton::clicked, this, &TRun_extras::error_sweepClick);

@@ -56,7 +56,7 @@ std::string Analog_mod::filter_caption(int k) const
     const float on = bp_on[k - 1];
     const int word = on >= 1.0f ? 1 : 0; // the switch truncated, as an index
     return "signals after the " + std::to_string(k) + ". (" + state[word] + ") bp filter at " +
-           decimals_text(static_cast<double>(bp_center[k - 1]) / 1e6, 2) + " MHz ";
+           decimals_text(static_cast<double>(bp_center[k - 1]) / hz_per_mhz, 2) + " MHz ";
 }
 
 void Analog_mod::prepare_run()
@@ -76,7 +76,7 @@ void Analog_mod::prepare_run()
     captions[0] = da_ad.caption;
     captions[1] = qpsk.caption(0);
     captions[3] =
-        "RF-modulated signals (f= " + decimals_text(static_cast<double>(rf_freq) / 1e6, 3) +
+        "RF-modulated signals (f= " + decimals_text(static_cast<double>(rf_freq) / hz_per_mhz, 3) +
         " MHz)";
     captions[5] =
         "signals + noise (factor = " + decimals_text(static_cast<double>(noise_to_signal), 1) +

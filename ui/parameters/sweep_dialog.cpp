@@ -32,7 +32,7 @@ QString unit_text(const Par_row& row)
 float shown_value(const Par_row& row)
 {
     const float v = *analog_pars().par_table[static_cast<size_t>(row.par)];
-    return row.unit == Par_unit::mhz ? static_cast<float>(static_cast<double>(v) / 1.0e6) : v;
+    return row.unit == Par_unit::mhz ? static_cast<float>(static_cast<double>(v) / hz_per_mhz) : v;
 }
 
 // The refusal of a field, as `field: "text" is not a number`; "" when it reads.

@@ -1,5 +1,6 @@
 #include "analog/analog_mod.h"
 
+#include "analog/parallel_parts.h"
 #include "analog/path_evaluation.h"
 #include "analog/path_samples.h"
 #include "engine/number_text.h"

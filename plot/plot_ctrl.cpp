@@ -1,6 +1,7 @@
 #include "plot/plot_ctrl.h"
 
 #include "analog/analog_objects.h"
+#include "analog/parallel_parts.h"
 #include "analog/path_samples.h"
 #include "engine/elements.h"
 #include "engine/engine_objects.h"

@@ -66,7 +66,7 @@ void TRun_extras::error_sweepClick()
     if (!plan) return;
     last_plan = plan;
     if (!chain_ready()) {
-        main.show_error("the chain is not set up, press 'setup' first");
+        main.show_error(not_set_up_message);
         return;
     }
     Sweep_result result;

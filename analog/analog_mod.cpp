@@ -1,5 +1,6 @@
 #include "analog/analog_mod.h"
 
+#include "analog/parallel_parts.h"
 #include "analog/path_evaluation.h"
 #include "analog/path_samples.h"
 #include "engine/number_text.h"
@@ -9,7 +10,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -57,7 +57,7 @@ std::string Analog_mod::filter_caption(int k) const
     const float on = bp_on[k - 1];
     const int word = on >= 1.0f ? 1 : 0; // the switch truncated, as an index
     return "signals after the " + std::to_string(k) + ". (" + state[word] + ") bp filter at " +
-           decimals_text(static_cast<double>(bp_center[k - 1]) / 1e6, 2) + " MHz ";
+           decimals_text(static_cast<double>(bp_center[k - 1]) / hz_per_mhz, 2) + " MHz ";
 }
 
 void Analog_mod::prepare_run()
@@ -77,7 +77,7 @@ void Analog_mod::prepare_run()
     captions[0] = da_ad.caption;
     captions[1] = qpsk.caption(0);
     captions[3] =
-        "RF-modulated signals (f= " + decimals_text(static_cast<double>(rf_freq) / 1e6, 3) +
+        "RF-modulated signals (f= " + decimals_text(static_cast<double>(rf_freq) / hz_per_mhz, 3) +
         " MHz)";
     captions[5] =
         "signals + noise (factor = " + decimals_text(static_cast<double>(noise_to_signal), 1) +
@@ -100,14 +100,11 @@ void Analog_mod::prepare_plot(int code, float dt_us)
     names[0] = da_ad.caption;
     names[1] = captions[11];
     const auto c = static_cast<float>(5.12e-6 * static_cast<double>(dt_us) / std::sqrt(2.0));
-    const long long magnitude = std::llabs(static_cast<long long>(code));
-    plot_branch = static_cast<int>(magnitude / 100);
+    const Stage_code_parts parts = decode_stage_code(code);
+    plot_branch = parts.variant;
     plot_dt_us = dt_us;
     avg_chip = -1;
-    plot_point = Analog_point::none;
-    if (code != 0)
-        plot_point =
-            static_cast<Analog_point>((code > 0 ? 1 : -1) * static_cast<int>(magnitude % 100));
+    plot_point = static_cast<Analog_point>(parts.side * parts.position);
 
     Band_pass* position[4] = {&band_pass_1, &band_pass_2, &band_pass_3, &band_pass_4[0]};
     for (int k = 0; k < 4; ++k) {

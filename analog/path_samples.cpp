@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <thread>
 
 namespace {
 
@@ -24,12 +23,6 @@ float summed_if_pair(const Analog_mod& a, float t, float pulse_i, float pulse_q)
 }
 
 } // namespace
-
-int worker_threads()
-{
-    const unsigned n = std::thread::hardware_concurrency();
-    return static_cast<int>(std::clamp(n, 1u, 8u));
-}
 
 void Path_samples::evaluate_range(const Analog_mod& a, const Chain_signal& chips, size_t from,
                                   size_t to)

@@ -28,6 +28,3 @@ public:
     // Fills the results of the instants from .. to - 1.
     void evaluate_range(const Analog_mod& a, const Chain_signal& chips, size_t from, size_t to);
 };
-
-// Threads worth using on this machine (at least 1).
-int worker_threads();

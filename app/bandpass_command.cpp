@@ -46,8 +46,7 @@ int bandpass_command(int argc, const char* const* argv, std::ostream& out, std::
     for (int k = 2; k < argc; ++k) {
         const std::string opt = argv[k];
         const std::optional<Bp_field> field = field_of(opt);
-        if (!field && opt != "--png")
-            return refuse(err, "unknown option '" + opt + "' for 'bandpass' (see cdma_sim --help)");
+        if (!field && opt != "--png") return refuse(err, unknown_option(opt, "bandpass"));
         if (k + 1 >= argc) return refuse(err, opt + ": a value is missing");
         const std::string value = argv[++k];
         if (field) {

@@ -137,8 +137,7 @@ Command parse(int argc, const char* const* argv)
             c.count = parse_integer(opt, value_of(k, argc, argv), 0, max_count);
             c.plot_window_given = true;
         } else {
-            throw Refused("unknown option '" + opt + "' for '" + c.verb +
-                          "' (see cdma_sim --help)");
+            throw Refused(unknown_option(opt, c.verb));
         }
     }
     if (c.verb == "dump") {

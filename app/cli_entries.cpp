@@ -33,6 +33,11 @@ double parse_number_in(const std::string& option, const std::string& text, doubl
     return v;
 }
 
+std::string unknown_option(const std::string& option, const std::string& verb)
+{
+    return "unknown option '" + option + "' for '" + verb + "' (see cdma_sim --help)";
+}
+
 std::string value_of(int& k, int argc, const char* const* argv)
 {
     const std::string option = argv[k];

@@ -46,6 +46,9 @@ private:
     Par_entry merged() const;
 };
 
+// The refusal of an option the command (its verb) does not take.
+std::string unknown_option(const std::string& option, const std::string& verb);
+
 // The value after option argv[k]; k moves onto it.
 std::string value_of(int& k, int argc, const char* const* argv);
 // The file name after option argv[k], refused when empty; k moves onto it.

@@ -5,6 +5,7 @@
 #include "engine/headless_screen.h"
 #include "engine/par_rows.h"
 #include "engine/parameters.h"
+#include "ui/pictures/safe_file.h"
 #include "ui/pictures/sweep_picture.h"
 
 #include <optional>
@@ -50,7 +51,7 @@ Sweep_command parse(int argc, const char* const* argv)
         } else if (opt == "--png") {
             c.png_path = file_name_of(k, argc, argv);
         } else {
-            throw Refused("unknown option '" + opt + "' for 'sweep' (see cdma_sim --help)");
+            throw Refused(unknown_option(opt, "sweep"));
         }
     }
     if (c.plan.row < 0 || !c.from || !c.to)
@@ -80,7 +81,7 @@ int run_sweep_command(int argc, const char* const* argv, std::ostream& out, std:
         const Sweep_result r = run_sweep(c.plan, none);
         out << sweep_csv(r);
         if (!c.png_path.empty() && !write_sweep_picture(r, false, c.png_path)) {
-            err << "cdma_sim: cannot write the picture '" << c.png_path << "'\n";
+            err << "cdma_sim: " << cannot_write_picture(c.png_path) << '\n';
             return 1;
         }
         return 0;

@@ -93,7 +93,7 @@ void BM_signal_plot_draw(benchmark::State& state)
     time_base(2, &width, &start);
     Null_canvas box(750, 128);
     plot_ctrl.column_cache = state.range(0) != 0;
-    for (auto _ : state) benchmark::DoNotOptimize(draw_signal_plot(-10, box, 0));
+    for (auto _ : state) benchmark::DoNotOptimize(draw_signal_plot(-10, box));
     plot_ctrl.column_cache = true;
 }
 BENCHMARK(BM_signal_plot_draw)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond)->UseRealTime();

@@ -72,7 +72,7 @@ void BM_plot_window_redraw(benchmark::State& state)
     main.view_item(static_cast<int>(state.range(0)));
     settle();
     auto& plot = dynamic_cast<TSignal_plot&>(*main.child_windows().back());
-    for (auto _ : state) caption_plot(plot, 1);
+    for (auto _ : state) caption_plot(plot);
 }
 BENCHMARK(BM_plot_window_redraw)
     ->Arg(1)

@@ -11,12 +11,28 @@ struct Acs_row {
     int a0, b0; // terms for p0
     int a1, b1; // terms for p1
 };
-constexpr std::array<Acs_row, 4> acs_table{{
-    {0, 2, 1, 0, 2, 3},
-    {0, 2, 2, 3, 1, 0},
-    {1, 3, 1, 3, 2, 0},
-    {1, 3, 2, 0, 1, 3},
-}};
+
+// The terms of the branch from state `from` on input bit b: the second code bit's term
+// (1: sent 0, 2: sent 1), then the first's (0: sent 0, 3: sent 1).
+constexpr std::array<int, 2> branch_terms(int from, int b)
+{
+    const int newer = from % 2;
+    const int older = from / 2;
+    return {code_bit(1, b, newer, older) == 0 ? 1 : 2, code_bit(0, b, newer, older) == 0 ? 0 : 3};
+}
+
+// State s is reached on input bit s % 2 from the states whose newer bit is s / 2.
+constexpr std::array<Acs_row, 4> acs_table = [] {
+    std::array<Acs_row, 4> rows{};
+    for (int s = 0; s < 4; ++s) {
+        const int p0 = s / 2;
+        const int p1 = p0 + 2;
+        const auto [a0, b0] = branch_terms(p0, s % 2);
+        const auto [a1, b1] = branch_terms(p1, s % 2);
+        rows[static_cast<size_t>(s)] = {p0, p1, a0, b0, a1, b1};
+    }
+    return rows;
+}();
 
 size_t idx(int i) { return static_cast<size_t>(i); }
 
@@ -45,8 +61,9 @@ void Conv_code::xmit(Chain_signal& s)
     float s1 = 0.0f, s2 = 0.0f;
     for (int k = 0; k < in_len; ++k) {
         const float u = s.i[k];
-        out[2 * k] = static_cast<float>(static_cast<int>(u + s1 + s2) % 2);
-        out[2 * k + 1] = static_cast<float>(static_cast<int>(u + s2) % 2);
+        for (size_t j = 0; j < 2; ++j)
+            out[2 * k + static_cast<int>(j)] =
+                static_cast<float>(static_cast<int>(tapped_sum(conv_generators[j], u, s1, s2)) % 2);
         s2 = s1;
         s1 = u;
     }

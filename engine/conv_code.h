@@ -7,6 +7,26 @@
 #include <array>
 #include <vector>
 
+// The generators, octal 7 and 5, of the two code bits: each taps the input bit (4), the
+// newer register bit (2) and the older one (1). A state is 2 * older + newer.
+constexpr std::array<int, 2> conv_generators{07, 05};
+
+// The sum of the bits a generator taps, added in the order input, newer, older.
+template <typename T> constexpr T tapped_sum(int generator, T input, T newer, T older)
+{
+    T sum{};
+    if ((generator & 4) != 0) sum += input;
+    if ((generator & 2) != 0) sum += newer;
+    if ((generator & 1) != 0) sum += older;
+    return sum;
+}
+
+// Code bit j (0 or 1) sent for input bit b from the register bits newer and older.
+constexpr int code_bit(int j, int b, int newer, int older)
+{
+    return tapped_sum(conv_generators[static_cast<size_t>(j)], b, newer, older) % 2;
+}
+
 class Conv_code : public virtual Elements {
 public:
     int n_out = 0;

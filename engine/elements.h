@@ -56,6 +56,8 @@ bool setup_chain(Screen_port& screen);
 // Stages 0..nr_stages are set up for one block, each reading what the one before it
 // writes, and hold buffers of their lengths, so a run may start.
 bool chain_ready();
+// What a user is told who asks for a run or a sweep before chain_ready.
+inline constexpr const char* not_set_up_message = "the chain is not set up, press 'setup' first";
 // The chained setup alone: stage k gets stage k-1's out_len, stage 0 gets len.
 bool setup_stages(int len);
 

@@ -16,7 +16,6 @@ int Interleaver::setup(int len)
     n_rx = 1;
     names[0] = "interleaved signals ";
     names[1] = "deinerleaved signals";
-    matrix.assign(static_cast<size_t>(rows), std::vector<float>(static_cast<size_t>(cols), 0.0f));
     return len;
 }
 
@@ -26,16 +25,15 @@ namespace {
 bool covers(int len, int rows, int cols) { return rows > 0 && cols > 0 && len == rows * cols; }
 } // namespace
 
+int Interleaver::source_of(int j) const { return (j % cols) * rows + j / cols; }
+
 void Interleaver::xmit(Chain_signal& s)
 {
     float* out = buf[0].data();
     if (!covers(in_len, rows, cols)) {
         std::copy_n(s.i, in_len, out);
     } else {
-        for (int i = 0; i < in_len; ++i)
-            matrix[static_cast<size_t>(i % rows)][static_cast<size_t>(i / rows)] = s.i[i];
-        for (int j = 0; j < out_len; ++j)
-            out[j] = matrix[static_cast<size_t>(j / cols)][static_cast<size_t>(j % cols)];
+        for (int j = 0; j < out_len; ++j) out[j] = s.i[source_of(j)];
     }
     s.i = out;
 }
@@ -46,10 +44,7 @@ void Interleaver::rcve(Chain_signal& s)
     if (!covers(in_len, rows, cols)) {
         std::copy_n(s.i, in_len, out);
     } else {
-        for (int i = 0; i < out_len; ++i)
-            matrix[static_cast<size_t>(i / cols)][static_cast<size_t>(i % cols)] = s.i[i];
-        for (int j = 0; j < in_len; ++j)
-            out[j] = matrix[static_cast<size_t>(j % rows)][static_cast<size_t>(j / rows)];
+        for (int j = 0; j < out_len; ++j) out[source_of(j)] = s.i[j];
     }
     s.i = out;
 }

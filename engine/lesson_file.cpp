@@ -2,6 +2,7 @@
 
 #include "engine/number_reader.h"
 #include "engine/number_text.h"
+#include "engine/parameters.h"
 
 #include <algorithm>
 #include <array>
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr float hz_per_mhz = 1000000.0f;
 // Floats beside a MHz value tried when no shorter text stores back.
 constexpr int mhz_neighbours = 4;
 
@@ -23,8 +23,8 @@ const Par_row& row_at(int r) { return par_rows[static_cast<size_t>(r)]; }
 float stored_from_text(const Par_row& row, double read)
 {
     if (row.unit != Par_unit::mhz) return static_cast<float>(read);
-    if (row.set == Par_set::band_pass) return static_cast<float>(read * 1.0e6);
-    return static_cast<float>(read) * hz_per_mhz;
+    if (row.set == Par_set::band_pass) return static_cast<float>(read * hz_per_mhz);
+    return static_cast<float>(read) * hz_per_mhz_f;
 }
 
 // The text of a typed float when it stores back to `stored`, or "".
@@ -81,7 +81,7 @@ std::string lesson_value(int r, float stored)
 {
     const Par_row& row = row_at(r);
     if (row.unit != Par_unit::mhz) return shortest_for(row, stored, stored);
-    const auto nearest = static_cast<float>(static_cast<double>(stored) / 1.0e6);
+    const auto nearest = static_cast<float>(static_cast<double>(stored) / hz_per_mhz);
     // Several MHz floats can give the same product, or the nearest one can miss it by a
     // step: look at its neighbours too.
     float m = nearest;
@@ -96,7 +96,7 @@ std::string lesson_value(int r, float stored)
         if (text.empty() || (row.set == Par_set::band_pass && t.size() < text.size())) text = t;
     }
     // A recomputed centre no typed float reaches: the MHz value to double precision.
-    return text.empty() ? shortest_text(static_cast<double>(stored) / 1.0e6) : text;
+    return text.empty() ? shortest_text(static_cast<double>(stored) / hz_per_mhz) : text;
 }
 
 std::string lesson_text(const Analog_pars& p, int stages, int bytes)

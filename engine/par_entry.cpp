@@ -1,14 +1,13 @@
 #include "engine/par_entry.h"
 
 #include "engine/number_text.h"
+#include "engine/parameters.h"
 
 #include <cfloat>
 #include <cmath>
 #include <string>
 
 namespace {
-
-constexpr float hz_per_mhz = 1000000.0f;
 
 const Par_row& row_at(int r) { return par_rows[static_cast<size_t>(r)]; }
 
@@ -71,7 +70,7 @@ void store_typed(Analog_pars& p, const Par_entry& e, Par_set set)
         const std::optional<double> v = e.typed(r);
         if (row.set != set || !v) continue;
         *p.par_table[static_cast<size_t>(row.par)] =
-            static_cast<float>(row.unit == Par_unit::mhz ? *v * 1.0e6 : *v);
+            static_cast<float>(row.unit == Par_unit::mhz ? *v * hz_per_mhz : *v);
     }
 }
 
@@ -87,22 +86,22 @@ Carriers floored_carriers(const Analog_pars& p, std::optional<float> if_typed_mh
 {
     const float if_floor_mhz = static_cast<float>(static_cast<double>(p.chip_rate) * 0.000001 * 3);
     float if_hz = p.if_freq;
-    float if_mhz = static_cast<float>(static_cast<double>(p.if_freq) / 1.0e6);
+    float if_mhz = static_cast<float>(static_cast<double>(p.if_freq) / hz_per_mhz);
     if (if_typed_mhz) {
         if_mhz = if_floor_mhz > *if_typed_mhz ? if_floor_mhz : *if_typed_mhz;
-        if_hz = if_mhz * hz_per_mhz;
-    } else if (if_hz < if_floor_mhz * hz_per_mhz) {
+        if_hz = if_mhz * hz_per_mhz_f;
+    } else if (if_hz < if_floor_mhz * hz_per_mhz_f) {
         if_mhz = if_floor_mhz;
-        if_hz = if_mhz * hz_per_mhz;
+        if_hz = if_mhz * hz_per_mhz_f;
     }
 
     const float rf_floor_mhz = 3.0f * if_mhz;
     float rf_hz = p.rf_freq;
     if (rf_typed_mhz) {
         const float rf_mhz = rf_floor_mhz > *rf_typed_mhz ? rf_floor_mhz : *rf_typed_mhz;
-        rf_hz = rf_mhz * hz_per_mhz;
+        rf_hz = rf_mhz * hz_per_mhz_f;
     } else if (static_cast<double>(rf_hz) < 3.0 * static_cast<double>(if_hz)) {
-        rf_hz = rf_floor_mhz * hz_per_mhz;
+        rf_hz = rf_floor_mhz * hz_per_mhz_f;
     }
     return {if_hz, rf_hz};
 }

@@ -21,6 +21,12 @@ const std::array<float*, par_count>& get_analog_pars();
 // The block itself, for code that is not a menu.
 Analog_pars& analog_pars();
 
+// Hertz in a megahertz: the menus and the command line give the carriers and the
+// band-pass filters in MHz, the stages keep them in Hz. The float is for the products
+// taken in float (1e6 is exact in both).
+constexpr double hz_per_mhz = 1e6;
+constexpr float hz_per_mhz_f = static_cast<float>(hz_per_mhz);
+
 // Upper limits of what the stages can carry without overflow or an endless run.
 constexpr float max_freq_mhz = 1.0e7f;
 // The IF's limit: the RF is raised to at least 3 x IF and must stay within max_freq_mhz;

@@ -1,7 +1,8 @@
 #pragma once
 // What every stage code means. A stage code names one plottable signal: sign = side (zero
 // and positive transmit, negative receive), |code| mod 100 = position in the chain (0..11;
-// 6..11 all belong to the analog stage), |code| / 100 = variant (branch or buffer). It is
+// 6..11 all belong to the analog stage), |code| / 100 = variant (branch or buffer): the
+// parts decode_stage_code gives. It is
 // the tag of a blue "?" button of the circuit diagram and of the plot window opened from
 // it. The command line, the plot control, the analog stage, the stage picker and the
 // drawing of the circuit diagram all read this one table.
@@ -86,6 +87,43 @@ constexpr std::array<Stage_code, 33> stage_codes = [] {
     }};
 }();
 
+// A signed stage code taken apart.
+struct Stage_code_parts {
+    int side;     // 1 transmit (also for code 0), -1 receive
+    int position; // |code| mod 100: the place in the chain
+    int variant;  // |code| / 100: branch or buffer
+
+    // The index into stage_table: every position from 6 to 11 belongs to the analog stage.
+    constexpr int element() const { return position < 6 ? position : 6; }
+    // The element's name (Elements::names) a caption shows for a stored signal.
+    constexpr int name_index() const
+    {
+        if (position == 5) return variant - side;
+        if (position == 4) return variant;
+        return side < 0 ? 1 : 0;
+    }
+};
+
+constexpr Stage_code_parts decode_stage_code(int code)
+{
+    const long long magnitude = code < 0 ? -static_cast<long long>(code) : code;
+    return {code < 0 ? -1 : 1, static_cast<int>(magnitude % 100),
+            static_cast<int>(magnitude / 100)};
+}
+
+// The I/Q branches a caption names, by the value iq_branch gives.
+constexpr std::array<std::string_view, 3> iq_branch_names{"I + Q", "I", "Q"};
+
+// The branch a signal of the analog path belongs to: 0 both, 1 I, 2 Q (variants 3 and 4
+// are the I and Q of a second signal at the same place); -1 where no branch is named:
+// outside the analog stage, and after the RF mixer up to the receive IF mixer.
+constexpr int iq_branch(const Stage_code_parts& p)
+{
+    const int b = p.variant > 2 ? p.variant - 2 : p.variant;
+    const bool named = p.position >= 6 && p.position <= (p.side > 0 ? 7 : 8);
+    return named && b <= 2 ? b : -1;
+}
+
 // The stage picker's rows of buttons: one row per part of the chain, up to 8 places each.
 constexpr int stage_rows = 9;
 constexpr int stage_row_places = 8;
@@ -111,17 +149,16 @@ constexpr bool stage_codes_consistent()
 {
     std::array<std::array<int, stage_row_places>, stage_rows> taken{};
     for (const Stage_code& s : stage_codes) {
-        const int magnitude = s.code < 0 ? -s.code : s.code;
-        const int position = magnitude % 100;
-        const bool receive = s.code < 0;
+        const Stage_code_parts parts = decode_stage_code(s.code);
+        const bool receive = parts.side < 0;
         if (find_stage_code(s.code) != &s) return false; // codes are unique
-        if (s.element != (position < 6 ? position : 6)) return false;
+        if (s.element != parts.element()) return false;
         if (s.row < 0 || s.row >= stage_rows || s.slot < 0 || s.slot >= stage_row_places)
             return false;
         if (taken[static_cast<size_t>(s.row)][static_cast<size_t>(s.slot)]++ != 0) return false;
         const bool stored = s.kind == Signal_kind::stored;
         if (stored != (s.buffer >= 0) || stored != (s.point == Analog_point::none)) return false;
-        if (!stored && static_cast<int>(s.point) != (receive ? -position : position)) return false;
+        if (!stored && static_cast<int>(s.point) != parts.side * parts.position) return false;
         if (s.compared != (stored && receive)) return false;
     }
     // The places of each row are filled from the first on.

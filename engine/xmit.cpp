@@ -95,7 +95,7 @@ void run_transmission(Screen_port& screen)
 {
     if (!chain_ready()) {
         prepare_analog_run();
-        screen.show_error("the chain is not set up, press 'setup' first");
+        screen.show_error(not_set_up_message);
         return;
     }
     No_progress none;

@@ -15,7 +15,6 @@ namespace {
 
 constexpr double two_pi = 6.283185307179586;
 constexpr double pi = 3.141592653589793;
-constexpr double hz_per_mhz = 1e6;
 constexpr double mhz_per_hz = 1e-6;
 // Tone i of the comb is phase-shifted by i * pi / 16.
 constexpr double tone_phase_step = pi * 0.0625;

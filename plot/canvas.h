@@ -17,6 +17,7 @@ constexpr Rgb black{0, 0, 0};
 constexpr Rgb white{255, 255, 255};
 constexpr Rgb red{255, 0, 0};  // a bit that is 1
 constexpr Rgb blue{0, 0, 255}; // a bit that is 0
+constexpr Rgb of_bit(bool b) { return b ? red : blue; }
 } // namespace colour
 
 class Canvas {

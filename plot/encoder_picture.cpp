@@ -1,17 +1,17 @@
 #include "plot/encoder_picture.h"
 
+#include "engine/conv_code.h"
+
 #include <utility>
 
 namespace {
 
 constexpr int text_px = 13;
 
-Rgb bit_colour(int b) { return b != 0 ? colour::red : colour::blue; }
-
 // A wire through the points, in the colour of its bit.
 void wire(Canvas& c, int bit, std::initializer_list<std::pair<int, int>> points)
 {
-    c.set_pen(bit_colour(bit), 2);
+    c.set_pen(colour::of_bit(bit != 0), 2);
     bool first = true;
     for (const auto& [x, y] : points) {
         if (first)
@@ -24,8 +24,8 @@ void wire(Canvas& c, int bit, std::initializer_list<std::pair<int, int>> points)
 
 void junction(Canvas& c, int bit, int x, int y)
 {
-    c.set_pen(bit_colour(bit), 1);
-    c.set_brush(bit_colour(bit));
+    c.set_pen(colour::of_bit(bit != 0), 1);
+    c.set_brush(colour::of_bit(bit != 0));
     c.ellipse(x - 5, y - 5, x + 5, y + 5);
     c.set_brush(colour::white);
 }
@@ -35,7 +35,7 @@ void junction(Canvas& c, int bit, int x, int y)
 void cell(Canvas& c, const char* label, int bit, int x1, int y1, int x2, int y2, int value_dy)
 {
     c.text_out(x1, y1 - 20, label);
-    c.set_pen(bit_colour(bit), 2);
+    c.set_pen(colour::of_bit(bit != 0), 2);
     c.set_brush(colour::white);
     c.rectangle(x1, y1, x2, y2);
     c.text_out(x1 + 5, y1 + value_dy, std::to_string(bit));
@@ -107,8 +107,8 @@ void Encoder_picture::encoder_step(Canvas& c, int s)
     c.text_out(10, 5, bit_line(s));
     if (phase == 1) {
         reg0 = data_bit(s);
-        out1 = (reg0 + reg1 + reg2) % 2;
-        out2 = (reg0 + reg2) % 2;
+        out1 = code_bit(0, reg0, reg1, reg2);
+        out2 = code_bit(1, reg0, reg1, reg2);
     }
     if (s == 0 && phase == 0) {
         reg0 = reg1 = reg2 = 0;

@@ -1,11 +1,10 @@
 #include "plot/eye_instants.h"
 
+#include "analog/parallel_parts.h"
 #include "plot/plot_curves.h"
 
 #include <algorithm>
 #include <bit>
-#include <system_error>
-#include <thread>
 
 namespace {
 
@@ -20,23 +19,6 @@ template <typename T> std::vector<T> part(const std::vector<T>& v, size_t from, 
 template <typename T> void append(std::vector<T>& to, const std::vector<T>& more)
 {
     to.insert(to.end(), more.begin(), more.end());
-}
-
-// work(from, to) over 0 .. n, shared out among up to `threads` threads.
-template <typename Work> void share_out(size_t n, int threads, const Work& work)
-{
-    const size_t parts = std::max<size_t>(1, std::min<size_t>(static_cast<size_t>(threads), n));
-    std::vector<std::thread> helpers;
-    for (size_t p = 1; p < parts; ++p) {
-        const size_t from = n * p / parts, to = n * (p + 1) / parts;
-        try {
-            helpers.emplace_back([&work, from, to] { work(from, to); });
-        } catch (const std::system_error&) { // no thread to be had: do the part here
-            work(from, to);
-        }
-    }
-    work(0, n / parts);
-    for (auto& h : helpers) h.join();
 }
 
 } // namespace
@@ -101,10 +83,10 @@ Eye_instants::dac_values(const Analog_mod& a, const float* chips, Progress& prog
     const size_t step = a.instants_per_block(false);
     for (size_t first = 0; first < t.size(); first += step) {
         const size_t end = std::min(t.size(), first + step);
-        share_out(end - first, worker_threads(), [&](size_t from, size_t to) {
+        Parallel_parts(end - first, worker_threads(), [&](size_t from, size_t to) {
             for (size_t n = first + from; n < first + to; ++n)
                 all[n] = a.da_ad.nyquist(chips, t[n]);
-        });
+        }).finish();
         if (!progress.report(static_cast<double>(end) / static_cast<double>(t.size())))
             return std::nullopt;
     }

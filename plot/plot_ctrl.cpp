@@ -1,6 +1,7 @@
 #include "plot/plot_ctrl.h"
 
 #include "analog/analog_objects.h"
+#include "analog/parallel_parts.h"
 #include "analog/path_samples.h"
 #include "engine/elements.h"
 #include "engine/engine_objects.h"
@@ -9,9 +10,9 @@
 #include "plot/fixed_text.h"
 #include "plot/narrowed_canvas.h"
 #include "plot/plot_objects.h"
+#include "plot/signal_names.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <vector>
 
 int fft_code = 0;
@@ -97,13 +98,12 @@ void Plot_ctrl::start_capture()
 float Plot_ctrl::select(int stage_code, Canvas& target)
 {
     code = stage_code;
-    const long long magnitude = std::llabs(static_cast<long long>(code));
-    side = code < 0 ? -1 : 1;
-    stage = static_cast<int>(magnitude % 100);
-    variant = static_cast<int>(magnitude / 100);
+    const Stage_code_parts parts = decode_stage_code(code);
+    side = parts.side;
+    stage = parts.position;
+    variant = parts.variant;
     selected = find_stage_code(code);
-    // Every position from 6 to 11 belongs to the analog stage.
-    const Elements* e = stage_table[static_cast<size_t>(std::min(6, stage))];
+    const Elements* e = stage_table[static_cast<size_t>(parts.element())];
     const int len = get_len(e, side);
     width = target.width();
     box = &target;
@@ -182,9 +182,8 @@ void Plot_ctrl::keep_drawn(const Curve_frame& frame, const std::vector<float>& r
         drawn_t.push_back(column_abscissa(frame, static_cast<int>(x)));
 }
 
-std::string Plot_ctrl::plot(char which)
+std::string Plot_ctrl::plot()
 {
-    static_cast<void>(which); // all windows are drawn alike
     if (box == nullptr) return {};
     const Box_use use{box};
     start_capture();
@@ -204,35 +203,17 @@ std::string Plot_ctrl::plot(char which)
     return text;
 }
 
-std::string Plot_ctrl::stage_text() const
-{
-    int k = std::max(0, -side);
-    if (stage == 5) k = variant - side;
-    if (stage == 4) k = variant;
-    const Elements* e = stage_table[static_cast<size_t>(std::min(6, stage))];
-    if (e == nullptr || k < 0 || k >= Elements::max_buffers) return {};
-    return e->names[static_cast<size_t>(k)];
-}
-
-std::string Plot_ctrl::iq_suffix() const
-{
-    static const char* const branch[3] = {"I + Q", "I", "Q"};
-    const int s = variant > 2 ? variant - 2 : variant;
-    const bool shown = side > 0 ? stage >= 6 && stage <= 7 : stage >= 6 && stage <= 8;
-    if (!shown || s < 0 || s > 2) return {};
-    return std::string(", ") + branch[s];
-}
-
 std::string Plot_ctrl::caption(const Curve_frame& frame, int& off) const
 {
+    const Stage_code_parts parts = decode_stage_code(code);
     const auto r = static_cast<double>(rate);
     const double spp = static_cast<double>(us_per_px) * r;
     const int first = trunc_to_int(static_cast<double>(t_zero) * r + spp);
     const int last = trunc_to_int((static_cast<double>(width) - 1.0) * spp + first);
     std::string text = std::to_string(side * stage) + ". step; " + std::to_string(first) + " - " +
-                       std::to_string(last) + ". " + stage_text();
+                       std::to_string(last) + ". " + buffer_name(parts);
     if (stage < 6) text += ", f= " + fixed_text(r, 8, 3) + " MHz";
-    text += iq_suffix();
+    text += iq_suffix(parts);
     text += ", y: " + fixed_text(static_cast<double>(frame.y_lo), 6, 3) + " to " +
             fixed_text(static_cast<double>(frame.y_hi), 6, 3);
     off = 0;
@@ -242,11 +223,11 @@ std::string Plot_ctrl::caption(const Curve_frame& frame, int& off) const
     return text;
 }
 
-std::string draw_signal_plot(int code, Canvas& box, char which)
+std::string draw_signal_plot(int code, Canvas& box)
 {
     const float us_per_px = plot_ctrl.select(code, box);
     if (nr_stages == 6) analog_mod.prepare_plot(code, us_per_px);
-    std::string caption = plot_ctrl.plot(which);
+    std::string caption = plot_ctrl.plot();
     const Stage_code* row = plot_ctrl.signal();
     if (row != nullptr && row->compared)
         caption += transmission.compare(row->element, plot_ctrl.variant);

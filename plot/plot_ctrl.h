@@ -68,9 +68,8 @@ public:
     // The table row of the selected code; null for a code that names no signal.
     const Stage_code* signal() const { return selected; }
     // Draws the selected curve on the box of the last select and forgets the box; returns
-    // the caption ("" without a box). which: 1 when all windows are redrawn, 0 when one
-    // window paints itself (the drawing is the same).
-    std::string plot(char which);
+    // the caption ("" without a box).
+    std::string plot();
     // The value source of a signal plot at t microseconds.
     float sample_at(float t, const Curve_frame& frame);
     // The spectrum of the captured values on box.
@@ -96,8 +95,6 @@ private:
     void draw_spectrum(Canvas& target, Curve_frame& frame);
     // The caption of the plot just drawn; off receives the tick offset.
     std::string caption(const Curve_frame& frame, int& off) const;
-    std::string stage_text() const;
-    std::string iq_suffix() const;
 };
 
 // The PN-I / PN-Q transmit chips, if they hold as many chips as the analog stage reads;
@@ -110,6 +107,6 @@ extern int fft_code;
 // A signal plot window's whole drawing for code on box: select, the analog plot
 // preparation when all stages are in use, the curve, and the caption with the error
 // comparison of receive-side codes appended.
-std::string draw_signal_plot(int code, Canvas& box, char which);
+std::string draw_signal_plot(int code, Canvas& box);
 // The spectrum panel's drawing.
 void plot_spectrum(Canvas& box);

@@ -6,8 +6,6 @@
 
 namespace {
 
-Rgb bit_colour(bool b) { return b ? colour::red : colour::blue; }
-
 int trunc_of(double v) { return static_cast<int>(v); }
 
 constexpr int pen_width = 2;
@@ -51,7 +49,7 @@ void Plot_gen::draw(int which, double step, std::uint64_t r)
     canvas = boxes.at(static_cast<size_t>(which));
     reg = r;
     out_bit = (reg & 1u) != 0;
-    const Rgb out_c = bit_colour(out_bit);
+    const Rgb out_c = colour::of_bit(out_bit);
     // Input stub: the fed-back bit comes down into the first cell.
     canvas->set_pen(out_c, pen_width);
     canvas->move_to(pitch, y_top);
@@ -84,7 +82,7 @@ void Plot_gen::draw(int which, double step, std::uint64_t r)
 
 void Plot_gen::draw_xor()
 {
-    const Rgb out_c = bit_colour(out_bit);
+    const Rgb out_c = colour::of_bit(out_bit);
     line(out_c, x, y_top, x + pitch - gap_right, y_top);
     canvas->move_to(x, y_top);
     canvas->line_to(x, y_tap);
@@ -92,13 +90,13 @@ void Plot_gen::draw_xor()
     canvas->set_font(12, colour::black);
     canvas->set_brush(colour::white);
     canvas->text_out(x + gap_left, y_top + 15, "^");
-    line(bit_colour(in_bit), x, y_line, x + gap_left, y_line);
+    line(colour::of_bit(in_bit), x, y_line, x + gap_left, y_line);
     x += gap_left;
     const int xor_w = trunc_of(0.6 * box_w);
     canvas->set_pen(colour::black, pen_width);
     canvas->rectangle(x, y_xor_top, x + xor_w, y_xor_bottom);
     const bool b = out_bit != in_bit;
-    canvas->set_brush(bit_colour(b));
+    canvas->set_brush(colour::of_bit(b));
     canvas->fill_rect(x + 1, y_xor_top + 1, x + xor_w - 1, y_fill_bottom);
     x += xor_w;
     in_bit = b;
@@ -106,13 +104,13 @@ void Plot_gen::draw_xor()
 
 void Plot_gen::draw_cell()
 {
-    line(bit_colour(out_bit), x, y_top, x + pitch, y_top);
-    line(bit_colour(in_bit), x, y_line, x + gap_left, y_line);
+    line(colour::of_bit(out_bit), x, y_top, x + pitch, y_top);
+    line(colour::of_bit(in_bit), x, y_line, x + gap_left, y_line);
     x += gap_left;
     canvas->set_brush(colour::white);
     canvas->set_pen(colour::black, pen_width);
     canvas->rectangle(x, y_box_top, x + box_w, y_box_bottom);
-    const Rgb cell_c = bit_colour(cell_bit);
+    const Rgb cell_c = colour::of_bit(cell_bit);
     canvas->set_font(8, cell_c);
     canvas->text_out(x + 1, y_digit, cell_bit ? "1" : "0");
     canvas->set_brush(cell_c);

@@ -4,9 +4,6 @@
 #include "engine/elements.h"
 #include "engine/stage_codes.h"
 
-#include <algorithm>
-#include <cstdlib>
-
 namespace {
 
 // The analog stage's caption of each analog point: 6 .. 11 on the transmit side at 0 .. 5,
@@ -17,29 +14,12 @@ size_t caption_of(Analog_point p)
     return static_cast<size_t>(n > 0 ? n - 6 : n + 16);
 }
 
-// The buffer name the caption of a stored signal shows (as the plot control picks it).
-std::string stored_name(int code)
+// The buffer name the caption of a stored signal shows.
+std::string stored_name(const Stage_code_parts& p)
 {
-    const int magnitude = std::abs(code);
-    const int side = code < 0 ? -1 : 1;
-    const int stage = magnitude % 100;
-    const int variant = magnitude / 100;
-    int k = std::max(0, -side);
-    if (stage == 5) k = variant - side;
-    if (stage == 4) k = variant;
-    const Elements* e = stage_table[static_cast<size_t>(std::min(6, stage))];
-    if (e == nullptr || k < 0 || k >= Elements::max_buffers) return {};
     // The analog stage names its stored chips after the run's samples per chip.
-    if (stage == 6) return analog_mod.captions[11];
-    return e->names[static_cast<size_t>(k)];
-}
-
-std::string branch(int code)
-{
-    const int variant = std::abs(code) / 100;
-    const int s = variant > 2 ? variant - 2 : variant;
-    if (std::abs(code) % 100 < 6 || s < 1 || s > 2) return {};
-    return s == 1 ? ", I" : ", Q";
+    if (p.position == 6 && stage_table[6] != nullptr) return analog_mod.captions[11];
+    return buffer_name(p);
 }
 
 std::string trimmed(const std::string& s)
@@ -50,14 +30,31 @@ std::string trimmed(const std::string& s)
 
 } // namespace
 
+std::string buffer_name(const Stage_code_parts& p)
+{
+    const Elements* e = stage_table[static_cast<size_t>(p.element())];
+    const int k = p.name_index();
+    if (e == nullptr || k < 0 || k >= Elements::max_buffers) return {};
+    return e->names[static_cast<size_t>(k)];
+}
+
+std::string iq_suffix(const Stage_code_parts& p)
+{
+    const int b = iq_branch(p);
+    if (b < 0) return {};
+    return std::string(", ") + std::string(iq_branch_names[static_cast<size_t>(b)]);
+}
+
 std::string signal_name(int code)
 {
     const Stage_code* row = find_stage_code(code);
     if (row == nullptr) return {};
+    const Stage_code_parts parts = decode_stage_code(code);
     const std::string name =
-        trimmed(row->kind == Signal_kind::stored ? stored_name(code)
+        trimmed(row->kind == Signal_kind::stored ? stored_name(parts)
                                                  : analog_mod.captions[caption_of(row->point)]);
     if (name.empty()) return {};
-    const int magnitude = std::abs(code) % 100;
-    return std::to_string(code < 0 ? -magnitude : magnitude) + ". step: " + name + branch(code);
+    // A tooltip names a single branch only; the sum of both is the signal itself.
+    const std::string branch = iq_branch(parts) > 0 ? iq_suffix(parts) : std::string();
+    return std::to_string(parts.side * parts.position) + ". step: " + name + branch;
 }

@@ -78,8 +78,8 @@ Rgb transition_colour(int from, int b)
 {
     const int newer = from % 2;
     const int older = from / 2;
-    const int out0 = (b + newer + older) % 2;
-    const int out1 = (b + older) % 2;
+    const int out0 = code_bit(0, b, newer, older);
+    const int out1 = code_bit(1, b, newer, older);
     if (out0 == out1) return out0 == 0 ? colour::blue : colour::red;
     return out0 == 1 ? fuchsia : lime;
 }

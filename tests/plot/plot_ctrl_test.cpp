@@ -40,7 +40,7 @@ void ready(int stages, float width_us = 250.0f, float start_us = 0.0f)
 std::string draw(int code, int width = 750)
 {
     Record_canvas box(width, 128);
-    return draw_signal_plot(code, box, 0);
+    return draw_signal_plot(code, box);
 }
 
 TEST(Plot_ctrl, CaptionOfConvEncodedBitsNamesSamplesRateAndRange)
@@ -92,12 +92,12 @@ TEST(Plot_ctrl, TicksMarkTheColumnsWhereANewSampleBegins)
 {
     ready(5);
     Record_canvas box(750, 128);
-    draw_signal_plot(1, box, 0); // 105 pixels per sample, the first boundary also at 1
+    draw_signal_plot(1, box); // 105 pixels per sample, the first boundary also at 1
     EXPECT_THAT(box.ticks(5), ElementsAre(1, 105, 210, 315, 420, 525, 630, 735));
 
     ready(5, 1666.6666f); // 2.7 samples per pixel: a tick on every column
     Record_canvas dense(750, 128);
-    draw_signal_plot(105, dense, 0);
+    draw_signal_plot(105, dense);
     EXPECT_EQ(dense.ticks(5).size(), 750u);
 }
 
@@ -156,14 +156,14 @@ TEST(Plot_ctrl, OddCodesWindowsAndBoxesDrawWithoutFault)
 {
     ready(6);
     Plot_ctrl fresh; // no window, no selection
-    EXPECT_EQ(fresh.plot(0), "");
+    EXPECT_EQ(fresh.plot(), "");
     Record_canvas box(750, 128);
     fresh.select(-10, box);
-    EXPECT_THAT(fresh.plot(0), StartsWith("-10. step; 0 - 0. "));
+    EXPECT_THAT(fresh.plot(), StartsWith("-10. step; 0 - 0. "));
     // The box is the caller's: once drawn, it is not drawn on again without a new select.
     EXPECT_EQ(fresh.box, nullptr);
     const size_t calls = box.calls.size();
-    EXPECT_EQ(fresh.plot(0), "");
+    EXPECT_EQ(fresh.plot(), "");
     EXPECT_EQ(box.calls.size(), calls);
     for (const int code : {99, 12, -11, 150, INT_MAX, INT_MIN}) // not in the table: zero
         EXPECT_THAT(draw(code), EndsWith("y: -1.000 to 1.000")) << code;
@@ -213,7 +213,7 @@ Drawing draw_with(bool column_cache, int code, float width_us, float start_us)
     plot_ctrl.set_window(1666.6666f, width_us, start_us);
     plot_ctrl.column_cache = column_cache;
     Record_canvas box(750, 128);
-    const std::string caption = draw_signal_plot(code, box, 0);
+    const std::string caption = draw_signal_plot(code, box);
     plot_ctrl.column_cache = true;
     box.text_out(0, 0, caption);
     Drawing d{box.calls, {}};

@@ -39,7 +39,7 @@ TEST(Read_out, ReadsTheValuesTheSignalPlotDrew)
     float window = 250.0f, start = 0.0f;
     time_base(2, &window, &start);
     Record_canvas box(750, 128);
-    draw_signal_plot(1, box, 0);
+    draw_signal_plot(1, box);
     const std::vector<float> t = plot_ctrl.drawn_t, v = plot_ctrl.drawn_values;
     ASSERT_GT(v.size(), 700u);
     for (int x : {0, 1, 100, 377, 700}) {

@@ -2,6 +2,7 @@
 
 #include "ui/widgets/menu_host.h"
 #include "ui/pictures/pixel_font.h"
+#include "ui/widgets/red_text.h"
 
 #include <QFont>
 #include <QPushButton>
@@ -24,7 +25,7 @@ TParameter_btn::TParameter_btn(QWidget* parent, Menu_host& menu_host, int tag)
     button->setGeometry(0, 0, 130, 25);
     button->setProperty("Tag", tag);
     button->setFont(pixel_font("Times New Roman", 15, true));
-    button->setStyleSheet("color: rgb(255, 0, 0)");
+    button->setStyleSheet(red_text_style());
     PaintBox1 = new QWidget(this);
     PaintBox1->setGeometry(0, 27, 1, 1);
     connect(button, &QPushButton::clicked, this, &TParameter_btn::buttonClick);

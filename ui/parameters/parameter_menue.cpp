@@ -1,6 +1,7 @@
 #include "ui/parameters/parameter_menue.h"
 
 #include "engine/number_reader.h"
+#include "engine/parameters.h"
 #include "plot/fixed_text.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/widgets/refusal_box.h"
@@ -26,8 +27,6 @@ struct Set_texts {
     QString heading;
     std::vector<QString> captions; // one per line shown, line 1 first
 };
-
-constexpr double hz_per_mhz = 1.0e6;
 
 std::vector<Set_texts> make_texts()
 {

@@ -4,6 +4,7 @@
 #include "engine/number_text.h"
 #include "engine/par_rows.h"
 #include "engine/parameters.h"
+#include "ui/widgets/red_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,7 +32,7 @@ QString unit_text(const Par_row& row)
 float shown_value(const Par_row& row)
 {
     const float v = *analog_pars().par_table[static_cast<size_t>(row.par)];
-    return row.unit == Par_unit::mhz ? static_cast<float>(static_cast<double>(v) / 1.0e6) : v;
+    return row.unit == Par_unit::mhz ? static_cast<float>(static_cast<double>(v) / hz_per_mhz) : v;
 }
 
 // The refusal of a field, as `field: "text" is not a number`; "" when it reads.
@@ -68,7 +69,7 @@ TSweep_dialog::TSweep_dialog(QWidget* parent, const std::optional<Sweep_plan>& l
     points = new QLineEdit(this);
     log_spacing = new QCheckBox("logarithmic spacing", this);
     refusal = new QLabel(this);
-    refusal->setStyleSheet("color: rgb(255, 0, 0)");
+    refusal->setStyleSheet(red_text_style());
     refusal->setWordWrap(true);
     run = new QPushButton("run", this);
     run->setDefault(true);

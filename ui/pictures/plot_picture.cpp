@@ -17,7 +17,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <stdexcept>
 
 namespace {
 
@@ -84,10 +83,9 @@ std::string write_plot_picture(const Plot_picture& p)
     {
         Qt_canvas canvas(image);
         clear_upper_vector_state();
-        caption = draw_signal_plot(p.code, canvas, 0);
+        caption = draw_signal_plot(p.code, canvas);
     }
     if (p.with_caption) image = with_caption(image, QString::fromStdString(caption));
-    if (!save_png(image, QString::fromStdString(p.png_path)))
-        throw std::runtime_error("cannot write the picture '" + p.png_path + "'");
+    write_png(image, p.png_path);
     return caption;
 }

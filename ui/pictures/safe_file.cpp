@@ -7,6 +7,8 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include <stdexcept>
+
 namespace {
 
 bool write_all(QIODevice& file, const QByteArray& bytes)
@@ -58,4 +60,15 @@ bool save_png(const QImage& image, const QString& path)
     if (image.isNull() || !writer.write(image)) return false;
     buffer.close();
     return save_text(path, bytes);
+}
+
+std::string cannot_write_picture(const std::string& path)
+{
+    return "cannot write the picture '" + path + "'";
+}
+
+void write_png(const QImage& image, const std::string& path)
+{
+    if (!save_png(image, QString::fromStdString(path)))
+        throw std::runtime_error(cannot_write_picture(path));
 }

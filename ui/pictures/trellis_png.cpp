@@ -12,8 +12,6 @@
 #include <QImage>
 #include <QPainter>
 
-#include <stdexcept>
-
 namespace {
 
 constexpr int upper_w = trellis_upper_width, upper_h = trellis_upper_height;
@@ -52,6 +50,5 @@ void draw_decoder_clicks(Trellis_picture& view, int clicks, const std::string& p
         p.drawImage(0, upper_h, lower);
         p.drawImage(0, upper_h + lower_h, data);
     }
-    if (!save_png(picture, QString::fromStdString(png_path)))
-        throw std::runtime_error("cannot write the picture '" + png_path + "'");
+    write_png(picture, png_path);
 }

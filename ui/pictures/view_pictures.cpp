@@ -12,15 +12,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include <stdexcept>
-
 namespace {
-
-void save(const QImage& image, const std::string& png_path)
-{
-    if (!save_png(image, QString::fromStdString(png_path)))
-        throw std::runtime_error("cannot write the picture '" + png_path + "'");
-}
 
 QImage white_image(int width, int height)
 {
@@ -53,7 +45,7 @@ void write_eye_picture(Eye_pattern& eye, int width, int height, const std::strin
         No_progress progress;
         eye.draw(canvas, analog_mod, plot_curves, progress);
     }
-    save(image, png_path);
+    write_png(image, png_path);
 }
 
 void write_bandpass_picture(Bp_explorer& explorer, const std::string& png_path)
@@ -66,5 +58,5 @@ void write_bandpass_picture(Bp_explorer& explorer, const std::string& png_path)
         clear_upper_vector_state();
         explorer.show({&c0, &c1, &c2, &c3}, plot_curves);
     }
-    save(bp_picture(plots), png_path);
+    write_png(bp_picture(plots), png_path);
 }

@@ -29,13 +29,13 @@ TSignal_plot::TSignal_plot(View_host& view_host, int code) : host(view_host)
     setWindowTitle("Signal_plot");
     bits = new Paint_box(this);
     setWidget(bits);
-    bits->on_resize = [this] { caption_plot(*this, 0); };
+    bits->on_resize = [this] { caption_plot(*this); };
     bits->track_mouse([this](int x, int) { bitsMove(x); }, [this] { bitsLeave(); });
 }
 
 int TSignal_plot::tag() const { return property("Tag").toInt(); }
 
-void caption_plot(TSignal_plot& control, char which)
+void caption_plot(TSignal_plot& control)
 {
     control.host.clear_display(View_host::result_view);
     control.bits->clear_image();
@@ -50,7 +50,7 @@ void caption_plot(TSignal_plot& control, char which)
     const Busy_cursor busy;
     Qt_canvas canvas(control.bits->image);
     clear_upper_vector_state();
-    const std::string caption = draw_signal_plot(control.tag(), canvas, which);
+    const std::string caption = draw_signal_plot(control.tag(), canvas);
     control.times_us = plot_ctrl.drawn_t;
     control.values = plot_ctrl.drawn_values;
     const Stage_code* row = plot_ctrl.signal();

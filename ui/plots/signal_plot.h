@@ -48,6 +48,5 @@ protected:
 inline constexpr const char* run_needed_message =
     "no signals: the chain has not run; press 'xmit/rcve' first";
 
-// Draws the window's signal and sets its caption; which is 1 when all windows are
-// redrawn and 0 when the window draws itself.
-void caption_plot(TSignal_plot& control, char which);
+// Draws the window's signal and sets its caption.
+void caption_plot(TSignal_plot& control);

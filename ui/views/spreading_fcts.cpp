@@ -11,6 +11,7 @@
 #include "ui/pictures/pixel_font.h"
 #include "ui/views/pn_generator.h"
 #include "ui/widgets/progress_runner.h"
+#include "ui/widgets/red_text.h"
 #include "ui/pictures/qt_canvas.h"
 #include "plot/plot_gen.h"
 
@@ -41,10 +42,8 @@ std::string whole(double v) { return fixed_text(std::trunc(v), 15, 0); }
 
 QPushButton* red_button(QWidget* parent, const char* text, int left, int top, int width)
 {
-    auto* b = new QPushButton(text, parent);
+    auto* b = ::red_button(text, pixel_font("MS Sans Serif", 12, true), parent);
     b->setGeometry(left, top, width, 24);
-    b->setFont(pixel_font("MS Sans Serif", 12, true));
-    b->setStyleSheet("QPushButton { color: rgb(255, 0, 0); padding: 0px; }");
     return b;
 }
 
@@ -52,7 +51,7 @@ QLineEdit* edit(QWidget* parent, int left, int top, int width, bool red)
 {
     auto* e = new QLineEdit("0", parent);
     e->setGeometry(left, top, width, 24);
-    if (red) e->setStyleSheet("color: rgb(255, 0, 0)");
+    if (red) e->setStyleSheet(red_text_style());
     return e;
 }
 

@@ -4,6 +4,7 @@
 #include "engine/engine_objects.h"
 #include "ui/widgets/view_host.h"
 #include "ui/widgets/paint_box.h"
+#include "ui/widgets/red_text.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/pictures/qt_canvas.h"
 #include "ui/pictures/view_boxes.h"
@@ -35,10 +36,8 @@ Paint_box* white_box(QWidget* parent, int left, int top, int width, int height)
 QPushButton* red_button(QWidget* parent, const char* text, int left, int top, int width, int height,
                         bool bold)
 {
-    auto* b = new QPushButton(text, parent);
+    auto* b = ::red_button(text, pixel_font("Times New Roman", 23, bold), parent);
     b->setGeometry(left, top, width, height);
-    b->setFont(pixel_font("Times New Roman", 23, bold));
-    b->setStyleSheet("QPushButton { color: rgb(255, 0, 0); padding: 0px; }");
     return b;
 }
 

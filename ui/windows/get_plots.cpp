@@ -13,6 +13,7 @@
 #include "ui/parameters/parameter_btn.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/widgets/progress_runner.h"
+#include "ui/widgets/red_text.h"
 #include "ui/windows/run_menue.h"
 #include "ui/windows/set_times.h"
 #include "ui/windows/signal_tips.h"
@@ -152,11 +153,9 @@ QPushButton* TGet_plots::make_stage_button(const Stage_code& s)
 QPushButton* TGet_plots::make_view_button(const char* name, const char* caption, int left, int top,
                                           int width, int height, int font_px)
 {
-    auto* b = new QPushButton(caption, this);
+    auto* b = red_button(caption, pixel_font("MS Sans Serif", font_px, true), this);
     b->setObjectName(name);
     b->setGeometry(left, top, width, height);
-    b->setFont(pixel_font("MS Sans Serif", font_px, true));
-    b->setStyleSheet("QPushButton { color: rgb(255, 0, 0); padding: 0px; }");
     return b;
 }
 

@@ -202,7 +202,7 @@ void TMain_screen::redraw_plots_and_hide_views()
     const auto children = child_windows();
     for (auto it = children.rbegin(); it != children.rend(); ++it)
         if (std::abs(window_tag(*it)) < plot_tag_limit)
-            if (auto* plot = dynamic_cast<TSignal_plot*>(*it)) caption_plot(*plot, 1);
+            if (auto* plot = dynamic_cast<TSignal_plot*>(*it)) caption_plot(*plot);
     clear_display(all_views);
 }
 

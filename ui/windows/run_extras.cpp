@@ -7,6 +7,7 @@
 #include "ui/widgets/menu_host.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/widgets/progress_runner.h"
+#include "ui/widgets/red_text.h"
 #include "ui/windows/run_menue.h"
 #include "ui/parameters/sweep_dialog.h"
 #include "ui/pictures/vector_state.h"
@@ -40,11 +41,9 @@ TRun_extras::TRun_extras(QWidget* parent, Menu_host& menu_host)
     : QWidget(parent), host(menu_host),
       cascade(first_place, QSize(sweep_width, sweep_height), Menu_host::cascade_step)
 {
-    error_sweep = new QPushButton("error sweep", this);
+    error_sweep = red_button("error sweep", pixel_font("MS Sans Serif", 12, true), this);
     error_sweep->setObjectName("error_sweep");
     error_sweep->setGeometry(0, 0, button_width, button_height);
-    error_sweep->setFont(pixel_font("MS Sans Serif", 12, true));
-    error_sweep->setStyleSheet("QPushButton { color: rgb(255, 0, 0); padding: 0px; }");
     error_sweep->setToolTip("run the chain for a range of one parameter and plot the share of "
                             "wrong signals of every receive step");
     connect(error_sweep, &QPushButton::clicked, this, &TRun_extras::error_sweepClick);
@@ -68,7 +67,7 @@ void TRun_extras::error_sweepClick()
     if (!plan) return;
     last_plan = plan;
     if (!chain_ready()) {
-        host.show_error("the chain is not set up, press 'setup' first");
+        host.show_error(not_set_up_message);
         return;
     }
     Sweep_result result;

@@ -2,10 +2,9 @@
 // What every stage code means. A stage code names one plottable signal: sign = side (zero
 // and positive transmit, negative receive), |code| mod 100 = position in the chain (0..11;
 // 6..11 all belong to the analog stage), |code| / 100 = variant (branch or buffer): the
-// parts decode_stage_code gives. It is
-// the tag of a blue "?" button of the circuit diagram and of the plot window opened from
-// it. The command line, the plot control, the analog stage, the stage picker and the
-// drawing of the circuit diagram all read this one table.
+// parts decode_stage_code gives. It is the tag of a blue "?" button of the circuit diagram
+// and of the plot window opened from it. The command line, the plot control, the analog
+// stage, the stage picker and the drawing of the circuit diagram all read this one table.
 
 #include <array>
 #include <string_view>

@@ -1,5 +1,6 @@
 #include "app/bandpass_command.h"
 
+#include "engine/refusal.h"
 #include "app/cli_entries.h"
 #include "plot/bp_explorer.h"
 #include "ui/pictures/view_pictures.h"
@@ -47,7 +48,8 @@ int bandpass_command(int argc, const char* const* argv, std::ostream& out, std::
         const std::string opt = argv[k];
         const std::optional<Bp_field> field = field_of(opt);
         if (!field && opt != "--png")
-            return refuse(err, "unknown option '" + opt + "' for 'bandpass' (see cdma_sim --help)");
+            return refuse(err, std::string("unknown option '").append(echo_text(opt)) +
+                                   "' for 'bandpass' (see cdma_sim --help)");
         if (k + 1 >= argc) return refuse(err, opt + ": a value is missing");
         const std::string value = argv[++k];
         if (field) {

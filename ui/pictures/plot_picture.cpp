@@ -1,4 +1,5 @@
 #include "ui/pictures/plot_picture.h"
+#include "engine/refusal.h"
 #include "plot/time_base.h"
 
 #include "engine/elements.h"
@@ -88,6 +89,7 @@ std::string write_plot_picture(const Plot_picture& p)
     }
     if (p.with_caption) image = with_caption(image, QString::fromStdString(caption));
     if (!save_png(image, QString::fromStdString(p.png_path)))
-        throw std::runtime_error("cannot write the picture '" + p.png_path + "'");
+        throw std::runtime_error(
+            std::string("cannot write the picture '").append(echo_text(p.png_path)) + "'");
     return caption;
 }

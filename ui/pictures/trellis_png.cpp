@@ -1,5 +1,6 @@
 #include "ui/pictures/trellis_png.h"
 
+#include "engine/refusal.h"
 #include "engine/elements.h"
 #include "engine/engine_objects.h"
 #include "plot/null_canvas.h"
@@ -54,5 +55,6 @@ void draw_decoder_clicks(Trellis_picture& view, int clicks, const std::string& p
         p.drawImage(0, upper_h + lower_h, data);
     }
     if (!save_png(picture, QString::fromStdString(png_path)))
-        throw std::runtime_error("cannot write the picture '" + png_path + "'");
+        throw std::runtime_error(
+            std::string("cannot write the picture '").append(echo_text(png_path)) + "'");
 }

@@ -1,5 +1,6 @@
 #include "ui/pictures/view_pictures.h"
 
+#include "engine/refusal.h"
 #include "analog/analog_objects.h"
 #include "engine/progress.h"
 #include "plot/plot_objects.h"
@@ -19,7 +20,8 @@ namespace {
 void save(const QImage& image, const std::string& png_path)
 {
     if (!save_png(image, QString::fromStdString(png_path)))
-        throw std::runtime_error("cannot write the picture '" + png_path + "'");
+        throw std::runtime_error(
+            std::string("cannot write the picture '").append(echo_text(png_path)) + "'");
 }
 
 QImage white_image(int width, int height)

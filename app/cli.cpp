@@ -1,9 +1,11 @@
 #include "app/cli.h"
 
+#include "engine/refusal.h"
 #include "analog/analog_objects.h"
 #include "app/trellis_command.h"
 #include "app/bandpass_command.h"
 #include "app/eye_command.h"
+#include "app/interrupt_stop.h"
 #include "app/cli_entries.h"
 #include "app/sweep_command.h"
 #include "app/usage.h"
@@ -14,6 +16,7 @@
 #include "engine/par_entry.h"
 #include "engine/parameters.h"
 #include "engine/stage_codes.h"
+#include "engine/xmit.h"
 #include "plot/time_base.h"
 #include "ui/pictures/plot_picture.h"
 
@@ -71,7 +74,7 @@ bool parse_plot_option(Command& c, const std::string& opt, int& k, int argc,
         p.window_us = static_cast<float>(v);
         c.window_given = true;
         c.window_typed_us = v;
-        c.window_text = argv[k];
+        c.window_text = echo_text(argv[k]);
     } else if (opt == "--width") {
         p.width = static_cast<int>(parse_integer(opt, value_of(k, argc, argv), 2, max_picture_px));
     } else if (opt == "--height") {
@@ -109,7 +112,7 @@ Command parse(int argc, const char* const* argv)
     c.verb = argv[1];
     if (c.verb != "run" && c.verb != "dump" && c.verb != "plot" && c.verb != "trellis" &&
         c.verb != "eye")
-        throw Refused("unknown command '" + c.verb + "'");
+        throw Refused(std::string("unknown command '").append(echo_text(c.verb)) + "'");
     for (int k = 2; k < argc; ++k) {
         const std::string opt = argv[k];
         if (c.entries.take(k, argc, argv)) {
@@ -183,6 +186,31 @@ void dump_buffer(std::ostream& out, const Stage_code& signal)
             << significant_text(static_cast<double>(get_sample(e, signal.buffer, i)), 9) << '\n';
 }
 
+// Whether the float instants the analog stage evaluates are all apart, t0 + i dt rounded
+// to float.
+bool float_instants_apart(const Command& c)
+{
+    float before = -INFINITY;
+    for (long i = 0; i < c.count; ++i) {
+        const auto t = static_cast<float>(c.t0_us + static_cast<double>(i) * c.dt_us);
+        if (!(t > before)) return false;
+        before = t;
+    }
+    return true;
+}
+
+// Significant digits that tell instants dt apart up to the largest time of the dump.
+int time_digits(const Command& c)
+{
+    const double last = c.t0_us + static_cast<double>(std::max(c.count - 1, 0L)) * c.dt_us;
+    const double largest = std::max({std::fabs(c.t0_us), std::fabs(last), c.dt_us});
+    const double places = std::floor(std::log10(largest)) - std::floor(std::log10(c.dt_us));
+    return std::clamp(static_cast<int>(places) + 3, 9, 17);
+}
+
+// The analog signal at t0 + i dt. The stage evaluates float instants; while they are all
+// apart, the times are printed as those floats, else from the double sum, in digits that
+// tell them apart (neighbours that share a float then share a value).
 void dump_analog(std::ostream& out, const Command& c)
 {
     const int code = *c.code;
@@ -192,12 +220,26 @@ void dump_analog(std::ostream& out, const Command& c)
                       std::to_string(nr_stages) + ")");
     const Chain_signal chips{pn_spread_iq.buf[0].data(), pn_spread_iq.buf[1].data()};
     analog_mod.prepare_plot(code, static_cast<float>(c.dt_us));
+    const bool as_floats = float_instants_apart(c);
+    const int digits = time_digits(c);
     for (long i = 0; i < c.count; ++i) {
-        const auto t = static_cast<float>(c.t0_us + static_cast<double>(i) * c.dt_us);
-        const float v = analog_mod.signal_at(chips, t);
-        out << significant_text(static_cast<double>(t), 9) << ' '
-            << significant_text(static_cast<double>(v), 9) << '\n';
+        const double t = c.t0_us + static_cast<double>(i) * c.dt_us;
+        const auto t_float = static_cast<float>(t);
+        const float v = analog_mod.signal_at(chips, t_float);
+        out << (as_floats ? significant_text(static_cast<double>(t_float), 9)
+                          : significant_text(t, digits))
+            << ' ' << significant_text(static_cast<double>(v), 9) << '\n';
     }
+}
+
+// The analog codes, for the refusal of window options given to a stored buffer.
+std::string analog_list()
+{
+    std::string list;
+    for (const Stage_code& s : stage_codes)
+        if (s.kind == Signal_kind::analog)
+            list += (list.empty() ? "" : " ") + std::to_string(s.code);
+    return list;
 }
 
 int plot_picture(const Command& c, const Stage_code& signal, std::ostream& out, std::ostream& err)
@@ -232,13 +274,20 @@ int execute(const Command& c, std::ostream& out, std::ostream& err)
     if (c.code && signal == nullptr)
         throw Refused("--code " + std::to_string(*c.code) + " names no signal: the signals are " +
                       signal_list());
+    if (c.plot_window_given && signal->kind != Signal_kind::analog)
+        throw Refused("--t0, --dt and --count go with an analog code (" + analog_list() +
+                      "); --code " + std::to_string(*c.code) + " is a stored buffer, dumped whole");
     c.entries.confirm();
     Headless_screen screen;
     if (!setup_chain(screen)) {
         err << "cdma_sim: " << screen.error << '\n';
         return 1;
     }
-    run_transmission(screen);
+    Progress_line progress(job_progress(err, 0));
+    const Run_time run = compute_run(progress);
+    progress.erase();
+    if (!run.finished) return report_stopped(err);
+    show_run(screen, run);
     if (c.verb == "run") {
         out << (nr_stages > 0 ? screen.result : std::string()) << '\n';
     } else if (c.verb == "plot") {
@@ -266,6 +315,10 @@ int run_cli(int argc, const char* const* argv, std::ostream& out, std::ostream& 
 {
     if (argc < 2) return 0;
     const std::string first = argv[1];
+    if ((first == "--help" || first == "-h" || first == "--version") && argc > 2) {
+        err << "cdma_sim: " << unknown_option(argv[2], first) << '\n';
+        return 2;
+    }
     if (first == "--help" || first == "-h") {
         out << usage_text();
         return 0;
@@ -275,6 +328,7 @@ int run_cli(int argc, const char* const* argv, std::ostream& out, std::ostream& 
         return 0;
     }
     if (first == "bandpass") return bandpass_command(argc, argv, out, err);
+    const Interrupt_stop ctrl_c;
     if (first == "sweep") return run_sweep_command(argc, argv, out, err);
     try {
         return execute(parse(argc, argv), out, err);

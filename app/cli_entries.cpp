@@ -3,39 +3,40 @@
 #include "engine/lesson_file.h"
 #include "engine/number_reader.h"
 #include "engine/parameters.h"
+#include "engine/refusal.h"
 
 #include <climits>
 
 long parse_integer(const std::string& option, const std::string& text, long lo, long hi)
 {
+    const std::string allowed = "allowed are " + std::to_string(lo) + " to " + std::to_string(hi);
     const Number_read<int> read = read_whole(text);
-    if (!read.ok()) throw Refused(option + ": '" + text + "' " + refusal_text(*read.refusal));
+    if (!read.ok())
+        throw Refused(option + ": '" + echo_text(text) + "' " + refusal_text(*read.refusal) + "; " +
+                      allowed);
     const long v = read.value;
     if (v < lo || v > hi)
-        throw Refused(option + " = " + text + " is out of range: allowed are " +
-                      std::to_string(lo) + " to " + std::to_string(hi));
+        throw Refused(option + " = " + echo_text(text) + " is out of range: " + allowed);
     return v;
-}
-
-double parse_number(const std::string& name, const std::string& text)
-{
-    const Number_read<double> read = read_number(text);
-    if (!read.ok()) throw Refused(name + ": '" + text + "' " + refusal_text(*read.refusal));
-    return read.value;
 }
 
 double parse_number_in(const std::string& option, const std::string& text, double lo, double hi,
                        const char* allowed)
 {
-    const double v = parse_number(option, text);
+    const Number_read<double> read = read_number(text);
+    if (!read.ok())
+        throw Refused(option + ": '" + echo_text(text) + "' " + refusal_text(*read.refusal) +
+                      "; allowed are " + allowed);
+    const double v = read.value;
     if (!(v >= lo && v <= hi))
-        throw Refused(option + " = " + text + " is out of range: allowed are " + allowed);
+        throw Refused(option + " = " + echo_text(text) + " is out of range: allowed are " +
+                      allowed);
     return v;
 }
 
 std::string unknown_option(const std::string& option, const std::string& verb)
 {
-    return "unknown option '" + option + "' for '" + verb + "' (see cdma_sim --help)";
+    return "unknown option '" + echo_text(option) + "' for '" + verb + "' (see cdma_sim --help)";
 }
 
 std::string value_of(int& k, int argc, const char* const* argv)
@@ -85,14 +86,18 @@ void Cli_entries::set(const std::string& assignment)
 {
     const size_t eq = assignment.find('=');
     if (eq == std::string::npos)
-        throw Refused("--set: expected NAME=VALUE, got '" + assignment + "'");
+        throw Refused(
+            std::string("--set: expected NAME=VALUE, got '").append(echo_text(assignment)) + "'");
     const std::string name = assignment.substr(0, eq);
     const int row = par_row_named(name);
     // The start set has options of its own.
     if (row < 0 || par_rows[static_cast<size_t>(row)].set == Par_set::start)
-        throw Refused("--set: unknown parameter '" + name + "' (see cdma_sim --help)");
+        throw Refused(std::string("--set: unknown parameter '").append(echo_text(name)) +
+                      "' (see cdma_sim --help)");
     const std::string text = assignment.substr(eq + 1);
-    given.type(row, as_float(parse_number(name, text)), text);
+    const Number_read<double> read = read_number(text);
+    if (!read.ok()) throw Refused(name + ": " + unread_problem(row, text, *read.refusal));
+    given.type(row, as_float(read.value), text);
 }
 
 void Cli_entries::load(const std::string& path)

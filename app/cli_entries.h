@@ -16,8 +16,8 @@ struct Refused : std::runtime_error {
 // The largest picture side a command draws, in pixels.
 constexpr long max_picture_px = 4000;
 
+// A whole number typed after option, refused unless lo <= value <= hi.
 long parse_integer(const std::string& option, const std::string& text, long lo, long hi);
-double parse_number(const std::string& name, const std::string& text);
 // A number typed after option, refused unless lo <= value <= hi; allowed says so in words
 // ("0 to 1e9 microseconds").
 double parse_number_in(const std::string& option, const std::string& text, double lo, double hi,

@@ -1,5 +1,6 @@
 #include "app/eye_command.h"
 
+#include "engine/refusal.h"
 #include "app/cli_entries.h"
 #include "engine/parameters.h"
 #include "plot/eye_pattern.h"
@@ -14,7 +15,7 @@ bool second_word(const std::string& opt, const std::string& text, const char* fi
 {
     if (text == first) return false;
     if (text == second) return true;
-    throw Refused(opt + ": '" + text + "' is neither " + first + " nor " + second);
+    throw Refused(opt + ": '" + echo_text(text) + "' is neither " + first + " nor " + second);
 }
 
 } // namespace

@@ -1,8 +1,11 @@
 #include "app/sweep_command.h"
 
+#include "engine/refusal.h"
 #include "app/cli_entries.h"
+#include "app/interrupt_stop.h"
 #include "engine/error_sweep.h"
 #include "engine/headless_screen.h"
+#include "engine/number_reader.h"
 #include "engine/par_rows.h"
 #include "engine/parameters.h"
 #include "ui/pictures/safe_file.h"
@@ -17,7 +20,7 @@ namespace {
 struct Sweep_command {
     Cli_entries entries;
     Sweep_plan plan;
-    std::optional<double> from, to;
+    std::optional<std::string> from, to; // as typed
     std::optional<int> points;
     std::string png_path;
 };
@@ -26,9 +29,19 @@ int sweep_row(const std::string& name)
 {
     const int row = par_row_named(name);
     if (row < 0 || par_rows[static_cast<size_t>(row)].set == Par_set::start)
-        throw Refused("--vary: unknown parameter '" + name +
+        throw Refused(std::string("--vary: unknown parameter '").append(echo_text(name)) +
                       "' (an analog, band-pass or noise parameter; see cdma_sim --help)");
     return row;
+}
+
+// An end of the sweep; a text that is no number is refused with what the row takes.
+double sweep_end(const std::string& option, const std::string& text, int row)
+{
+    const Number_read<double> read = read_number(text);
+    if (!read.ok())
+        throw Refused(option + ": " + unread_problem(row, text, *read.refusal) + " (" +
+                      std::string(par_rows[static_cast<size_t>(row)].name) + ")");
+    return read.value;
 }
 
 Sweep_command parse(int argc, const char* const* argv)
@@ -40,9 +53,9 @@ Sweep_command parse(int argc, const char* const* argv)
         } else if (opt == "--vary") {
             c.plan.row = sweep_row(value_of(k, argc, argv));
         } else if (opt == "--from") {
-            c.from = parse_number(opt, value_of(k, argc, argv));
+            c.from = value_of(k, argc, argv);
         } else if (opt == "--to") {
-            c.to = parse_number(opt, value_of(k, argc, argv));
+            c.to = value_of(k, argc, argv);
         } else if (opt == "--points") {
             c.points = static_cast<int>(
                 parse_integer(opt, value_of(k, argc, argv), min_sweep_points, max_sweep_points));
@@ -56,8 +69,8 @@ Sweep_command parse(int argc, const char* const* argv)
     }
     if (c.plan.row < 0 || !c.from || !c.to)
         throw Refused("sweep needs --vary NAME --from A --to B");
-    c.plan.from = *c.from;
-    c.plan.to = *c.to;
+    c.plan.from = sweep_end("--from", *c.from, c.plan.row);
+    c.plan.to = sweep_end("--to", *c.to, c.plan.row);
     // A switch steps through its two values unless told otherwise.
     c.plan.points = c.points.value_or(whole_value_points(c.plan).value_or(default_sweep_points));
     c.entries.check();
@@ -77,8 +90,10 @@ int run_sweep_command(int argc, const char* const* argv, std::ostream& out, std:
             err << "cdma_sim: " << screen.error << '\n';
             return 1;
         }
-        No_progress none;
-        const Sweep_result r = run_sweep(c.plan, none);
+        Progress_line progress(job_progress(err, c.plan.points));
+        const Sweep_result r = run_sweep(c.plan, progress);
+        progress.erase();
+        if (!r.complete && Interrupt_stop::asked()) return report_stopped(err);
         out << sweep_csv(r);
         if (!c.png_path.empty() && !write_sweep_picture(r, false, c.png_path)) {
             err << "cdma_sim: " << cannot_write_picture(c.png_path) << '\n';

@@ -46,6 +46,10 @@ const char* const usage_head =
                                              result and error lines show to stdout, one line
                                              each ("result: ...", "error: ..."), for scripts
   cdma_sim --help | --version
+EXIT STATUS
+  0 done, 1 the chain could not be set up or the picture not written, 2 a refused command or
+  value, 130 stopped by Ctrl+C (nothing printed or written). On a terminal, a job that runs
+  longer than a second shows how far it has come on one line of stderr.
 OPTIONS
   --stages N          nr_stages, as typed into the start-parameter menu (clamped at setup)
   --bytes B           data_bytes, as typed into the start-parameter menu

@@ -3,6 +3,7 @@
 #include "engine/number_reader.h"
 #include "engine/number_text.h"
 #include "engine/parameters.h"
+#include "engine/refusal.h"
 
 #include <algorithm>
 #include <array>
@@ -36,10 +37,10 @@ std::string shortest_for(const Par_row& row, float typed, float stored)
 
 std::string trimmed(std::string_view s) { return std::string(without_blanks(s)); }
 
-// "name: 'value' is not a number" and the like.
-std::string refused(const std::string& name, const std::string& value, Number_refusal why)
+// "name: 'value' is not a number; allowed are ..." and the like.
+std::string refused(int row, const std::string& value, Number_refusal why)
 {
-    return name + ": '" + value + "' " + refusal_text(why);
+    return std::string(row_at(row).name) + ": " + unread_problem(row, value, why);
 }
 
 // Types one "name = value" line into e; the reason it cannot, or "".
@@ -47,22 +48,23 @@ std::string type_line(const std::string& line, Par_entry& e, std::array<int, par
                       int number)
 {
     const size_t eq = line.find('=');
-    if (eq == std::string::npos) return "expected 'name = value', got '" + line + "'";
+    if (eq == std::string::npos)
+        return std::string("expected 'name = value', got '").append(echo_text(line)) + "'";
     const std::string name = trimmed(std::string_view(line).substr(0, eq));
     const std::string value = trimmed(std::string_view(line).substr(eq + 1));
     const int r = par_row_named(name);
-    if (r < 0) return "unknown parameter '" + name + "'";
+    if (r < 0) return std::string("unknown parameter '").append(echo_text(name)) + "'";
     int& first = seen[static_cast<size_t>(r)];
     if (first != 0) return name + " is given twice (first on line " + std::to_string(first) + ")";
     first = number;
     if (row_at(r).set == Par_set::start) {
         const Number_read<int> v = read_whole(value);
-        if (!v.ok()) return refused(name, value, *v.refusal);
+        if (!v.ok()) return refused(r, value, *v.refusal);
         e.type_whole(r, v.value);
         return {};
     }
     const Number_read<double> v = read_number(value);
-    if (!v.ok()) return refused(name, value, *v.refusal);
+    if (!v.ok()) return refused(r, value, *v.refusal);
     Par_entry alone;
     alone.type(r, as_float(v.value));
     if (const std::optional<Refusal> out = check_entry(alone)) return out->message();
@@ -74,7 +76,7 @@ std::string type_line(const std::string& line, Par_entry& e, std::array<int, par
 
 std::string Lesson_error::message(std::string_view file) const
 {
-    return std::string(file) + ", line " + std::to_string(line) + ": " + reason;
+    return echo_text(file) + ", line " + std::to_string(line) + ": " + reason;
 }
 
 std::string lesson_value(int r, float stored)
@@ -128,7 +130,8 @@ std::string lesson_text(const Analog_pars& p, int stages, int bytes)
 Lesson_read read_lesson_file(const std::string& path, std::string_view name)
 {
     const auto refused = [name](const std::string& why) {
-        return Lesson_read{std::nullopt, "cannot read '" + std::string(name) + "': " + why};
+        return Lesson_read{std::nullopt,
+                           std::string("cannot read '").append(echo_text(name)) + "': " + why};
     };
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);

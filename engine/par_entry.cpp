@@ -2,8 +2,10 @@
 
 #include "engine/number_text.h"
 #include "engine/parameters.h"
+#include "engine/refusal.h"
 
 #include <cfloat>
+#include <climits>
 #include <cmath>
 #include <string>
 
@@ -28,21 +30,13 @@ const char* unit_suffix(Par_unit unit)
 // message shows `text`, as typed, when there is one.
 std::optional<std::string> range_problem(const Par_row& row, float v, const std::string& text)
 {
-    const std::string refused =
-        (text.empty() ? describe(v) : text) + " is out of range: allowed are ";
-    switch (row.range) {
-    case Par_range::whole: return std::nullopt;
-    case Par_range::interval:
-        if (std::isfinite(v) && v >= row.lo && v <= row.hi) return std::nullopt;
-        return refused + describe(row.lo) + " to " + describe(row.hi) + unit_suffix(row.unit);
-    case Par_range::on_off:
-        if (v == row.lo || v == row.hi) return std::nullopt;
-        return refused + describe(row.lo) + " (off) and " + describe(row.hi) + " (on)";
-    case Par_range::iq:
-        if (v == row.lo || v == row.hi) return std::nullopt;
-        return refused + describe(row.lo) + " (I only) and " + describe(row.hi) + " (I and Q)";
-    }
-    return std::nullopt;
+    const bool inside =
+        row.range == Par_range::whole ||
+        (row.range == Par_range::interval ? std::isfinite(v) && v >= row.lo && v <= row.hi
+                                          : v == row.lo || v == row.hi);
+    if (inside) return std::nullopt;
+    return (text.empty() ? describe(v) : echo_text(text)) +
+           " is out of range: " + allowed_text(row);
 }
 
 std::optional<float> typed_float(const Par_entry& e, int row)
@@ -118,6 +112,30 @@ void apply_analog(Analog_pars& p, const Par_entry& e)
 }
 
 } // namespace
+
+std::string allowed_text(const Par_row& row)
+{
+    const std::string allowed = "allowed are ";
+    switch (row.range) {
+    case Par_range::whole: break;
+    case Par_range::interval:
+        return allowed + describe(row.lo) + " to " + describe(row.hi) + unit_suffix(row.unit);
+    case Par_range::on_off:
+        return allowed + describe(row.lo) + " (off) and " + describe(row.hi) + " (on)";
+    case Par_range::iq:
+        return allowed + describe(row.lo) + " (I only) and " + describe(row.hi) + " (I and Q)";
+    }
+    return allowed + "whole numbers from " + std::to_string(INT_MIN) + " to " +
+           std::to_string(INT_MAX);
+}
+
+std::string unread_problem(int row, std::string_view typed, Number_refusal why)
+{
+    std::string problem(1, '\'');
+    problem += echo_text(typed);
+    problem += "' " + refusal_text(why) + "; " + allowed_text(row_at(row));
+    return problem;
+}
 
 float as_float(double v)
 {

@@ -4,6 +4,7 @@
 // stored value exactly, without a round trip through the shown digits.
 
 #include "engine/analog_pars.h"
+#include "engine/number_reader.h"
 #include "engine/par_rows.h"
 #include "engine/refusal.h"
 
@@ -42,6 +43,14 @@ private:
     std::array<std::string, par_row_count> texts{};
     std::array<bool, 4> sets{}; // by Par_set - 1
 };
+
+// What the row takes, as its refusals end: "allowed are 0 to 1", "allowed are 1e-06 to
+// 1e+07 MHz", "allowed are 0 (off) and 1 (on)".
+std::string allowed_text(const Par_row& row);
+
+// Why a text typed for the row is not read, with what the row takes: "'5x' is not a
+// number; allowed are 0 to 1". Refusals lead it with the row's or the field's name.
+std::string unread_problem(int row, std::string_view typed, Number_refusal why);
 
 // The first typed value of a confirmed set that lies outside its row's range, in row
 // order; nothing when the entry can be stored. Stores nothing.

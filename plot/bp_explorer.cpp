@@ -2,7 +2,10 @@
 
 #include "engine/number_reader.h"
 #include "engine/number_text.h"
+#include "engine/par_entry.h"
+#include "engine/par_rows.h"
 #include "engine/parameters.h"
+#include "engine/refusal.h"
 #include "plot/fixed_text.h"
 #include "plot/plot_curves.h"
 
@@ -39,23 +42,48 @@ std::string trimmed(const std::string& s) { return std::string(without_blanks(s)
 
 std::string mhz_limit() { return fixed_text(static_cast<double>(max_freq_mhz), 15, 0); }
 
-// A frequency typed in MHz; refused unless a number within the allowed range: from the
-// chain's smallest filter frequency when `filter_like` (a filter centre or width, or the
-// spectrum range, which sets the sample interval), else from -max_freq_mhz.
-std::optional<Bp_refusal> read_mhz(Bp_field f, const std::string& typed, bool filter_like,
-                                   double& mhz)
+// The spectrum range sets the sample interval, n_fft / range: down to this many MHz every
+// time and frequency the explorer shows stays a finite float.
+constexpr float min_fft_range_mhz = 1.0e-6f;
+
+struct Mhz_range {
+    float lo, hi;
+};
+
+// What a frequency field takes: the filter's centre and width what the chain's band-pass
+// rows take, the spectrum range up to their highest frequency, the test frequencies any
+// frequency of either sign.
+Mhz_range field_range(Bp_field f)
+{
+    const Par_row& center = par_rows[static_cast<size_t>(par_row_named("bp_center1"))];
+    const Par_row& width = par_rows[static_cast<size_t>(par_row_named("bp_width1"))];
+    switch (f) {
+    case Bp_field::center: return {center.lo, center.hi};
+    case Bp_field::width: return {width.lo, width.hi};
+    case Bp_field::fft: return {min_fft_range_mhz, center.hi};
+    default: break;
+    }
+    return {-max_freq_mhz, max_freq_mhz};
+}
+
+// A frequency typed in MHz; refused unless a number whose float lies in the field's range,
+// compared as the chain compares its band-pass values.
+std::optional<Bp_refusal> read_mhz(Bp_field f, const std::string& typed, double& mhz)
 {
     const std::string text = trimmed(typed);
     const std::string name = bp_field_name(f);
+    const Mhz_range range = field_range(f);
+    const std::string allowed = "allowed are " +
+                                significant_text(static_cast<double>(range.lo), 6) + " to " +
+                                significant_text(static_cast<double>(range.hi), 6) + " MHz";
     const Number_read<double> v = read_number(text);
-    if (!v.ok()) return Bp_refusal{f, name + ": '" + text + "' " + refusal_text(*v.refusal)};
+    if (!v.ok())
+        return Bp_refusal{f, name + ": '" + echo_text(text) + "' " + refusal_text(*v.refusal) +
+                                 "; " + allowed};
     mhz = v.value;
-    const auto lowest = static_cast<double>(filter_like ? min_filter_mhz : -max_freq_mhz);
-    const auto limit = static_cast<double>(max_freq_mhz);
-    if (mhz >= lowest && mhz <= limit) return std::nullopt;
-    return Bp_refusal{f, name + " = " + text + " is out of range: allowed are " +
-                             significant_text(lowest, 6) + " to " + significant_text(limit, 6) +
-                             " MHz"};
+    const float stored = as_float(mhz);
+    if (stored >= range.lo && stored <= range.hi) return std::nullopt;
+    return Bp_refusal{f, name + " = " + echo_text(text) + " is out of range: " + allowed};
 }
 
 std::optional<Bp_refusal> read_mode(Bp_field f, const std::string& typed, int& v)
@@ -63,8 +91,9 @@ std::optional<Bp_refusal> read_mode(Bp_field f, const std::string& typed, int& v
     const std::string text = trimmed(typed);
     const Number_read<int> read = read_whole(text);
     if (!read.ok())
-        return Bp_refusal{f, std::string(bp_field_name(f)) + ": '" + text + "' " +
-                                 refusal_text(*read.refusal) + " (1: chirp, 2: tone comb)"};
+        return Bp_refusal{f, std::string(bp_field_name(f)) + ": '" + echo_text(text) + "' " +
+                                 refusal_text(*read.refusal) +
+                                 "; allowed are whole numbers (1: chirp, 2: tone comb)"};
     v = read.value;
     return std::nullopt;
 }
@@ -91,10 +120,8 @@ std::optional<Bp_refusal> Bp_explorer::read(const Bp_texts& typed, Bp_field blam
     using F = Bp_field;
     const auto at = [&typed](F f) -> const std::string& { return typed[static_cast<size_t>(f)]; };
     std::array<double, 5> mhz{};
-    for (F f : {F::center, F::width, F::fft, F::low, F::high}) {
-        const bool filter_like = f == F::center || f == F::width || f == F::fft;
-        if (auto r = read_mhz(f, at(f), filter_like, mhz[static_cast<size_t>(f)])) return r;
-    }
+    for (F f : {F::center, F::width, F::fft, F::low, F::high})
+        if (auto r = read_mhz(f, at(f), mhz[static_cast<size_t>(f)])) return r;
     int mode = 0;
     if (auto r = read_mode(F::mode, at(F::mode), mode)) return r;
 
@@ -107,10 +134,10 @@ std::optional<Bp_refusal> Bp_explorer::read(const Bp_texts& typed, Bp_field blam
             return fixed(static_cast<double>(v) * mhz_per_hz, edit_decimals);
         };
         if (blame_on_order == F::low)
-            return Bp_refusal{F::low, "low = " + trimmed(at(F::low)) +
+            return Bp_refusal{F::low, std::string("low = ").append(echo_text(trimmed(at(F::low)))) +
                                           " is above the highest frequency: allowed are -" +
                                           mhz_limit() + " to " + mhz_text(high) + " MHz"};
-        return Bp_refusal{F::high, "high = " + trimmed(at(F::high)) +
+        return Bp_refusal{F::high, std::string("high = ").append(echo_text(trimmed(at(F::high)))) +
                                        " is below the lowest frequency: allowed are " +
                                        mhz_text(low) + " to " + mhz_limit() + " MHz"};
     }

@@ -45,6 +45,17 @@ public:
     // that the source bits, the deinterleaved values and the decoder's paths exist.
     static bool run_available();
 
+    // The clicks after which the view shows what it shows after `clicks`: each click draws
+    // both trellises afresh and writes the cells of its bit, so once the clicks have gone
+    // round all nr_bits bits, every further round draws and writes the same again. Counts
+    // of three rounds and more come down to two rounds and the rest (two, not one, so that
+    // the counts one round apart below that are both drawn in full and can be compared).
+    static int clicks_to_draw(int clicks)
+    {
+        constexpr int kept = 2 * nr_bits;
+        return clicks < kept + nr_bits ? clicks : kept + (clicks - kept) % nr_bits;
+    }
+
     // Loads the received values, draws the fixed part of the table, restarts at bit 0.
     void data_paint(Canvas& data, const Elements& source, const Elements& deinterleaver);
     // One click: the decoding after bit `step` into upper, after the next bit into lower.

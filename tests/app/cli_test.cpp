@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -38,6 +39,43 @@ std::vector<std::string> lines(const std::string& text)
     std::istringstream s(text);
     for (std::string l; std::getline(s, l);) v.push_back(l);
     return v;
+}
+
+// Runs cdma_sim with argument words (split at blanks) and a Ctrl+C already waiting: the
+// child starts with SIGINT blocked and pending, so it arrives once the program lets it in,
+// whatever the timing.
+Outcome cdma_sim_after_ctrl_c(const std::string& args)
+{
+    std::vector<std::string> words{CDMA_SIM_PATH};
+    std::istringstream split(args);
+    for (std::string w; split >> w;) words.push_back(w);
+    const std::string out_path = testing::TempDir() + "ctrl_c_out";
+    const std::string err_path = testing::TempDir() + "ctrl_c_err";
+    const pid_t child = fork();
+    if (child == 0) {
+        sigset_t interrupt;
+        sigemptyset(&interrupt);
+        sigaddset(&interrupt, SIGINT);
+        sigprocmask(SIG_BLOCK, &interrupt, nullptr);
+        raise(SIGINT);
+        if (freopen(out_path.c_str(), "w", stdout) == nullptr ||
+            freopen(err_path.c_str(), "w", stderr) == nullptr)
+            _exit(127);
+        std::vector<char*> argv;
+        for (std::string& w : words) argv.push_back(w.data());
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int raw = 0;
+    waitpid(child, &raw, 0);
+    Outcome o;
+    o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    o.out = file_text(out_path);
+    o.err = file_text(err_path);
+    std::remove(out_path.c_str());
+    std::remove(err_path.c_str());
+    return o;
 }
 
 } // namespace
@@ -107,6 +145,11 @@ TEST(Cli, DumpAnalogCodeEvaluatesTheSignalAtTheRequestedInstants)
         EXPECT_NEAR(std::abs(v), 1.0, 1e-3) << line;
     }
     EXPECT_EQ(lines(cdma_sim("dump --code -10").out).size(), 200u);
+    // Instants closer than a float can tell apart keep times of their own.
+    const auto fine = lines(cdma_sim("dump --code -10 --t0 1000 --dt 1e-5 --count 3").out);
+    ASSERT_EQ(fine.size(), 3u);
+    EXPECT_EQ(fine[1].substr(0, fine[1].find(' ')), "1000.00001");
+    EXPECT_EQ(fine[2].substr(0, fine[2].find(' ')), "1000.00002");
 }
 
 TEST(Cli, AnalogCodesNeedAllSixStages)
@@ -147,12 +190,47 @@ TEST(Cli, RefusalsNameTheTypedOptionAndEchoItsText)
          "roll_off = 1.0000001 is out of range: allowed are 0 to 1"},
         {"run --set bp_center4=1e-38",
          "bp_center4 = 1e-38 is out of range: allowed are 1e-06 to 1e+07 MHz"},
+        // What was typed is echoed short, with its control characters escaped.
+        {"run --set \"roll_off=$(printf '1\\033[2J\\r')\"",
+         "roll_off: '1\\x1b[2J\\r' is not a number; allowed are 0 to 1"},
+        {"run --set roll_off=" + std::string(100, '9'),
+         "roll_off = " + std::string(80, '9') + "... is out of range: allowed are 0 to 1"},
+        {"run --bytes \"$(printf '\\001')\"",
+         "--bytes: '\\x01' is not a whole number; allowed are -2147483648 to 2147483647"},
+        {"sweep --vary roll_off --from x --to 1",
+         "--from: 'x' is not a number; allowed are 0 to 1 (roll_off)"},
+        {"--help extra", "unknown option 'extra' for '--help' (see cdma_sim --help)"},
+        {"--version --help", "unknown option '--help' for '--version' (see cdma_sim --help)"},
+        // A stored buffer is dumped whole; the window options are for analog signals.
+        {"dump --code 1 --count 3",
+         "--t0, --dt and --count go with an analog code (106 206 107 207 "
+         "7 8 9 10 11 -10 -9 -108 -208 -107 -207 -306 -406); "
+         "--code 1 is a stored buffer, dumped whole"},
     };
     for (const auto& [args, message] : cases) {
         const Outcome o = cdma_sim(args);
         EXPECT_EQ(o.status, 2) << args;
         EXPECT_EQ(o.err, "cdma_sim: " + message + "\n");
     }
+}
+
+// Ctrl+C stops a job at its next look at the stop request: nothing on stdout, no picture.
+TEST(Cli, CtrlCStopsAJobWithoutOutput)
+{
+    const std::string png = testing::TempDir() + "ctrl_c.png";
+    for (const std::string& args : std::vector<std::string>{
+             "run", "dump --code -10", "plot --code 1 --png " + png, "eye --png " + png,
+             "trellis --steps 3 --png " + png,
+             "sweep --vary roll_off --from 0 --to 1 --points 3 --png " + png}) {
+        std::remove(png.c_str());
+        const Outcome o = cdma_sim_after_ctrl_c(args);
+        EXPECT_EQ(o.status, 130) << args;
+        EXPECT_EQ(o.out, "") << args;
+        EXPECT_EQ(o.err, "cdma_sim: stopped by Ctrl+C; nothing was printed or written\n") << args;
+        EXPECT_FALSE(std::ifstream(png).good()) << args;
+    }
+    // A chain without the analog stage runs through before it looks.
+    EXPECT_EQ(cdma_sim_after_ctrl_c("run --stages 2").status, 0);
 }
 
 TEST(Cli, AcceptsMorePulsesThanChips)
@@ -201,7 +279,7 @@ TEST(Cli, SetRefusalsSayExactlyWhatIsWrong)
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"--set bp_center2=0", "bp_center2 = 0 is out of range: allowed are 1e-06 to 1e+07 MHz"},
         {"--set if_mod=0.5", "if_mod = 0.5 is out of range: allowed are 0 (off) and 1 (on)"},
-        {"--set roll_off=abc", "roll_off: 'abc' is not a number"},
+        {"--set roll_off=abc", "roll_off: 'abc' is not a number; allowed are 0 to 1"},
         {"--set roll_off", "--set: expected NAME=VALUE, got 'roll_off'"},
         // The start values have options of their own.
         {"--set nr_stages=3", "--set: unknown parameter 'nr_stages' (see cdma_sim --help)"},
@@ -229,9 +307,11 @@ TEST(Cli, OptionsReadNumbersWithTheSharedReader)
     EXPECT_EQ(blanks.out, plain.out);
     const Outcome hex = cdma_sim("run --set noise_to_signal=0x4");
     EXPECT_EQ(hex.status, 2);
-    EXPECT_EQ(hex.err, "cdma_sim: noise_to_signal: '0x4' is not a number\n");
+    EXPECT_EQ(hex.err,
+              "cdma_sim: noise_to_signal: '0x4' is not a number; allowed are -1e+06 to 1e+06\n");
     const Outcome hex_whole = cdma_sim("run --bytes 0x9");
-    EXPECT_EQ(hex_whole.err, "cdma_sim: --bytes: '0x9' is not a whole number\n");
+    EXPECT_EQ(hex_whole.err, "cdma_sim: --bytes: '0x9' is not a whole number; allowed are "
+                             "-2147483648 to 2147483647\n");
 }
 
 TEST(Cli, EveryListedNameIsTaken)

@@ -90,6 +90,27 @@ TEST(Trellis_command, WritesTheThreeBoxesAsOnePicture)
     std::remove(png.c_str());
 }
 
+// Once the clicks have gone round the 24 bits, a further round draws the same: counts a
+// round or two apart print and draw the same, whether drawn in full (below 72) or cut
+// short (from 72 on, as any large count).
+TEST(Trellis_command, RoundsOfClicksPrintAndDrawTheSame)
+{
+    const std::string png = testing::TempDir() + "trellis_round.png";
+    const auto printed_and_drawn = [&png](int steps) {
+        const Printed r = trellis("--steps " + std::to_string(steps) + " --png " + png);
+        EXPECT_EQ(r.status, 0) << r.err;
+        return r.out + file_text(png);
+    };
+    const std::vector<std::vector<int>> same = {
+        {24, 48, 72}, {35, 59, 83}, {47, 71, 95}, {64, 100000}};
+    for (const std::vector<int>& counts : same) {
+        const std::string first = printed_and_drawn(counts[0]);
+        for (size_t k = 1; k < counts.size(); ++k)
+            EXPECT_TRUE(printed_and_drawn(counts[k]) == first) << counts[0] << ", " << counts[k];
+    }
+    std::remove(png.c_str());
+}
+
 TEST(Trellis_command, RefusesAsRunDoes)
 {
     for (const std::string args : {"", "--stages 1 --steps 3", "--steps -1", "--steps x",

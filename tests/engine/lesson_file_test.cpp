@@ -161,25 +161,34 @@ TEST_F(Lesson_file_test, CommentsBlankLinesAndSpacesAreIgnored)
 TEST_F(Lesson_file_test, EachKindOfBadLineIsRefusedWithItsLineAndNothingTyped)
 {
     struct Bad {
-        const char* text;
+        std::string text;
         int line;
-        const char* reason;
+        std::string reason;
     };
     const Bad bad[] = {
         {"roll_off = 0.5\nfoo = 1\n", 2, "unknown parameter 'foo'"},
-        {"roll_off = 0.5\n\nif_freq = 8O\n", 3, "if_freq: '8O' is not a number"},
+        {"roll_off = 0.5\n\nif_freq = 8O\n", 3,
+         "if_freq: '8O' is not a number; allowed are -1e+07 to 3e+06 MHz"},
         {"roll_off = 2\n", 1, "roll_off = 2 is out of range: allowed are 0 to 1"},
         {"bp_width1 = 0\n", 1, "bp_width1 = 0 is out of range: allowed are 1e-06 to 1e+07 MHz"},
         {"noise_to_signal = 1e39\n", 1,
          "noise_to_signal = inf is out of range: allowed are -1e+06 to 1e+06"},
-        {"roll_off = nan\n", 1, "roll_off: 'nan' is not a number"},
+        {"roll_off = nan\n", 1, "roll_off: 'nan' is not a number; allowed are 0 to 1"},
         {"# x\nroll_off = 0.1\nroll_off = 0.2\n", 3, "roll_off is given twice (first on line 2)"},
         {"roll_off 0.5\n", 1, "expected 'name = value', got 'roll_off 0.5'"},
-        {"data_bytes = 3.5\n", 1, "data_bytes: '3.5' is not a whole number"},
-        {"noise_to_signal = 0x4\n", 1, "noise_to_signal: '0x4' is not a number"},
+        {"data_bytes = 3.5\n", 1,
+         "data_bytes: '3.5' is not a whole number; allowed are whole numbers from -2147483648 to "
+         "2147483647"},
+        {"noise_to_signal = 0x4\n", 1,
+         "noise_to_signal: '0x4' is not a number; allowed are -1e+06 to 1e+06"},
         {"data_bytes = 99999999999\n", 1,
-         "data_bytes: '99999999999' is outside the range of numbers"},
-        {"roll_off =\n", 1, "roll_off: '' is not a number"},
+         "data_bytes: '99999999999' is outside the range of numbers; allowed are whole numbers "
+         "from -2147483648 to 2147483647"},
+        {"roll_off =\n", 1, "roll_off: '' is not a number; allowed are 0 to 1"},
+        // A refused line is echoed short, its control characters escaped.
+        {"roll_off 0.5\x1b[2J\r\n", 1, "expected 'name = value', got 'roll_off 0.5\\x1b[2J'"},
+        {"x" + std::string(100, 'y') + " 1\n", 1,
+         "expected 'name = value', got 'x" + std::string(79, 'y') + "...'"},
     };
     for (const Bad& b : bad) {
         Par_entry e;

@@ -82,7 +82,12 @@ TEST(Bp_explorer, WidthAboveTheCentreAndANegativeLowestFrequencyAreCorrected)
 TEST(Bp_explorer, RefusalsNameTheFieldAndStoreNothing)
 {
     const std::vector<std::tuple<Bp_field, std::string, std::string>> cases = {
-        {Bp_field::center, "abc", "center: 'abc' is not a number"},
+        {Bp_field::center, "abc", "center: 'abc' is not a number; allowed are 1e-06 to 1e+07 MHz"},
+        // The chain's band-pass rows compare floats: 1e-300 is 0 as a float.
+        {Bp_field::center, "1e-300", "center = 1e-300 is out of range: allowed are 1e-06 to"},
+        {Bp_field::width, "1e-300", "width = 1e-300 is out of range: allowed are 1e-06 to"},
+        {Bp_field::fft, "1e-38", "fft = 1e-38 is out of range: allowed are 1e-06 to 1e+07 MHz"},
+        {Bp_field::fft, "1\x1b[2J", "fft: '1\\x1b[2J' is not a number; allowed are"},
         {Bp_field::center, "0", "center = 0 is out of range: allowed are 1e-06 to 1e+07 MHz"},
         {Bp_field::fft, "1e-7", "fft = 1e-7 is out of range: allowed are 1e-06 to 1e+07 MHz"},
         {Bp_field::width, "-1", "width = -1 is out of range"},
@@ -94,7 +99,8 @@ TEST(Bp_explorer, RefusalsNameTheFieldAndStoreNothing)
         {Bp_field::low, "", "low: '' is not a number"},
         {Bp_field::high, "4", "high = 4 is below the lowest frequency: allowed are 5.00 to"},
         {Bp_field::high, "nan", "high: 'nan' is not a number"},
-        {Bp_field::mode, "1.5", "mode: '1.5' is not a whole number"},
+        {Bp_field::mode, "1.5",
+         "mode: '1.5' is not a whole number; allowed are whole numbers (1: chirp, 2: tone comb)"},
         {Bp_field::mode, "99999999999", "mode: '99999999999' is outside the range of numbers"},
         {Bp_field::mode, "+-2", "mode: '+-2' is not a whole number"},
     };

@@ -199,3 +199,12 @@ TEST(Trellis_picture, NoRunAfterSettingUpAgain)
     run_once();
     EXPECT_TRUE(Trellis_picture::run_available());
 }
+
+// Counts below three rounds are drawn in full; larger ones, the command line's 100000
+// among them, are cut to two rounds and the rest.
+TEST(Trellis_picture, ClicksFromThreeRoundsOnAreCutToTwoRoundsAndTheRest)
+{
+    for (const auto& [clicks, drawn] :
+         {std::pair{0, 0}, {23, 23}, {71, 71}, {72, 48}, {95, 71}, {100000, 64}})
+        EXPECT_EQ(Trellis_picture::clicks_to_draw(clicks), drawn) << clicks;
+}

@@ -247,7 +247,7 @@ bool TParameter_menue::read_field(Par_entry& entry, int r)
     }
     if (!problem) return true;
     refuse(row.line, row.field, name_of(row),
-           "\"" + text + "\" " + QString::fromStdString(refusal_text(*problem)));
+           QString::fromStdString(unread_problem(r, typed, *problem)));
     return false;
 }
 

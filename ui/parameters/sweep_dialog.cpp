@@ -2,9 +2,11 @@
 
 #include "engine/number_reader.h"
 #include "engine/number_text.h"
+#include "engine/par_entry.h"
 #include "engine/par_rows.h"
 #include "engine/parameters.h"
 #include "ui/widgets/red_text.h"
+#include "engine/refusal.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,13 +37,14 @@ float shown_value(const Par_row& row)
     return row.unit == Par_unit::mhz ? static_cast<float>(static_cast<double>(v) / hz_per_mhz) : v;
 }
 
-// The refusal of a field, as `field: "text" is not a number`; "" when it reads.
+// The refusal of a field, as `field: "text" is not a number (allowed ...)`; "" when it
+// reads.
 QString refusal_of(const char* field, const QLineEdit* edit, std::optional<Number_refusal> why,
-                   const char* allowed = "")
+                   const std::string& allowed)
 {
     if (!why) return {};
-    return QString(field) + ": \"" + edit->text() + "\" " +
-           QString::fromStdString(refusal_text(*why)) + allowed;
+    return QString(field) + ": \"" + QString::fromStdString(echo_text(edit->text().toStdString())) +
+           "\" " + QString::fromStdString(refusal_text(*why) + " (" + allowed + ")");
 }
 
 // Fewest digits that read back as v (a float or a typed double).
@@ -129,9 +132,13 @@ std::optional<Sweep_plan> TSweep_dialog::checked_plan()
     const Number_read<double> a = read_number(from->text().toStdString());
     const Number_read<double> b = read_number(to->text().toStdString());
     const Number_read<int> n = read_whole(points->text().toStdString());
-    QString why = refusal_of("from", from, a.refusal);
-    if (why.isEmpty()) why = refusal_of("to", to, b.refusal);
-    if (why.isEmpty()) why = refusal_of("points", points, n.refusal, " (allowed are 2 to 200)");
+    const std::string ends = allowed_text(par_rows[static_cast<size_t>(plan.row)]);
+    QString why = refusal_of("from", from, a.refusal, ends);
+    if (why.isEmpty()) why = refusal_of("to", to, b.refusal, ends);
+    if (why.isEmpty())
+        why = refusal_of("points", points, n.refusal,
+                         "allowed are " + std::to_string(min_sweep_points) + " to " +
+                             std::to_string(max_sweep_points));
     if (!why.isEmpty()) {
         refusal->setText(why);
         return std::nullopt;

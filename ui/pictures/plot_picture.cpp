@@ -1,4 +1,5 @@
 #include "ui/pictures/plot_picture.h"
+#include "engine/refusal.h"
 #include "plot/time_base.h"
 
 #include "engine/elements.h"

@@ -1,5 +1,7 @@
 #include "ui/pictures/safe_file.h"
 
+#include "engine/refusal.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
@@ -64,7 +66,7 @@ bool save_png(const QImage& image, const QString& path)
 
 std::string cannot_write_picture(const std::string& path)
 {
-    return "cannot write the picture '" + path + "'";
+    return "cannot write the picture '" + echo_text(path) + "'";
 }
 
 void write_png(const QImage& image, const std::string& path)

@@ -1,5 +1,6 @@
 #include "ui/pictures/trellis_png.h"
 
+#include "engine/refusal.h"
 #include "engine/elements.h"
 #include "engine/engine_objects.h"
 #include "plot/null_canvas.h"
@@ -21,7 +22,8 @@ constexpr int data_w = trellis_data_width, data_h = trellis_data_height;
 void clicks_on(Trellis_picture& view, int clicks, Canvas& upper, Canvas& lower, Canvas& data)
 {
     view.data_paint(data, *stage_table[0], *stage_table[2]);
-    for (int k = 0; k < clicks; ++k) view.proceed(conv_code, upper, lower, data);
+    const int drawn = Trellis_picture::clicks_to_draw(clicks);
+    for (int k = 0; k < drawn; ++k) view.proceed(conv_code, upper, lower, data);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ui/pictures/view_pictures.h"
 
+#include "engine/refusal.h"
 #include "analog/analog_objects.h"
 #include "engine/progress.h"
 #include "plot/plot_objects.h"

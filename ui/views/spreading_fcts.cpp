@@ -3,6 +3,7 @@
 #include "engine/elements.h"
 #include "engine/number_reader.h"
 #include "engine/pn_spread.h"
+#include "engine/refusal.h"
 #include "engine/walsh_code.h"
 #include "plot/fixed_text.h"
 #include "plot/narrowed_canvas.h"
@@ -243,7 +244,8 @@ bool TSpreading_fcts::read_inputs()
             const std::string range =
                 count ? "a count from 0 to " + whole(max_count)
                       : "a function number; it is reduced to 0 to " + whole(fct_count - 1);
-            caption2->setText(QString::fromStdString(field + ": '" + typed.trimmed().toStdString() +
+            caption2->setText(QString::fromStdString(field + ": '" +
+                                                     echo_text(typed.trimmed().toStdString()) +
                                                      "' is refused: enter " + range));
             return false;
         }

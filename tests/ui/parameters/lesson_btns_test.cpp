@@ -86,7 +86,9 @@ TEST_F(Lesson_btns, ABadFileIsRefusedWithItsLineAndStoresNothing)
     const std::vector<std::uint32_t> before = stored_bits();
     click(main->start_menu()->lesson->load_pars);
     EXPECT_EQ(told_title, "parameters not loaded");
-    EXPECT_EQ(told, "lesson.txt, line 3: if_freq: 'eighty' is not a number\nNothing was stored.");
+    EXPECT_EQ(told,
+              "lesson.txt, line 3: if_freq: 'eighty' is not a number; allowed are -1e+07 to 3e+06 "
+              "MHz\nNothing was stored.");
     EXPECT_THAT(stored_bits(), ElementsAreArray(before));
     EXPECT_EQ(nr_stages, 6);
 }

@@ -280,8 +280,9 @@ TEST_F(Parameter_menue, NonNumberIsNamedAndNothingOfTheSetIsStored)
     field(1, 1)->setText("30");
     field(1, 2)->setText("abc");
     confirm();
-    EXPECT_THAT(warnings, ElementsAreArray({"\"DAC: Nyquist pulses to integrate; roll off\", 2nd "
-                                            "field (roll_off):\n\"abc\" is not a number"}));
+    EXPECT_THAT(warnings,
+                ElementsAreArray({"\"DAC: Nyquist pulses to integrate; roll off\", 2nd "
+                                  "field (roll_off):\n'abc' is not a number; allowed are 0 to 1"}));
     EXPECT_EQ(analog_pars().nyquist_pulses, 20.0f);
     EXPECT_EQ(analog_pars().roll_off, 0.2f);
     EXPECT_TRUE(menu->isVisible());
@@ -355,20 +356,21 @@ TEST_P(Parameter_menue_refused, SetIsNotStoredAndMenuStaysAsTyped)
     EXPECT_EQ(confirmed, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(NotANumber, Parameter_menue_refused,
-                         testing::Values(Refused{2, 1, 2, "", "roll_off", "\"\" is not a number"},
-                                         Refused{2, 1, 2, "0.2x", "roll_off", "is not a number"},
-                                         Refused{2, 1, 2, "0,2", "roll_off", "is not a number"},
-                                         Refused{2, 3, 1, "inf", "if_freq", "is not a number"},
-                                         Refused{2, 4, 1, "nan", "rf_freq", "is not a number"},
-                                         Refused{3, 1, 1, "0x1", "bp_on1", "is not a number"},
-                                         Refused{4, 1, 1, "1e999", "noise_to_signal",
-                                                 "outside the range"}));
+INSTANTIATE_TEST_SUITE_P(
+    NotANumber, Parameter_menue_refused,
+    testing::Values(Refused{2, 1, 2, "", "roll_off", "'' is not a number; allowed are 0 to 1"},
+                    Refused{2, 1, 2, "0.2x", "roll_off", "is not a number"},
+                    Refused{2, 1, 2, "0,2", "roll_off", "is not a number"},
+                    Refused{2, 3, 1, "inf", "if_freq", "is not a number"},
+                    Refused{2, 4, 1, "nan", "rf_freq", "is not a number"},
+                    Refused{3, 1, 1, "0x1", "bp_on1", "is not a number"},
+                    Refused{4, 1, 1, "1e999", "noise_to_signal", "outside the range"}));
 
 INSTANTIATE_TEST_SUITE_P(
     NotAWholeNumber, Parameter_menue_refused,
     testing::Values(Refused{1, 3, 1, "9.5", "nr_stages", "is not a whole number"},
-                    Refused{1, 3, 1, "", "nr_stages", "is not a whole number"},
+                    Refused{1, 3, 1, "", "nr_stages",
+                            "is not a whole number; allowed are whole numbers"},
                     Refused{1, 4, 1, "99999999999", "data_bytes", "outside the range"}));
 
 INSTANTIATE_TEST_SUITE_P(

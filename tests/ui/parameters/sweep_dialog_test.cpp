@@ -33,9 +33,12 @@ std::string refusal_for(const char* name, const char* from, const char* to, cons
 
 TEST(Sweep_dialog, EachFieldIsRefusedByNameAndNothingRuns)
 {
-    EXPECT_EQ(refusal_for("roll_off", "abc", "1", "5"), "from: \"abc\" is not a number");
-    EXPECT_EQ(refusal_for("roll_off", "0", "", "5"), "to: \"\" is not a number");
-    EXPECT_EQ(refusal_for("roll_off", "0x0", "1", "5"), "from: \"0x0\" is not a number");
+    EXPECT_EQ(refusal_for("roll_off", "abc", "1", "5"),
+              "from: \"abc\" is not a number (allowed are 0 to 1)");
+    EXPECT_EQ(refusal_for("roll_off", "0", "", "5"),
+              "to: \"\" is not a number (allowed are 0 to 1)");
+    EXPECT_EQ(refusal_for("roll_off", "0x0", "1", "5"),
+              "from: \"0x0\" is not a number (allowed are 0 to 1)");
     EXPECT_EQ(refusal_for("roll_off", " 0", "1\t", " 5 "), "");
     EXPECT_EQ(refusal_for("roll_off", "0", "1", "2.5"),
               "points: \"2.5\" is not a whole number (allowed are 2 to 200)");

@@ -2,6 +2,7 @@
 
 #include "engine/refusal.h"
 #include "app/cli_entries.h"
+#include "app/interrupt_stop.h"
 #include "engine/parameters.h"
 #include "plot/eye_pattern.h"
 #include "plot/fixed_text.h"
@@ -61,7 +62,10 @@ int eye_command(const Eye_options& o, std::ostream& out, std::ostream& err)
     }
     if (o.summing) eye.toggle_mode();
     try {
-        write_eye_picture(eye, o.width, o.height, o.png_path);
+        // Drawing the eye of many pulses takes as long as the run: Ctrl+C stops it too.
+        Progress_line stop(stop_only());
+        if (!write_eye_picture(eye, o.width, o.height, o.png_path, stop))
+            return report_stopped(err);
     } catch (const std::runtime_error& e) {
         err << "cdma_sim: " << e.what() << '\n';
         return 1;

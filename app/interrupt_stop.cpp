@@ -64,6 +64,13 @@ Progress_line::Setup job_progress(std::ostream& err, int points)
     return s;
 }
 
+Progress_line::Setup stop_only()
+{
+    Progress_line::Setup s;
+    s.stop_asked = Interrupt_stop::asked;
+    return s;
+}
+
 int report_stopped(std::ostream& err)
 {
     err << "cdma_sim: stopped by Ctrl+C; nothing was printed or written\n";

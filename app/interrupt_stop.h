@@ -32,5 +32,8 @@ private:
 // stops the job on Ctrl+C. points: a sweep's points, 0 for other jobs.
 Progress_line::Setup job_progress(std::ostream& err, int points);
 
+// The stop request alone, showing nothing: for drawing after a run.
+Progress_line::Setup stop_only();
+
 // The message of a stopped job; returns stopped_status.
 int report_stopped(std::ostream& err);

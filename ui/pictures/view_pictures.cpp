@@ -36,17 +36,18 @@ QImage bp_picture(const std::array<QImage, 4>& plots)
     return picture;
 }
 
-void write_eye_picture(Eye_pattern& eye, int width, int height, const std::string& png_path)
+bool write_eye_picture(Eye_pattern& eye, int width, int height, const std::string& png_path,
+                       Progress& progress)
 {
     const auto app = headless_application();
     QImage image = white_image(width, height);
     {
         Qt_canvas canvas(image);
         clear_upper_vector_state();
-        No_progress progress;
-        eye.draw(canvas, analog_mod, plot_curves, progress);
+        if (!eye.draw(canvas, analog_mod, plot_curves, progress)) return false;
     }
     write_png(image, png_path);
+    return true;
 }
 
 void write_bandpass_picture(Bp_explorer& explorer, const std::string& png_path)

@@ -11,26 +11,20 @@ long parse_integer(const std::string& option, const std::string& text, long lo, 
 {
     const std::string allowed = "allowed are " + std::to_string(lo) + " to " + std::to_string(hi);
     const Number_read<int> read = read_whole(text);
-    if (!read.ok())
-        throw Refused(option + ": '" + echo_text(text) + "' " + refusal_text(*read.refusal) + "; " +
-                      allowed);
+    if (!read.ok()) throw Refused(option + ": " + unread_text(text, *read.refusal, allowed));
     const long v = read.value;
-    if (v < lo || v > hi)
-        throw Refused(option + " = " + echo_text(text) + " is out of range: " + allowed);
+    if (v < lo || v > hi) throw Refused(option + " = " + out_of_range_text(text, allowed));
     return v;
 }
 
 double parse_number_in(const std::string& option, const std::string& text, double lo, double hi,
                        const char* allowed)
 {
+    const std::string allowed_are = std::string("allowed are ") + allowed;
     const Number_read<double> read = read_number(text);
-    if (!read.ok())
-        throw Refused(option + ": '" + echo_text(text) + "' " + refusal_text(*read.refusal) +
-                      "; allowed are " + allowed);
+    if (!read.ok()) throw Refused(option + ": " + unread_text(text, *read.refusal, allowed_are));
     const double v = read.value;
-    if (!(v >= lo && v <= hi))
-        throw Refused(option + " = " + echo_text(text) + " is out of range: allowed are " +
-                      allowed);
+    if (!(v >= lo && v <= hi)) throw Refused(option + " = " + out_of_range_text(text, allowed_are));
     return v;
 }
 

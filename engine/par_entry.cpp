@@ -35,8 +35,7 @@ std::optional<std::string> range_problem(const Par_row& row, float v, const std:
         (row.range == Par_range::interval ? std::isfinite(v) && v >= row.lo && v <= row.hi
                                           : v == row.lo || v == row.hi);
     if (inside) return std::nullopt;
-    return (text.empty() ? describe(v) : echo_text(text)) +
-           " is out of range: " + allowed_text(row);
+    return out_of_range_text(text.empty() ? describe(v) : text, allowed_text(row));
 }
 
 std::optional<float> typed_float(const Par_entry& e, int row)
@@ -131,10 +130,7 @@ std::string allowed_text(const Par_row& row)
 
 std::string unread_problem(int row, std::string_view typed, Number_refusal why)
 {
-    std::string problem(1, '\'');
-    problem += echo_text(typed);
-    problem += "' " + refusal_text(why) + "; " + allowed_text(row_at(row));
-    return problem;
+    return unread_text(typed, why, allowed_text(row_at(row)));
 }
 
 float as_float(double v)

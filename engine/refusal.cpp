@@ -76,3 +76,16 @@ std::string echo_text(std::string_view typed)
     }
     return i < typed.size() ? shown + "..." : shown;
 }
+
+std::string unread_text(std::string_view typed, Number_refusal why, const std::string& allowed)
+{
+    std::string text(1, '\'');
+    text += echo_text(typed);
+    text += "' " + refusal_text(why) + "; " + allowed;
+    return text;
+}
+
+std::string out_of_range_text(std::string_view typed, const std::string& allowed)
+{
+    return echo_text(typed) + " is out of range: " + allowed;
+}

@@ -77,13 +77,11 @@ std::optional<Bp_refusal> read_mhz(Bp_field f, const std::string& typed, double&
                                 significant_text(static_cast<double>(range.lo), 6) + " to " +
                                 significant_text(static_cast<double>(range.hi), 6) + " MHz";
     const Number_read<double> v = read_number(text);
-    if (!v.ok())
-        return Bp_refusal{f, name + ": '" + echo_text(text) + "' " + refusal_text(*v.refusal) +
-                                 "; " + allowed};
+    if (!v.ok()) return Bp_refusal{f, name + ": " + unread_text(text, *v.refusal, allowed)};
     mhz = v.value;
     const float stored = as_float(mhz);
     if (stored >= range.lo && stored <= range.hi) return std::nullopt;
-    return Bp_refusal{f, name + " = " + echo_text(text) + " is out of range: " + allowed};
+    return Bp_refusal{f, name + " = " + out_of_range_text(text, allowed)};
 }
 
 std::optional<Bp_refusal> read_mode(Bp_field f, const std::string& typed, int& v)
@@ -91,9 +89,9 @@ std::optional<Bp_refusal> read_mode(Bp_field f, const std::string& typed, int& v
     const std::string text = trimmed(typed);
     const Number_read<int> read = read_whole(text);
     if (!read.ok())
-        return Bp_refusal{f, std::string(bp_field_name(f)) + ": '" + echo_text(text) + "' " +
-                                 refusal_text(*read.refusal) +
-                                 "; allowed are whole numbers (1: chirp, 2: tone comb)"};
+        return Bp_refusal{f, std::string(bp_field_name(f)) + ": " +
+                                 unread_text(text, *read.refusal,
+                                             "allowed are whole numbers (1: chirp, 2: tone comb)")};
     v = read.value;
     return std::nullopt;
 }

@@ -7,10 +7,10 @@
 
 #include "analog/band_pass.h"
 #include "analog/da_ad.h"
+#include "analog/pulse_memo.h"
 #include "analog/qpsk.h"
 #include "engine/analog_pars.h"
 #include "engine/elements.h"
-#include "analog/pulse_memo.h"
 #include "engine/progress.h"
 #include "engine/stage_codes.h"
 

@@ -1,7 +1,7 @@
 #include "app/bandpass_command.h"
 
-#include "engine/refusal.h"
 #include "app/cli_entries.h"
+#include "engine/refusal.h"
 #include "plot/bp_explorer.h"
 #include "ui/pictures/view_pictures.h"
 

@@ -1,9 +1,9 @@
 #include "app/eye_command.h"
 
-#include "engine/refusal.h"
 #include "app/cli_entries.h"
 #include "app/interrupt_stop.h"
 #include "engine/parameters.h"
+#include "engine/refusal.h"
 #include "plot/eye_pattern.h"
 #include "plot/fixed_text.h"
 #include "ui/pictures/view_pictures.h"

@@ -1,6 +1,5 @@
 #include "app/sweep_command.h"
 
-#include "engine/refusal.h"
 #include "app/cli_entries.h"
 #include "app/interrupt_stop.h"
 #include "engine/error_sweep.h"
@@ -8,6 +7,7 @@
 #include "engine/number_reader.h"
 #include "engine/par_rows.h"
 #include "engine/parameters.h"
+#include "engine/refusal.h"
 #include "ui/pictures/safe_file.h"
 #include "ui/pictures/sweep_picture.h"
 

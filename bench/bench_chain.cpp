@@ -1,13 +1,13 @@
 // Timed runs of the chain and its hot spots (outside ctest: `make bench`).
 
+#include "analog/analog_objects.h"
 #include "analog/fft.h"
+#include "engine/engine_objects.h"
 #include "engine/headless_screen.h"
 #include "engine/parameters.h"
-#include "analog/analog_objects.h"
-#include "engine/engine_objects.h"
+#include "plot/null_canvas.h"
 #include "plot/plot_objects.h"
 #include "plot/time_base.h"
-#include "plot/null_canvas.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // band-pass explorer "show", drawn into images as the windows draw them. Arg 0 evaluates
 // every instant anew, for comparison.
 
-#include "bench/window_bench.h"
 #include "analog/analog_objects.h"
+#include "bench/window_bench.h"
 #include "engine/headless_screen.h"
 #include "engine/parameters.h"
 #include "engine/progress.h"
@@ -12,8 +12,8 @@
 #include "plot/eye_pattern.h"
 #include "plot/plot_objects.h"
 #include "ui/pictures/qt_canvas.h"
-#include "ui/windows/sim_application.h"
 #include "ui/pictures/vector_state.h"
+#include "ui/windows/sim_application.h"
 
 #include <QImage>
 

@@ -2,13 +2,13 @@
 
 #include "bench/window_bench.h"
 #include "engine/parameters.h"
+#include "ui/plots/signal_plot.h"
+#include "ui/widgets/lr_spinner.h"
 #include "ui/windows/get_plots.h"
 #include "ui/windows/main_screen.h"
 #include "ui/windows/run_menue.h"
 #include "ui/windows/set_times.h"
-#include "ui/plots/signal_plot.h"
 #include "ui/windows/sim_application.h"
-#include "ui/widgets/lr_spinner.h"
 #include "ui/windows/start_menue.h"
 
 #include <QCoreApplication>

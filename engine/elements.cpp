@@ -1,8 +1,8 @@
 #include "engine/elements.h"
 
+#include "engine/engine_objects.h"
 #include "engine/parameters.h"
 #include "engine/screen_port.h"
-#include "engine/engine_objects.h"
 
 #include <algorithm>
 #include <new>

@@ -1,10 +1,10 @@
 #include "plot/eye_pattern.h"
 
 #include "analog/analog_mod.h"
-#include "plot/eye_instants.h"
 #include "engine/engine_objects.h"
 #include "engine/number_text.h"
 #include "engine/parameters.h"
+#include "plot/eye_instants.h"
 #include "plot/plot_ctrl.h"
 #include "plot/plot_curves.h"
 

@@ -2,9 +2,9 @@
 // The engine's objects are static: every test sets the parameters it relies on.
 
 #include "engine/elements.h"
+#include "engine/engine_objects.h"
 #include "engine/headless_screen.h"
 #include "engine/parameters.h"
-#include "engine/engine_objects.h"
 
 #include <gtest/gtest.h>
 

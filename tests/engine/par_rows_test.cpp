@@ -1,8 +1,8 @@
-#include "engine/par_entry.h"
 #include "analog/analog_objects.h"
-#include "engine/par_rows.h"
 #include "engine/engine_objects.h"
 #include "engine/headless_screen.h"
+#include "engine/par_entry.h"
+#include "engine/par_rows.h"
 
 #include <gtest/gtest.h>
 

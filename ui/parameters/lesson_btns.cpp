@@ -2,9 +2,9 @@
 
 #include "engine/lesson_file.h"
 #include "engine/parameters.h"
-#include "ui/widgets/menu_host.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/pictures/safe_file.h"
+#include "ui/widgets/menu_host.h"
 #include "ui/widgets/save_dialog.h"
 
 #include <QFileDialog>

@@ -1,7 +1,7 @@
 #include "ui/parameters/parameter_btn.h"
 
-#include "ui/widgets/menu_host.h"
 #include "ui/pictures/pixel_font.h"
+#include "ui/widgets/menu_host.h"
 #include "ui/widgets/red_text.h"
 
 #include <QFont>

@@ -5,8 +5,8 @@
 #include "engine/par_entry.h"
 #include "engine/par_rows.h"
 #include "engine/parameters.h"
-#include "ui/widgets/red_text.h"
 #include "engine/refusal.h"
+#include "ui/widgets/red_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "ui/pictures/plot_picture.h"
 #include "engine/refusal.h"
 #include "plot/time_base.h"
+#include "ui/pictures/plot_picture.h"
 
 #include "engine/elements.h"
 #include "plot/plot_ctrl.h"

@@ -1,8 +1,8 @@
 #include "ui/pictures/trellis_png.h"
 
-#include "engine/refusal.h"
 #include "engine/elements.h"
 #include "engine/engine_objects.h"
+#include "engine/refusal.h"
 #include "plot/null_canvas.h"
 #include "ui/pictures/plot_picture.h"
 #include "ui/pictures/qt_canvas.h"

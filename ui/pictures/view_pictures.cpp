@@ -1,8 +1,8 @@
 #include "ui/pictures/view_pictures.h"
 
-#include "engine/refusal.h"
 #include "analog/analog_objects.h"
 #include "engine/progress.h"
+#include "engine/refusal.h"
 #include "plot/plot_objects.h"
 #include "ui/pictures/plot_picture.h"
 #include "ui/pictures/qt_canvas.h"

@@ -2,16 +2,16 @@
 
 #include "plot/plot_ctrl.h"
 #include "plot/plot_objects.h"
-#include "ui/widgets/view_host.h"
-#include "ui/widgets/paint_box.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/pictures/plot_picture.h"
-#include "ui/widgets/progress_runner.h"
 #include "ui/pictures/qt_canvas.h"
 #include "ui/pictures/safe_file.h"
-#include "ui/widgets/save_dialog.h"
-#include "ui/plots/signal_plot.h"
 #include "ui/pictures/vector_state.h"
+#include "ui/plots/signal_plot.h"
+#include "ui/widgets/paint_box.h"
+#include "ui/widgets/progress_runner.h"
+#include "ui/widgets/save_dialog.h"
+#include "ui/widgets/view_host.h"
 
 #include <QContextMenuEvent>
 #include <QFont>

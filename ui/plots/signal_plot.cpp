@@ -2,18 +2,18 @@
 
 #include "engine/engine_objects.h"
 #include "engine/number_text.h"
-#include "plot/plot_objects.h"
 #include "plot/plot_ctrl.h"
-#include "ui/widgets/busy_cursor.h"
-#include "ui/widgets/click_line.h"
-#include "ui/widgets/view_host.h"
-#include "ui/widgets/paint_box.h"
+#include "plot/plot_objects.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/pictures/plot_picture.h"
 #include "ui/pictures/qt_canvas.h"
 #include "ui/pictures/safe_file.h"
-#include "ui/widgets/save_dialog.h"
 #include "ui/pictures/vector_state.h"
+#include "ui/widgets/busy_cursor.h"
+#include "ui/widgets/click_line.h"
+#include "ui/widgets/paint_box.h"
+#include "ui/widgets/save_dialog.h"
+#include "ui/widgets/view_host.h"
 
 #include <QContextMenuEvent>
 #include <QFont>

@@ -2,10 +2,10 @@
 
 #include "engine/par_rows.h"
 #include "plot/sweep_plot.h"
-#include "ui/widgets/menu_host.h"
-#include "ui/widgets/paint_box.h"
 #include "ui/pictures/qt_canvas.h"
 #include "ui/pictures/safe_file.h"
+#include "ui/widgets/menu_host.h"
+#include "ui/widgets/paint_box.h"
 #include "ui/widgets/save_dialog.h"
 
 #include <QCheckBox>

@@ -1,12 +1,12 @@
 #include "ui/views/bp_plots.h"
 
 #include "plot/plot_objects.h"
-#include "ui/widgets/view_host.h"
-#include "ui/widgets/paint_box.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/pictures/qt_canvas.h"
 #include "ui/pictures/vector_state.h"
 #include "ui/pictures/view_boxes.h"
+#include "ui/widgets/paint_box.h"
+#include "ui/widgets/view_host.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "ui/views/pn_generator.h"
 
-#include "ui/widgets/view_host.h"
 #include "ui/widgets/paint_box.h"
+#include "ui/widgets/view_host.h"
 
 #include <QMouseEvent>
 

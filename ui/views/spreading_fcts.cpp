@@ -7,14 +7,14 @@
 #include "engine/walsh_code.h"
 #include "plot/fixed_text.h"
 #include "plot/narrowed_canvas.h"
-#include "ui/widgets/view_host.h"
-#include "ui/widgets/paint_box.h"
+#include "plot/plot_gen.h"
 #include "ui/pictures/pixel_font.h"
+#include "ui/pictures/qt_canvas.h"
 #include "ui/views/pn_generator.h"
+#include "ui/widgets/paint_box.h"
 #include "ui/widgets/progress_runner.h"
 #include "ui/widgets/red_text.h"
-#include "ui/pictures/qt_canvas.h"
-#include "plot/plot_gen.h"
+#include "ui/widgets/view_host.h"
 
 #include <QLabel>
 #include <QLineEdit>

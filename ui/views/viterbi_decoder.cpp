@@ -2,12 +2,12 @@
 
 #include "engine/elements.h"
 #include "engine/engine_objects.h"
-#include "ui/widgets/view_host.h"
-#include "ui/widgets/paint_box.h"
-#include "ui/widgets/red_text.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/pictures/qt_canvas.h"
 #include "ui/pictures/view_boxes.h"
+#include "ui/widgets/paint_box.h"
+#include "ui/widgets/red_text.h"
+#include "ui/widgets/view_host.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -4,8 +4,8 @@
 // windows. It is the engine's screen, the views' host and the menus' host.
 
 #include "engine/screen_port.h"
-#include "ui/windows/cascade.h"
 #include "ui/widgets/menu_host.h"
+#include "ui/windows/cascade.h"
 
 #include <QMainWindow>
 

@@ -1,16 +1,16 @@
 #include "ui/windows/run_extras.h"
 
 #include "engine/elements.h"
-#include "ui/windows/get_plots.h"
-#include "ui/windows/help_window.h"
 #include "ui/parameters/lesson_btns.h"
-#include "ui/widgets/menu_host.h"
+#include "ui/parameters/sweep_dialog.h"
 #include "ui/pictures/pixel_font.h"
+#include "ui/pictures/vector_state.h"
+#include "ui/widgets/menu_host.h"
 #include "ui/widgets/progress_runner.h"
 #include "ui/widgets/red_text.h"
+#include "ui/windows/get_plots.h"
+#include "ui/windows/help_window.h"
 #include "ui/windows/run_menue.h"
-#include "ui/parameters/sweep_dialog.h"
-#include "ui/pictures/vector_state.h"
 
 #include <QMdiArea>
 #include <QPushButton>

@@ -3,8 +3,8 @@
 // sweep and the lesson-file buttons.
 
 #include "engine/error_sweep.h"
-#include "ui/windows/cascade.h"
 #include "ui/plots/sweep_window.h"
+#include "ui/windows/cascade.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,8 +1,8 @@
 #include "ui/windows/run_menue.h"
 
-#include "ui/windows/get_plots.h"
-#include "ui/widgets/menu_host.h"
 #include "ui/pictures/pixel_font.h"
+#include "ui/widgets/menu_host.h"
+#include "ui/windows/get_plots.h"
 #include "ui/windows/run_extras.h"
 #include "ui/windows/set_times.h"
 

@@ -1,14 +1,14 @@
-#include "ui/windows/set_times.h"
 #include "plot/time_base.h"
+#include "ui/windows/set_times.h"
 
 #include "engine/elements.h"
 #include "plot/fixed_text.h"
+#include "ui/pictures/pixel_font.h"
+#include "ui/pictures/qt_canvas.h"
 #include "ui/widgets/lr_spinner.h"
 #include "ui/widgets/menu_host.h"
 #include "ui/widgets/paint_box.h"
-#include "ui/pictures/pixel_font.h"
 #include "ui/widgets/progress_runner.h"
-#include "ui/pictures/qt_canvas.h"
 
 #include <QFont>
 #include <QLineEdit>

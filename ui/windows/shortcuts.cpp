@@ -1,10 +1,10 @@
 #include "ui/windows/shortcuts.h"
 
+#include "ui/plots/sweep_window.h"
+#include "ui/widgets/menu_host.h"
 #include "ui/windows/get_plots.h"
 #include "ui/windows/help_window.h"
-#include "ui/widgets/menu_host.h"
 #include "ui/windows/run_menue.h"
-#include "ui/plots/sweep_window.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

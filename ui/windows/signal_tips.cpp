@@ -2,8 +2,8 @@
 
 #include "engine/stage_codes.h"
 #include "plot/signal_names.h"
-#include "ui/windows/get_plots.h"
 #include "ui/parameters/parameter_btn.h"
+#include "ui/windows/get_plots.h"
 
 #include <QPushButton>
 

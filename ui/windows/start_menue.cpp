@@ -2,12 +2,12 @@
 
 #include "engine/elements.h"
 #include "plot/plot_objects.h"
-#include "ui/windows/circuit_picture.h"
-#include "ui/widgets/click_line.h"
 #include "ui/parameters/lesson_btns.h"
-#include "ui/widgets/menu_host.h"
 #include "ui/parameters/parameter_btn.h"
 #include "ui/pictures/pixel_font.h"
+#include "ui/widgets/click_line.h"
+#include "ui/widgets/menu_host.h"
+#include "ui/windows/circuit_picture.h"
 
 #include <QCloseEvent>
 #include <QFont>

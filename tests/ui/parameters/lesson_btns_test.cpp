@@ -2,8 +2,8 @@
 
 #include "engine/lesson_file.h"
 #include "tests/ui/ui_fixture.h"
-#include "ui/windows/run_extras.h"
 #include "ui/widgets/save_dialog.h"
+#include "ui/windows/run_extras.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 #include "ui/plots/fourier_plot.h"
 
 #include "tests/ui/ui_fixture.h"
-#include "ui/widgets/paint_box.h"
 #include "ui/parameters/parameter_btn.h"
 #include "ui/parameters/parameter_menue.h"
+#include "ui/widgets/paint_box.h"
 
 #include <QLabel>
 

@@ -1,9 +1,9 @@
 #include "ui/plots/signal_plot.h"
 
 #include "tests/ui/ui_fixture.h"
+#include "ui/pictures/plot_picture.h"
 #include "ui/widgets/click_line.h"
 #include "ui/widgets/paint_box.h"
-#include "ui/pictures/plot_picture.h"
 
 #include <QFile>
 #include <QImage>

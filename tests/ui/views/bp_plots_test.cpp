@@ -1,8 +1,8 @@
 #include "ui/views/bp_plots.h"
 
 #include "tests/ui/ui_fixture.h"
-#include "ui/widgets/click_line.h"
 #include "ui/views/eye_patterns.h"
+#include "ui/widgets/click_line.h"
 #include "ui/widgets/paint_box.h"
 
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "ui/views/eye_patterns.h"
 
 #include "tests/ui/ui_fixture.h"
-#include "ui/widgets/click_line.h"
-#include "ui/widgets/paint_box.h"
 #include "ui/parameters/parameter_btn.h"
 #include "ui/parameters/parameter_menue.h"
+#include "ui/widgets/click_line.h"
+#include "ui/widgets/paint_box.h"
 #include "ui/widgets/progress_runner.h"
 
 #include <QLabel>

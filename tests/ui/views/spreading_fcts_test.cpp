@@ -3,8 +3,8 @@
 #include "engine/elements.h"
 #include "engine/pn_spread.h"
 #include "tests/ui/ui_fixture.h"
-#include "ui/widgets/paint_box.h"
 #include "ui/views/pn_generator.h"
+#include "ui/widgets/paint_box.h"
 #include "ui/widgets/progress_runner.h"
 
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "ui/widgets/save_dialog.h"
 
 #include "tests/ui/ui_fixture.h"
-#include "ui/plots/fourier_plot.h"
-#include "ui/windows/get_plots.h"
-#include "ui/widgets/paint_box.h"
 #include "ui/pictures/plot_picture.h"
+#include "ui/plots/fourier_plot.h"
 #include "ui/plots/signal_plot.h"
+#include "ui/widgets/paint_box.h"
+#include "ui/windows/get_plots.h"
 
 #include <QAbstractButton>
 #include <QApplication>

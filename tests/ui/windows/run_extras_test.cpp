@@ -4,12 +4,12 @@
 #include "engine/par_rows.h"
 #include "tests/engine/chain_fixture.h"
 #include "tests/ui/ui_fixture.h"
-#include "ui/widgets/click_line.h"
 #include "ui/parameters/lesson_btns.h"
+#include "ui/plots/sweep_window.h"
+#include "ui/widgets/click_line.h"
 #include "ui/widgets/paint_box.h"
 #include "ui/widgets/progress_runner.h"
 #include "ui/widgets/save_dialog.h"
-#include "ui/plots/sweep_window.h"
 
 #include <QCheckBox>
 #include <QFile>

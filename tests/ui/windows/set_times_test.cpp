@@ -1,10 +1,10 @@
 #include "ui/windows/set_times.h"
 
 #include "plot/plot_ctrl.h"
-#include "tests/ui/ui_fixture.h"
-#include "ui/widgets/lr_spinner.h"
-#include "ui/plots/fourier_plot.h"
 #include "plot/plot_objects.h"
+#include "tests/ui/ui_fixture.h"
+#include "ui/plots/fourier_plot.h"
+#include "ui/widgets/lr_spinner.h"
 
 #include <QLineEdit>
 

@@ -1,8 +1,8 @@
 #include "ui/windows/shortcuts.h"
 
 #include "tests/ui/ui_fixture.h"
-#include "ui/widgets/click_line.h"
 #include "ui/plots/fourier_plot.h"
+#include "ui/widgets/click_line.h"
 #include "ui/windows/help_window.h"
 
 #include <QApplication>

@@ -2,20 +2,19 @@
 
 #include "engine/number_reader.h"
 #include "engine/number_text.h"
-#include "engine/par_entry.h"
 #include "tests/engine/chain_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
 using testing::ElementsAreArray;
 
 namespace {
-
-int row(std::string_view name) { return par_row_named(name); }
 
 // Asks to stop at the first report of a share beyond `beyond`.
 class Stop_beyond : public Progress {
@@ -25,15 +24,13 @@ public:
     double beyond;
 };
 
+// A chain that has run with a value the sweeps change.
 class Error_sweep : public testing::Test {
 protected:
     void SetUp() override
     {
         setup_fresh_chain(6, 3);
-        // A run of its own before the sweep, with a value the sweep changes.
-        Par_entry e;
-        e.type(row("roll_off"), 0.35f);
-        apply_entry(analog_pars(), e);
+        apply_entry(analog_pars(), entry({{"roll_off", 0.35f}}));
         run_once();
     }
 };
@@ -41,10 +38,7 @@ protected:
 std::vector<int> counts(const std::vector<Step_count>& steps)
 {
     std::vector<int> v;
-    for (const Step_count& s : steps) {
-        v.push_back(s.wrong);
-        v.push_back(s.total);
-    }
+    for (const Step_count& s : steps) v.insert(v.end(), {s.wrong, s.total});
     return v;
 }
 
@@ -52,18 +46,14 @@ std::vector<int> counts(const std::vector<Step_count>& steps)
 
 TEST_F(Error_sweep, EveryPointCountsAsASingleRunWithThatValue)
 {
-    const Sweep_plan plan{row("noise_to_signal"), 0.0f, 40.0f, 4, false};
     No_progress none;
-    const Sweep_result r = run_sweep(plan, none);
+    const Sweep_result r = run_sweep({row("noise_to_signal"), 0.0f, 40.0f, 4, false}, none);
     ASSERT_EQ(r.points.size(), 4u);
     EXPECT_EQ(r.steps, 6);
     bool some_wrong = false;
     for (const Sweep_point& p : r.points) {
         setup_fresh_chain(6, 3);
-        Par_entry e;
-        e.type(row("roll_off"), 0.35f);
-        e.type(row("noise_to_signal"), p.value);
-        apply_entry(analog_pars(), e);
+        apply_entry(analog_pars(), entry({{"roll_off", 0.35f}, {"noise_to_signal", p.value}}));
         run_once();
         std::vector<Step_count> single;
         for (int step = 1; step <= 6; ++step) single.push_back(*transmission.count(step, 0));
@@ -87,7 +77,7 @@ TEST_F(Error_sweep, ParametersAndBuffersAfterASweepEqualThoseBefore)
 // stage reports within each run, so a stop beyond 1/11 comes within the second point.
 TEST_F(Error_sweep, AStopEndsTheRunInHandKeepsThePointsAndLeavesTheChainNotRun)
 {
-    const std::vector<std::uint32_t> before = parameter_bits();
+    const std::vector<std::uint32_t> before = stored_bits();
     for (const auto& [beyond, points] : {std::pair{1.0 / 11, size_t{1}}, {10.5 / 11, size_t{10}}}) {
         run_once();
         Stop_beyond stop(beyond);
@@ -95,7 +85,7 @@ TEST_F(Error_sweep, AStopEndsTheRunInHandKeepsThePointsAndLeavesTheChainNotRun)
         EXPECT_EQ(r.points.size(), points) << beyond;
         EXPECT_FALSE(r.complete);
         EXPECT_FALSE(transmission.complete) << "the chain holds no run of the stored values";
-        EXPECT_THAT(parameter_bits(), ElementsAreArray(before));
+        EXPECT_THAT(stored_bits(), ElementsAreArray(before));
     }
 }
 
@@ -125,28 +115,34 @@ TEST(Error_sweep_values, EachPointIsTheFloatNearestItsPlaceOnTheGrid)
     }
 }
 
+// A switch steps from one of its values to the other; its ends are checked first.
 TEST(Error_sweep_values, PlansThatCannotRunAreRefusedNamingWhy)
 {
-    EXPECT_EQ(check_sweep({row("nr_stages"), 0.0f, 1.0f, 5, false}),
-              "only an analog, band-pass or noise parameter can be swept");
-    EXPECT_EQ(check_sweep({row("roll_off"), 0.0f, 1.0f, 1, false}),
-              "points = 1 is out of range: allowed are 2 to 200");
-    EXPECT_EQ(check_sweep({row("roll_off"), 0.0f, 1.0f, 201, false}),
-              "points = 201 is out of range: allowed are 2 to 200");
-    EXPECT_EQ(check_sweep({row("roll_off"), 0.0f, 1.0f, 5, true}),
-              "a logarithmic sweep needs from and to of the same sign, neither 0");
-    EXPECT_EQ(check_sweep({row("roll_off"), 0.0f, 2.0f, 5, false}),
-              "point 5: roll_off = 2 is out of range: allowed are 0 to 1");
-    EXPECT_EQ(check_sweep({row("roll_off"), 0.0f, 1.0f, 200, false}), std::nullopt);
-    // A switch steps from one of its values to the other; the ends are checked first.
-    EXPECT_EQ(check_sweep({row("if_mod"), 0.0, 1.0, 3, false}),
-              "points = 3 is out of range: if_mod takes only 0 and 1, so a sweep from 0 to 1 "
-              "has 2 points");
-    EXPECT_EQ(check_sweep({row("iq_branches"), 2.0, 1.0, 5, true}),
-              "points = 5 is out of range: iq_branches takes only 1 and 2, so a sweep from 2 "
-              "to 1 has 2 points");
-    EXPECT_EQ(check_sweep({row("bp_on2"), 0.0, 2.0, 5, false}),
-              "point 5: bp_on2 = 2 is out of range: allowed are 0 (off) and 1 (on)");
-    EXPECT_EQ(check_sweep({row("rf_demod"), 1.0, 0.0, 2, false}), std::nullopt);
-    EXPECT_EQ(check_sweep({row("rf_demod"), 1.0, 1.0, 4, false}), std::nullopt);
+    const std::string out_of_range = " is out of range: ";
+    const struct {
+        Sweep_plan plan;
+        std::optional<std::string> refusal;
+    } cases[] = {
+        {{row("nr_stages"), 0, 1, 5, false},
+         "only an analog, band-pass or noise parameter can be swept"},
+        {{row("roll_off"), 0, 1, 1, false}, "points = 1" + out_of_range + "allowed are 2 to 200"},
+        {{row("roll_off"), 0, 1, 201, false},
+         "points = 201" + out_of_range + "allowed are 2 to 200"},
+        {{row("roll_off"), 0, 1, 5, true},
+         "a logarithmic sweep needs from and to of the same sign, neither 0"},
+        {{row("roll_off"), 0, 2, 5, false},
+         "point 5: roll_off = 2" + out_of_range + "allowed are 0 to 1"},
+        {{row("if_mod"), 0, 1, 3, false},
+         "points = 3" + out_of_range +
+             "if_mod takes only 0 and 1, so a sweep from 0 to 1 has 2 points"},
+        {{row("iq_branches"), 2, 1, 5, true},
+         "points = 5" + out_of_range +
+             "iq_branches takes only 1 and 2, so a sweep from 2 to 1 has 2 points"},
+        {{row("bp_on2"), 0, 2, 5, false},
+         "point 5: bp_on2 = 2" + out_of_range + "allowed are 0 (off) and 1 (on)"},
+        {{row("roll_off"), 0, 1, 200, false}, std::nullopt},
+        {{row("rf_demod"), 1, 0, 2, false}, std::nullopt},
+        {{row("rf_demod"), 1, 1, 4, false}, std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(check_sweep(c.plan), c.refusal) << c.refusal.value_or("");
 }

@@ -1,14 +1,12 @@
 #include "engine/lesson_file.h"
 
-#include "engine/parameters.h"
+#include "tests/engine/chain_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
-#include <bit>
-#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -20,120 +18,65 @@ using testing::ElementsAreArray;
 
 namespace {
 
-std::vector<std::uint32_t> stored_bits(const Analog_pars& p)
-{
-    std::vector<std::uint32_t> bits;
-    for (const float* v : p.par_table) bits.push_back(std::bit_cast<std::uint32_t>(*v));
-    return bits;
-}
-
-int row(std::string_view name) { return par_row_named(name); }
-
 // The start values are globals; each test leaves them as it found them.
 class Lesson_file_test : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        saved_stages = nr_stages;
-        saved_bytes = data_bytes;
-    }
     void TearDown() override { apply_start_pars(saved_stages, saved_bytes); }
-
-    // Loads text into a block whose every value differs from the written one.
-    void load_into_other(const std::string& text, Analog_pars& q)
-    {
-        Par_entry other;
-        other.type(row("roll_off"), 0.77f);
-        other.type(row("bp_width2"), 3.3f);
-        other.type(row("if_freq"), 55.5f);
-        other.type(row("noise_to_signal"), 9.0f);
-        apply_entry(q, other);
-        apply_start_pars(1, 9);
-        Par_entry e;
-        ASSERT_FALSE(read_lesson(text, e).has_value());
-        apply_entry(q, e);
-    }
-
-    int saved_stages = 0;
-    int saved_bytes = 0;
+    int saved_stages = nr_stages;
+    int saved_bytes = data_bytes;
 };
+
+// Loads text into a block whose every value differs from the written one.
+void load_into_other(const std::string& text, Analog_pars& q)
+{
+    apply_entry(q, entry({{"roll_off", 0.77f},
+                          {"bp_width2", 3.3f},
+                          {"if_freq", 55.5f},
+                          {"noise_to_signal", 9.0f}}));
+    apply_start_pars(1, 9);
+    Par_entry e;
+    ASSERT_FALSE(read_lesson(text, e).has_value());
+    apply_entry(q, e);
+}
 
 } // namespace
 
-TEST_F(Lesson_file_test, DefaultsRoundTripBitExactly)
-{
-    Analog_pars p;
-    Analog_pars q;
-    load_into_other(lesson_text(p, 6, 36), q);
-    EXPECT_THAT(stored_bits(q), ElementsAreArray(stored_bits(p)));
-    EXPECT_EQ(nr_stages, 6);
-    EXPECT_EQ(data_bytes, 36);
-}
-
-TEST_F(Lesson_file_test, EditedValuesRoundTripBitExactly)
-{
-    Analog_pars p;
-    Par_entry edit;
-    edit.type(row("roll_off"), 0.123456789f);
-    edit.type(row("if_freq"), 70.1234567f);
-    edit.type(row("rf_freq"), 1234.56789f);
-    edit.type(row("iq_branches"), 1.0f);
-    edit.type(row("bp_on2"), 1.0f);
-    edit.type(row("bp_center2"), 3.14159265f);
-    edit.type(row("bp_width4"), 0.0001234f);
-    edit.type(row("noise_to_signal"), 0.1f / 3.0f);
-    edit.type(row("if_detune_pct"), -1.0e-7f);
-    edit.type(row("rf_phase_pct"), 98765.4321f);
-    apply_entry(p, edit);
-    Analog_pars q;
-    load_into_other(lesson_text(p, 4, 9), q);
-    EXPECT_THAT(stored_bits(q), ElementsAreArray(stored_bits(p)));
-}
-
-TEST_F(Lesson_file_test, RandomValuesOfEveryRowStoreBackExactly)
+// Block 0 holds the program-start values, block 1 values of many digits, the others random
+// values in every interval row (a carrier above the IF floor of 3 chip rates), the filter
+// centres typed in even blocks and following the carriers in odd ones.
+TEST_F(Lesson_file_test, EveryStoredValueReadsBackToTheSameBits)
 {
     std::mt19937 random(11);
     std::uniform_real_distribution<float> share(0.0f, 1.0f);
-    // Above the IF floor of 3 x the chip rate, so the carriers are stored as typed.
-    constexpr float above_floor_mhz = 4.0f;
-    for (int r = 0; r < par_row_count; ++r) {
-        const Par_row& pr = par_rows[static_cast<size_t>(r)];
-        if (pr.range != Par_range::interval) continue;
-        const int par = pr.par;
-        for (int k = 0; k < 100; ++k) {
-            Analog_pars p;
-            Par_entry typed;
-            const float lo = pr.unit == Par_unit::mhz ? above_floor_mhz : std::max(pr.lo, 0.0f);
-            const float hi = std::min(pr.hi, 1000.0f);
-            typed.type(r, lo + share(random) * (hi - lo));
-            apply_entry(p, typed);
-            const float stored = *p.par_table[static_cast<size_t>(par)];
-            const std::string text = std::string(pr.name) + " = " + lesson_value(r, stored);
-            Analog_pars q;
-            Par_entry e;
-            ASSERT_FALSE(read_lesson(text, e).has_value()) << text;
-            apply_entry(q, e);
-            EXPECT_EQ(std::bit_cast<std::uint32_t>(*q.par_table[static_cast<size_t>(par)]),
-                      std::bit_cast<std::uint32_t>(stored))
-                << text;
-        }
-    }
-}
-
-TEST_F(Lesson_file_test, RecomputedCentresOfRandomCarriersRoundTrip)
-{
-    std::mt19937 random(7);
-    std::uniform_real_distribution<float> mhz(4.0f, 3000.0f);
     for (int k = 0; k < 300; ++k) {
         Analog_pars p;
-        Par_entry edit;
-        edit.type(row("if_freq"), mhz(random));
-        edit.type(row("rf_freq"), 3.0f * mhz(random));
-        apply_entry(p, edit);
+        Par_entry typed = k != 1 ? Par_entry()
+                                 : entry({{"roll_off", 0.123456789f},
+                                          {"if_freq", 70.1234567f},
+                                          {"rf_freq", 1234.56789f},
+                                          {"iq_branches", 1},
+                                          {"bp_on2", 1},
+                                          {"bp_center2", 3.14159265f},
+                                          {"bp_width4", 0.0001234f},
+                                          {"noise_to_signal", 0.1f / 3.0f},
+                                          {"if_detune_pct", -1.0e-7f},
+                                          {"rf_phase_pct", 98765.4321f}});
+        for (int r = 0; r < par_row_count && k > 1; ++r) {
+            const Par_row& pr = par_rows[static_cast<size_t>(r)];
+            if (pr.range != Par_range::interval || (k % 2 && pr.name.starts_with("bp_center")))
+                continue;
+            const float lo = pr.unit == Par_unit::mhz ? 4.0f : std::max(pr.lo, 0.0f);
+            const float hi = std::min(pr.hi, 3000.0f);
+            typed.type(r, lo + share(random) * (hi - lo));
+        }
+        if (k > 0) apply_entry(p, typed);
         Analog_pars q;
-        load_into_other(lesson_text(p, 6, 3), q);
-        ASSERT_THAT(stored_bits(q), ElementsAreArray(stored_bits(p))) << lesson_text(p, 6, 3);
+        const std::string text = lesson_text(p, 6, k == 0 ? 36 : 3);
+        load_into_other(text, q);
+        ASSERT_THAT(stored_bits(q), ElementsAreArray(stored_bits(p))) << text;
     }
+    EXPECT_EQ(nr_stages, 6);
+    EXPECT_EQ(data_bytes, 3);
 }
 
 TEST_F(Lesson_file_test, ValuesAreWrittenWithTheFewestDigits)
@@ -158,46 +101,41 @@ TEST_F(Lesson_file_test, CommentsBlankLinesAndSpacesAreIgnored)
     EXPECT_EQ(marked.typed(row("roll_off")), 0.25);
 }
 
+// Each kind of refusal once: what the numbers and the ranges refuse is tested with them.
 TEST_F(Lesson_file_test, EachKindOfBadLineIsRefusedWithItsLineAndNothingTyped)
 {
-    struct Bad {
+    const struct {
         std::string text;
         int line;
         std::string reason;
-    };
-    const Bad bad[] = {
+    } bad[] = {
         {"roll_off = 0.5\nfoo = 1\n", 2, "unknown parameter 'foo'"},
         {"roll_off = 0.5\n\nif_freq = 8O\n", 3,
          "if_freq: '8O' is not a number; allowed are -1e+07 to 3e+06 MHz"},
         {"roll_off = 2\n", 1, "roll_off = 2 is out of range: allowed are 0 to 1"},
-        {"bp_width1 = 0\n", 1, "bp_width1 = 0 is out of range: allowed are 1e-06 to 1e+07 MHz"},
         {"noise_to_signal = 1e39\n", 1,
          "noise_to_signal = inf is out of range: allowed are -1e+06 to 1e+06"},
-        {"roll_off = nan\n", 1, "roll_off: 'nan' is not a number; allowed are 0 to 1"},
         {"# x\nroll_off = 0.1\nroll_off = 0.2\n", 3, "roll_off is given twice (first on line 2)"},
         {"roll_off 0.5\n", 1, "expected 'name = value', got 'roll_off 0.5'"},
         {"data_bytes = 3.5\n", 1,
          "data_bytes: '3.5' is not a whole number; allowed are whole numbers from -2147483648 to "
          "2147483647"},
-        {"noise_to_signal = 0x4\n", 1,
-         "noise_to_signal: '0x4' is not a number; allowed are -1e+06 to 1e+06"},
         {"data_bytes = 99999999999\n", 1,
          "data_bytes: '99999999999' is outside the range of numbers; allowed are whole numbers "
          "from -2147483648 to 2147483647"},
-        {"roll_off =\n", 1, "roll_off: '' is not a number; allowed are 0 to 1"},
         // A refused line is echoed short, its control characters escaped.
         {"roll_off 0.5\x1b[2J\r\n", 1, "expected 'name = value', got 'roll_off 0.5\\x1b[2J'"},
         {"x" + std::string(100, 'y') + " 1\n", 1,
          "expected 'name = value', got 'x" + std::string(79, 'y') + "...'"},
     };
-    for (const Bad& b : bad) {
-        Par_entry e;
-        e.type(row("if_mod"), 0.0f);
+    for (const auto& b : bad) {
+        SCOPED_TRACE(b.text);
+        Par_entry e = entry({{"if_mod", 0}});
         const auto error = read_lesson(b.text, e);
-        ASSERT_TRUE(error.has_value()) << b.text;
-        EXPECT_EQ(error->line, b.line) << b.text;
+        ASSERT_TRUE(error.has_value());
+        EXPECT_EQ(error->line, b.line);
         EXPECT_EQ(error->reason, b.reason);
-        EXPECT_FALSE(e.typed(row("roll_off")).has_value()) << b.text;
+        EXPECT_FALSE(e.typed(row("roll_off")).has_value());
         EXPECT_EQ(e.typed(row("if_mod")), 0.0);
     }
     EXPECT_EQ((Lesson_error{4, "unknown parameter 'x'"}.message("a.txt")),

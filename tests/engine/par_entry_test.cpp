@@ -1,150 +1,183 @@
 #include "engine/par_entry.h"
 
+#include "tests/engine/chain_fixture.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <bit>
-#include <cstdint>
+#include <array>
+#include <climits>
+#include <cmath>
+#include <limits>
 #include <optional>
 #include <random>
 #include <string>
-#include <string_view>
 #include <vector>
 
 using testing::ElementsAreArray;
 
 namespace {
-
-int row(std::string_view name)
-{
-    const int r = par_row_named(name);
-    EXPECT_GE(r, 0) << name;
-    return r;
-}
-
-struct Typed {
-    std::string_view name;
-    float value;
-};
-
-// The refusal of an entry with these values typed, as its message; "" when accepted.
-std::string refusal_of(std::initializer_list<Typed> typed)
-{
-    Par_entry e;
-    for (const Typed& t : typed) e.type(row(t.name), t.value);
-    const std::optional<Refusal> r = check_entry(e);
-    return r ? r->message() : std::string();
-}
-
-std::vector<std::uint32_t> stored_bits(const Analog_pars& p)
-{
-    std::vector<std::uint32_t> bits;
-    for (const float* v : p.par_table) bits.push_back(std::bit_cast<std::uint32_t>(*v));
-    return bits;
-}
-
+constexpr float nan_value = std::numeric_limits<float>::quiet_NaN();
+constexpr float inf_value = std::numeric_limits<float>::infinity();
 } // namespace
 
-TEST(Par_entry, RefusalNamesRowAndGivesTheProblemApart)
+// A refusal names the first refused row by set, then menu line, then field (not by typing
+// order) and what the row takes, echoes the typed text where there is one, stores nothing.
+TEST(Par_entry, RefusedValuesNameTheFieldAndWhatItTakes)
 {
+    const struct {
+        std::vector<Typed> typed;
+        const char* text; // as typed into the first row
+        const char* refused;
+        const char* allowed;
+    } cases[] = {
+        {{{"roll_off", 1.0000001f}}, "1.0000001", "roll_off = 1.0000001", "0 to 1"},
+        {{{"samples_per_chip", 0.5f}}, "", "samples_per_chip = 0.5", "1 to 1000"},
+        {{{"if_freq", inf_value}}, "", "if_freq = inf", "-1e+07 to 3e+06 MHz"},
+        {{{"if_detune_pct", 101}}, "", "if_detune_pct = 101", "-100 to 100 %"},
+        {{{"noise_to_signal", -2.0e6f}}, "", "noise_to_signal = -2e+06", "-1e+06 to 1e+06"},
+        {{{"rf_phase_pct", nan_value}}, "", "rf_phase_pct = nan", "-1e+06 to 1e+06 %"},
+        {{{"bp_center2", 0}}, "", "bp_center2 = 0", "1e-06 to 1e+07 MHz"},
+        // below 1e-6 MHz the filter's coefficients would overflow
+        {{{"bp_width1", 1e-38f}}, "1e-38", "bp_width1 = 1e-38", "1e-06 to 1e+07 MHz"},
+        {{{"if_mod", 0.5f}}, "", "if_mod = 0.5", "0 (off) and 1 (on)"},
+        {{{"rf_demod", nan_value}}, "", "rf_demod = nan", "0 (off) and 1 (on)"},
+        {{{"iq_branches", 3}}, "", "iq_branches = 3", "1 (I only) and 2 (I and Q)"},
+        {{{"noise_to_signal", 1.0e9f}, {"if_mod", 5}, {"roll_off", 5}},
+         "",
+         "roll_off = 5",
+         "0 to 1"},
+        {{{"bp_on2", 5}, {"bp_width1", -1}}, "", "bp_width1 = -1", "1e-06 to 1e+07 MHz"},
+    };
+    analog_pars().set_defaults();
+    const std::vector<std::uint32_t> before = stored_bits();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.refused);
+        Par_entry e;
+        for (const Typed& t : c.typed)
+            e.type(row(t.name), t.value, &t == &c.typed[0] ? c.text : "");
+        const std::optional<Refusal> r = check_entry(e);
+        ASSERT_TRUE(r.has_value());
+        const std::string message =
+            std::string(c.refused) + " is out of range: allowed are " + c.allowed;
+        const std::string name = message.substr(0, message.find(' '));
+        EXPECT_EQ(r->message(), message);
+        EXPECT_EQ(r->row, row(name));
+        EXPECT_EQ(r->problem, message.substr(name.size() + 3)) << "apart from the name";
+        EXPECT_THAT(stored_bits(), ElementsAreArray(before));
+    }
+}
+
+// Each value is accepted and stored in the row's storage unit (Hz for MHz rows).
+TEST(Par_entry, AcceptedValuesGoToTheirRows)
+{
+    const struct {
+        Typed typed;
+        float stored;
+    } cases[] = {
+        {{"roll_off", 0}, 0},
+        {{"nyquist_pulses", 5000}, 5000}, // more pulses than a block has chips
+        {{"samples_per_chip", 1000}, 1000},
+        {{"iq_branches", 1}, 1},
+        {{"bp_on1", 1}, 1},
+        {{"bp_width3", 2.5f}, 2500000},
+        {{"bp_width4", 1.0e7f}, 1.0e13f},
+        {{"bp_center4", 1.0e-6f}, 1.0e-6f * 1.0e6f},
+        {{"if_phase_pct", 12.5f}, 12.5f},
+        {{"rf_phase_pct", -1.0e6f}, -1.0e6f},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.name);
+        const Par_entry e = entry({c.typed});
+        ASSERT_FALSE(check_entry(e).has_value()) << check_entry(e)->message();
+        Analog_pars p;
+        apply_entry(p, e);
+        const Par_row& typed_row = par_rows[static_cast<size_t>(row(c.typed.name))];
+        EXPECT_EQ(*p.par_table[static_cast<size_t>(typed_row.par)], c.stored);
+    }
+    EXPECT_FALSE(check_entry(entry({{"rf_freq", -1.0e7f}})).has_value());
+}
+
+// Start values are stored unchecked, one by one; setup limits them.
+TEST(Par_entry, StartValuesAreStoredUncheckedAndUntypedOnesKept)
+{
+    apply_start_pars(6, 3);
     Par_entry e;
-    e.type(row("roll_off"), 2.0f);
-    const std::optional<Refusal> r = check_entry(e);
-    ASSERT_TRUE(r.has_value());
-    EXPECT_EQ(r->row, row("roll_off"));
-    EXPECT_EQ(r->problem, "2 is out of range: allowed are 0 to 1");
-    EXPECT_EQ(r->message(), "roll_off = 2 is out of range: allowed are 0 to 1");
+    e.type_whole(row("nr_stages"), -7);
+    EXPECT_FALSE(check_entry(e).has_value());
+    apply_entry(analog_pars(), e);
+    EXPECT_EQ(nr_stages, -7);
+    EXPECT_EQ(data_bytes, 3);
+    e.type_whole(row("data_bytes"), INT_MAX);
+    apply_entry(analog_pars(), e);
+    EXPECT_EQ(data_bytes, INT_MAX);
+    apply_start_pars(6, 3);
 }
 
-TEST(Par_entry, EachKindOfRangeRefusesInItsOwnWords)
-{
-    EXPECT_EQ(refusal_of({{"if_freq", 2.0e7f}}),
-              "if_freq = 2e+07 is out of range: allowed are -1e+07 to 3e+06 MHz");
-    EXPECT_EQ(refusal_of({{"if_detune_pct", 101.0f}}),
-              "if_detune_pct = 101 is out of range: allowed are -100 to 100 %");
-    EXPECT_EQ(refusal_of({{"noise_to_signal", -2.0e6f}}),
-              "noise_to_signal = -2e+06 is out of range: allowed are -1e+06 to 1e+06");
-    EXPECT_EQ(refusal_of({{"bp_center2", 0.0f}}),
-              "bp_center2 = 0 is out of range: allowed are 1e-06 to 1e+07 MHz");
-    EXPECT_EQ(refusal_of({{"if_mod", 0.5f}}),
-              "if_mod = 0.5 is out of range: allowed are 0 (off) and 1 (on)");
-    EXPECT_EQ(refusal_of({{"iq_branches", 3.0f}}),
-              "iq_branches = 3 is out of range: allowed are 1 (I only) and 2 (I and Q)");
-}
-
-TEST(Par_entry, BoundsThemselvesAreAccepted)
-{
-    EXPECT_EQ(refusal_of({{"roll_off", 0.0f},
-                          {"samples_per_chip", 1000.0f},
-                          {"iq_branches", 1.0f},
-                          {"rf_freq", -1.0e7f},
-                          {"rf_demod", 0.0f},
-                          {"bp_width4", 1.0e7f},
-                          {"rf_phase_pct", -1.0e6f}}),
-              "");
-}
-
-TEST(Par_entry, FirstRefusalIsBySetThenLineThenFieldNotByTypingOrder)
-{
-    EXPECT_EQ(refusal_of({{"noise_to_signal", 1.0e9f}, {"if_mod", 5.0f}, {"roll_off", 5.0f}}),
-              "roll_off = 5 is out of range: allowed are 0 to 1");
-    EXPECT_EQ(refusal_of({{"bp_on2", 5.0f}, {"bp_width1", -1.0f}}),
-              "bp_width1 = -1 is out of range: allowed are 1e-06 to 1e+07 MHz");
-}
-
-TEST(Par_entry, UnconfirmedSetsAndUntypedRowsStayBitIdentical)
+// Rows with nothing typed keep their values to the bit, confirmed or not. Each of these
+// moves by a float step when taken to MHz and back.
+TEST(Par_entry, UntypedRowsStayBitIdentical)
 {
     Analog_pars p;
     p.roll_off = 0.123f;
-    p.if_freq = 81234568.0f;
+    p.if_freq = 128000008.0f;
+    p.rf_freq = 1024000064.0f;
     p.recompute_centres();
-    p.bp_width[2] = 1234567.0f;
+    p.bp_width[2] = 4000000.75f;
     p.rf_detune_pct = -0.25f;
     const std::vector<std::uint32_t> before = stored_bits(p);
-
     apply_entry(p, Par_entry());
     EXPECT_THAT(stored_bits(p), ElementsAreArray(before));
     Par_entry all;
     for (Par_set set : {Par_set::analog, Par_set::band_pass, Par_set::noise}) all.confirm(set);
     apply_entry(p, all);
     EXPECT_THAT(stored_bits(p), ElementsAreArray(before));
+    p.bp_center[0] = 4000000.25f; // apart from its carrier: a band-pass entry keeps it
+    all = Par_entry();
+    all.confirm(Par_set::band_pass);
+    apply_entry(p, all);
+    EXPECT_EQ(p.bp_center[0], 4000000.25f);
 }
 
-TEST(Par_entry, TypedValuesGoToTheirRowsInTheirUnits)
+// A confirmed analog set, typed or not, raises IF to 3 chip rates (3.6864 MHz) and RF to
+// 3 IFs and puts each filter centre on the carrier after it; a typed centre lasts until
+// then. Every frequency here is a whole multiple of the float spacing at its size.
+TEST(Par_entry, FilterCentresFollowTheCarriers)
 {
-    Analog_pars p;
-    Par_entry e;
-    e.type(row("bp_width3"), 2.5f);
-    e.type(row("bp_on1"), 1.0f);
-    e.type(row("if_phase_pct"), 12.5f);
-    e.type(row("samples_per_chip"), 4.0f);
-    apply_entry(p, e);
-    EXPECT_EQ(p.bp_width[2], 2500000.0f);
-    EXPECT_EQ(p.bp_on[0], 1.0f);
-    EXPECT_EQ(p.if_phase_pct, 12.5f);
-    EXPECT_EQ(p.samples_per_chip, 4.0f);
-}
-
-TEST(Par_entry, RefusalEchoesTheTypedText)
-{
-    Par_entry e;
-    e.type(row("roll_off"), 1.0000001f, "1.0000001");
-    ASSERT_TRUE(check_entry(e).has_value());
-    EXPECT_EQ(check_entry(e)->message(),
-              "roll_off = 1.0000001 is out of range: allowed are 0 to 1");
-}
-
-TEST(Par_entry, FilterValuesWhoseCoefficientsWouldFailAreRefused)
-{
-    for (const char* name : {"bp_center4", "bp_width1"}) {
-        Par_entry e;
-        e.type(row(name), 1e-38f, "1e-38");
-        ASSERT_TRUE(check_entry(e).has_value()) << name;
-        EXPECT_EQ(check_entry(e)->message(),
-                  std::string(name) + " = 1e-38 is out of range: allowed are 1e-06 to 1e+07 MHz");
-        Par_entry lowest;
-        lowest.type(row(name), min_filter_mhz);
-        EXPECT_FALSE(check_entry(lowest).has_value()) << name;
+    using Centres = std::array<float, 4>;
+    const Centres start{81228800, 981228800, 81228800, 1228800};
+    const Centres low{4915200, 15974400, 4915200, 1228800};
+    const Centres no_rf{81228800, 81228800, 81228800, 1228800};
+    const Centres typed{81228800, 950e6f, 81228800, 1228800};
+    const struct {
+        const char* what;
+        bool stored_low; // IF 1 MHz and RF 2 MHz stored before the entry
+        std::vector<Typed> typed;
+        bool then_analog; // an analog entry with nothing typed follows
+        float if_hz, rf_hz;
+        Centres centres;
+    } cases[] = {
+        {"nothing typed", false, {}, false, 80e6f, 900e6f, start},
+        {"no RF mixers", false, {{"rf_mod", 0}, {"rf_demod", 0}}, false, 80e6f, 900e6f, no_rf},
+        {"low carriers", false, {{"if_freq", 1}, {"rf_freq", 5}}, false, 3686400, 11059200, low},
+        {"typed centre", false, {{"bp_center2", 950}}, false, 80e6f, 900e6f, typed},
+        {"analog after it", false, {{"bp_center2", 950}}, true, 80e6f, 900e6f, start},
+        {"low, noise entry", true, {{"noise_to_signal", 1}}, false, 1e6f, 2e6f, start},
+        {"low, analog entry", true, {}, true, 3686400, 11059200, low},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Analog_pars p;
+        if (c.stored_low) p.if_freq = 1e6f;
+        if (c.stored_low) p.rf_freq = 2e6f;
+        apply_entry(p, entry(c.typed));
+        Par_entry analog;
+        analog.confirm(Par_set::analog);
+        if (c.then_analog) apply_entry(p, analog);
+        EXPECT_EQ(p.if_freq, c.if_hz);
+        EXPECT_EQ(p.rf_freq, c.rf_hz);
+        EXPECT_THAT(p.bp_center, ElementsAreArray(c.centres));
+        EXPECT_THAT(p.bp_width, testing::Each(4915200.0f));
     }
 }
 
@@ -156,10 +189,8 @@ TEST(Par_entry, TypedFilterMegahertzStoreAsTheFloatProduct)
     std::uniform_real_distribution<float> mhz(0.001f, 1.0e7f);
     for (int k = 0; k < 10000; ++k) {
         const float typed = mhz(random);
-        Par_entry e;
-        e.type(row("bp_width3"), typed);
         Analog_pars p;
-        apply_entry(p, e);
+        apply_entry(p, entry({{"bp_width3", typed}}));
         EXPECT_EQ(std::bit_cast<std::uint32_t>(p.bp_width[2]),
                   std::bit_cast<std::uint32_t>(typed * 1000000.0f))
             << typed;

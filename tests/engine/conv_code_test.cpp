@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,47 @@ std::vector<float> encode(std::vector<float> in)
     conv_code.xmit(s);
     return {s.i, s.i + conv_code.out_len};
 }
+
+std::vector<float> decode(std::vector<float> r)
+{
+    Chain_signal s{r.data(), nullptr};
+    conv_code.rcve(s);
+    return {s.i, s.i + conv_code.in_len};
+}
+
+// The trellis by brute force: for every input of k + 1 bits, the squared distance of its
+// code pairs (generators 7 and 5) from the received pairs; the least one into each state
+// (2 * older + newer bit) and its bits. A state no input reaches keeps metric -7.
+struct Best_paths {
+    std::array<double, 4> metric{-7, -7, -7, -7};
+    std::array<std::vector<int>, 4> bits;
+};
+Best_paths best_paths(const std::vector<float>& r, int k)
+{
+    Best_paths best;
+    const auto sq = [&r](int at, int bit) {
+        const double x = static_cast<double>(r[static_cast<size_t>(at)]) - bit;
+        return x * x;
+    };
+    for (unsigned input = 0; input < (2u << k); ++input) {
+        int newer = 0, older = 0;
+        double d = 0.0;
+        std::vector<int> bits;
+        for (int j = 0; j <= k; ++j) {
+            const int b = (input >> j) & 1;
+            d += sq(2 * j, b ^ newer ^ older) + sq(2 * j + 1, b ^ older);
+            bits.push_back(b);
+            older = newer;
+            newer = b;
+        }
+        const auto s = static_cast<size_t>(2 * older + newer);
+        if (best.bits[s].empty() || d < best.metric[s]) {
+            best.metric[s] = d;
+            best.bits[s] = bits;
+        }
+    }
+    return best;
+}
 } // namespace
 
 TEST(Conv_code, EncodesReferenceBits)
@@ -43,10 +85,22 @@ TEST(Conv_code, ViterbiCorrectsAnySingleWrongSoftBit)
     for (size_t k = 0; k <= code.size(); ++k) { // k = size: the clean block
         std::vector<float> r = code;
         if (k < r.size()) r[k] = r[k] > 0.5f ? 0.1f : 0.9f;
-        Chain_signal s{r.data(), nullptr};
-        conv_code.rcve(s);
-        EXPECT_THAT(std::vector<float>(s.i, s.i + 24), ElementsAreArray(seq)) << "soft bit " << k;
+        EXPECT_THAT(decode(r), ElementsAreArray(seq)) << "soft bit " << k;
     }
+}
+
+// The decoder ends with one more step into state 0 on the last pair, so a block whose
+// next-to-last bit is 1 comes back whole, though every path into state 0 at the last pair
+// ends in 00. With soft bits off by at most 0.3, each bit another path differs in costs it
+// at least 0.7^2 - 0.3^2 = 0.4 more. A path ending in 00 differs in three bits of the last
+// two pairs, and its extra step weighs (0.8, 0.3) against 00, not 11: 0.73, not 0.53.
+TEST(Conv_code, TerminationKeepsANextToLastOne)
+{
+    const std::vector<float> data = bits_of("011100110110010101110010");
+    std::vector<float> r = encode(data);
+    for (size_t k = 0; k < r.size(); ++k)
+        r[k] += (r[k] > 0.5f ? -0.1f : 0.1f) * static_cast<float>(k % 4);
+    EXPECT_THAT(decode(r), ElementsAreArray(data));
 }
 
 TEST(Conv_code, AcsTieSelectsSecondPredecessor)
@@ -60,17 +114,27 @@ TEST(Conv_code, AcsTieSelectsSecondPredecessor)
     EXPECT_THAT(conv_code.new_path[0], ElementsAreArray({1, 1, 0, 0}));
 }
 
-TEST(Conv_code, DecodeStepsZeroSetsOnlyFirstTwoStates)
+// The decoder table shown after step k holds each state's best metric and path so far.
+TEST(Conv_code, DecodeStepsStopsAfterTheGivenStep)
 {
-    std::vector<float> code = encode(seq);
-    code[0] = 0.2f; // first pair (0.2, 0): 0.04 from 00, 0.64 + 1 from 11
-    conv_code.metric = {-7, -7, -7, -7};
-    for (auto& p : conv_code.path) p.assign(p.size(), 5);
-    Chain_signal s{code.data(), nullptr};
-    conv_code.decode_steps(s, 0);
-    EXPECT_THAT(conv_code.metric,
-                testing::Pointwise(testing::FloatEq(), {0.04f, 1.64f, -7.0f, -7.0f}));
-    EXPECT_THAT((std::vector{conv_code.path[0][0], conv_code.path[1][0], conv_code.path[2][0],
-                             conv_code.path[0][1]}),
-                ElementsAreArray({0, 1, 5, 5}));
+    std::vector<float> r{0.91f, 0.17f, 0.64f, 0.33f, 0.12f, 0.71f, 0.83f, 0.46f, 0.29f, 0.08f};
+    constexpr double tolerance = 1e-5; // float sums of at most eight squares below 1
+    // (values chosen so that no two paths into a state tie)
+    for (int k = 0; k <= 3; ++k) {
+        SCOPED_TRACE("step " + std::to_string(k));
+        conv_code.setup(5);
+        conv_code.metric = {-7, -7, -7, -7};
+        for (auto& p : conv_code.path) p.assign(p.size(), 5);
+        Chain_signal s{r.data(), nullptr};
+        conv_code.decode_steps(s, k);
+        const Best_paths want = best_paths(r, k);
+        for (size_t state = 0; state < 4; ++state) {
+            EXPECT_NEAR(conv_code.metric[state], want.metric[state], tolerance) << state;
+            if (want.bits[state].empty()) continue;
+            const std::vector<int>& path = conv_code.path[state];
+            EXPECT_THAT(std::vector<int>(path.begin(), path.begin() + k + 1),
+                        ElementsAreArray(want.bits[state]))
+                << state;
+        }
+    }
 }

@@ -19,7 +19,7 @@ std::vector<float> receive(std::vector<float> bits)
 }
 } // namespace
 
-TEST(Vocoder, SendsSeqMsbFirstEndingInTwoTailZeros)
+TEST(Vocoder, SendsSeqMsbFirstEndingInTwoTailZerosAndPacksItBack)
 {
     EXPECT_EQ(vocoder.setup(5), 24); // taken as 3 bytes
     vocoder.alloc_buffers();
@@ -30,12 +30,8 @@ TEST(Vocoder, SendsSeqMsbFirstEndingInTwoTailZeros)
                                   0, 1, 0, 1, 0, 1, 1, 1, 0, 0, 0, 0};
     EXPECT_THAT(std::vector<float>(s.i, s.i + 24), ElementsAreArray(want));
     EXPECT_THAT(receive(want), ElementsAreArray({115, 101, 112}));
-}
-
-TEST(Vocoder, CountsOnlyExactOneAsOne)
-{
-    std::vector<float> bits(24, 0.0f);
-    bits[0] = 0.999f; // would add 128
+    std::vector<float> bits(24, 0.0f); // only an exact 1 counts as a one
+    bits[0] = 0.999f;
     bits[7] = 1.0f;
     EXPECT_THAT(receive(bits), ElementsAreArray({1, 0, 0}));
 }

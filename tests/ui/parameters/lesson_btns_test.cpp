@@ -2,7 +2,7 @@
 
 #include "engine/lesson_file.h"
 #include "tests/ui/parameters/parameter_fixture.h"
-#include "tests/ui/ui_fixture.h"
+#include "tests/ui/windows/window_fixture.h"
 #include "ui/widgets/save_dialog.h"
 #include "ui/windows/run_extras.h"
 
@@ -19,11 +19,11 @@ using testing::HasSubstr;
 
 namespace {
 
-class Lesson_btns : public Ui_flow {
+class Lesson_btns : public Window_flow {
 protected:
     void SetUp() override
     {
-        Ui_flow::SetUp();
+        Window_flow::SetUp();
         path = dir.filePath("lesson.txt");
         TLesson_btns::ask_open_path = [this](QWidget*) { return path; };
         Save_dialog::choose = [this](QWidget*, const QString&, const QString&, const QString&) {
@@ -34,13 +34,6 @@ protected:
             told = text;
         };
     }
-    void TearDown() override
-    {
-        TLesson_btns::ask_open_path = nullptr;
-        Save_dialog::choose = saved_choose;
-        TLesson_btns::tell = nullptr;
-        Ui_flow::TearDown();
-    }
     void write(const char* text)
     {
         QFile f(path);
@@ -50,7 +43,6 @@ protected:
 
     QTemporaryDir dir;
     QString path;
-    decltype(Save_dialog::choose) saved_choose = Save_dialog::choose;
     QString told_title, told;
 };
 

@@ -1,6 +1,5 @@
 #include "ui/windows/get_plots.h"
 
-#include "analog/analog_mod.h"
 #include "plot/plot_objects.h"
 #include "tests/fakes/record_canvas.h"
 #include "tests/ui/windows/window_fixture.h"
@@ -13,7 +12,6 @@
 #include "ui/views/viterbi_decoder.h"
 #include "ui/widgets/click_line.h"
 #include "ui/widgets/paint_box.h"
-#include "ui/widgets/progress_runner.h"
 
 #include <gmock/gmock.h>
 
@@ -186,24 +184,9 @@ TEST_F(Get_plots, SpectrumAfterANewRunHoldsNoValuesOfAnEarlierPlot)
 }
 
 // Small analog blocks and a cancel at the first report: a long run as the user stops it.
-class Get_plots_cancel : public Window_flow {
-protected:
-    size_t saved_block = Analog_mod::block_samples;
-    void SetUp() override
-    {
-        Window_flow::SetUp();
-        Analog_mod::block_samples = 64;
-    }
-    void TearDown() override
-    {
-        Progress_runner::cancel_hook = nullptr;
-        Analog_mod::block_samples = saved_block;
-        Window_flow::TearDown();
-    }
-};
-
-TEST_F(Get_plots_cancel, CancelledRunLeavesPlotsRefusingAndTheNextRunCountsAsWithoutIt)
+TEST_F(Get_plots, CancelledRunLeavesPlotsRefusingAndTheNextRunCountsAsWithoutIt)
 {
+    Analog_mod::block_samples = 64;
     setup_and_run();
     confirm_a_set(picker(), *main);
     int reports = 0;
@@ -244,14 +227,8 @@ struct Seen_after_run {
 // A plot window made larger and the spectrum strip shown, after a run or during it: from
 // the worker, inside the job, the way a window manager's resize or a restored window
 // reaches the window while a job runs.
-class Get_plots_hand_over : public Ui_flow {
+class Get_plots_hand_over : public Window_flow {
 protected:
-    void TearDown() override
-    {
-        Progress_runner::cancel_hook = nullptr;
-        Ui_flow::TearDown();
-    }
-
     Seen_after_run resize_and_show_spectrum(bool during_run)
     {
         setup_and_run();
@@ -281,8 +258,7 @@ protected:
 TEST_F(Get_plots_hand_over, WindowsChangedDuringARunShowWhatTheSameStepsAfterItShow)
 {
     const Seen_after_run during = resize_and_show_spectrum(true);
-    TearDown();
-    SetUp();
+    restart();
     const Seen_after_run after = resize_and_show_spectrum(false);
     EXPECT_EQ(during.plot_title, after.plot_title);
     EXPECT_EQ(during.result, after.result);

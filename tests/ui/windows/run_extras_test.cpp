@@ -3,7 +3,7 @@
 #include "engine/engine_objects.h"
 #include "engine/par_rows.h"
 #include "tests/engine/chain_fixture.h"
-#include "tests/ui/ui_fixture.h"
+#include "tests/ui/windows/window_fixture.h"
 #include "ui/parameters/lesson_btns.h"
 #include "ui/plots/sweep_window.h"
 #include "ui/widgets/click_line.h"
@@ -21,27 +21,19 @@ using testing::ElementsAreArray;
 
 namespace {
 
-class Run_extras : public Ui_flow {
+class Run_extras : public Window_flow {
 protected:
     void SetUp() override
     {
-        Ui_flow::SetUp();
+        Window_flow::SetUp();
         setup_and_run();
         TRun_extras::ask_plan = [this](QWidget*, const std::optional<Sweep_plan>& last) {
             offered = last;
             return plan;
         };
     }
-    void TearDown() override
-    {
-        Progress_runner::cancel_hook = nullptr;
-        TRun_extras::ask_plan = nullptr;
-        Save_dialog::choose = saved_choose;
-        Ui_flow::TearDown();
-    }
     TRun_extras& extras() { return *main->run_menu()->Run_extras; }
 
-    decltype(Save_dialog::choose) saved_choose = Save_dialog::choose;
     Sweep_plan plan{par_row_named("noise_to_signal"), 0.0f, 30.0f, 4, false};
     std::optional<Sweep_plan> offered; // what the dialog would have opened with
 };

@@ -1,14 +1,31 @@
 #pragma once
 // The main screen as the program starts, with what its menus offer read off the buttons.
+// The hooks a test may set in place of a user's answer go back to the program's own.
 
+#include "analog/analog_mod.h"
 #include "tests/ui/ui_fixture.h"
+#include "ui/parameters/lesson_btns.h"
 #include "ui/parameters/parameter_btn.h"
+#include "ui/widgets/progress_runner.h"
+#include "ui/widgets/save_dialog.h"
+#include "ui/windows/run_extras.h"
 
 #include <set>
 #include <string>
 
 class Window_flow : public Ui_flow {
 protected:
+    void TearDown() override
+    {
+        Progress_runner::cancel_hook = nullptr;
+        Analog_mod::block_samples = block_samples;
+        Save_dialog::choose = choose;
+        TRun_extras::ask_plan = nullptr;
+        TLesson_btns::ask_open_path = nullptr;
+        TLesson_btns::tell = nullptr;
+        Ui_flow::TearDown();
+    }
+
     // A new main screen on program-start parameters, for the next row of a table.
     void restart()
     {
@@ -52,6 +69,9 @@ protected:
     }
 
 private:
+    const size_t block_samples = Analog_mod::block_samples;
+    const decltype(Save_dialog::choose) choose = Save_dialog::choose;
+
     static int count_shown(std::initializer_list<const QWidget*> widgets)
     {
         int shown = 0;

@@ -132,26 +132,21 @@ TEST_F(Main_screen, WindowPartlyOutsideThePlotAreaCanBeScrolledTo)
     EXPECT_TRUE(main->area().horizontalScrollBar()->isVisible());
 }
 
-TEST_F(Main_screen, ClearDisplayHidesOnlyTheViewsOfItsMask)
-{
-    setup_and_run();
-    main->result_line()->show();
-    main->error_line()->show();
-    main->clear_display(16); // no view has this bit
-    EXPECT_FALSE(main->result_line()->isHidden());
-    EXPECT_FALSE(main->error_line()->isHidden());
-    main->clear_display(TMain_screen::error_view);
-    EXPECT_FALSE(main->result_line()->isHidden());
-    EXPECT_TRUE(main->error_line()->isHidden());
-}
-
-TEST_F(Main_screen, ClickedResultLineHidesAndErrorsButtonShowsItAgain)
+// The result line goes on a click and comes back with the errors button; it and the error
+// line are hidden each by its own bit.
+TEST_F(Main_screen, ResultLineHidesWhenClickedOrByItsOwnBit)
 {
     setup_and_run();
     click(picker().see_result);
     ASSERT_FALSE(main->result_line()->isHidden());
     EXPECT_TRUE(main->result_line()->text().contains(": 0 wrong out of 24"))
         << main->result_line()->text().toStdString();
+    main->error_line()->show();
+    main->clear_display(16); // no view has this bit
+    EXPECT_FALSE(main->error_line()->isHidden());
+    main->clear_display(TMain_screen::error_view);
+    EXPECT_TRUE(main->error_line()->isHidden());
+    EXPECT_FALSE(main->result_line()->isHidden());
     QTest::mouseClick(main->result_line(), Qt::LeftButton);
     EXPECT_TRUE(main->result_line()->isHidden());
     click(picker().see_result);
@@ -172,49 +167,53 @@ TEST_F(Main_screen, RunButtonStaysHiddenWhileTheChainIsNotAllocated)
 
 namespace {
 
+enum class Opened { before_setup, after_setup, after_run };
+
 struct Menu_route {
     const char* name;
-    bool after_run; // else the menu is opened from the start menu
-    std::function<void()> hide_menu;
+    Opened opened;
+    std::function<void()> act;
+    bool closes_menu = true;
 };
 
 } // namespace
 
 // Every way a parameter menu can vanish unconfirmed must leave a way to run and to change
-// parameters.
+// parameters; a window minimised and restored keeps the menu open.
 TEST_F(Main_screen, EveryRouteThatHidesAnOpenParameterMenuBringsBackItsButtons)
 {
     const std::vector<Menu_route> routes{
-        {"Erase before setup", false, [this] { click(main->erase_button()); }},
-        {"setup", false, [this] { press_setup(); }},
-        {"Erase", true, [this] { click(main->erase_button()); }},
-        {"clear_display", true, [this] { main->clear_display(TMain_screen::all_views); }},
-        {"clear", true, [this] { main->clear(main->parameter_menu()); }},
-        {"redraw_plots_and_hide_views", true, [this] { main->redraw_plots_and_hide_views(); }},
-        {"hide", true, [this] { main->parameter_menu()->hide(); }}};
+        {"Erase before setup", Opened::before_setup, [this] { click(main->erase_button()); }},
+        {"setup", Opened::before_setup, [this] { press_setup(); }},
+        {"Erase", Opened::after_run, [this] { click(main->erase_button()); }},
+        {"clear_display", Opened::after_run,
+         [this] { main->clear_display(TMain_screen::all_views); }},
+        {"clear", Opened::after_run, [this] { main->clear(main->parameter_menu()); }},
+        {"redraw_plots_and_hide_views", Opened::after_run,
+         [this] { main->redraw_plots_and_hide_views(); }},
+        {"hide", Opened::after_run, [this] { main->parameter_menu()->hide(); }},
+        {"minimise", Opened::after_setup,
+         [this] {
+             main->showMinimized();
+             main->showNormal();
+         },
+         false}};
     for (const Menu_route& r : routes) {
         SCOPED_TRACE(r.name);
         restart();
-        if (r.after_run) setup_and_run();
-        click(r.after_run ? picker().distort_par->button : main->start_menu()->distort_par->button);
+        if (r.opened == Opened::after_setup) press_setup();
+        if (r.opened == Opened::after_run) setup_and_run();
+        const bool before_setup = r.opened == Opened::before_setup;
+        click(before_setup ? main->start_menu()->distort_par->button
+                           : picker().distort_par->button);
         ASSERT_FALSE(main->parameter_menu()->isHidden());
         EXPECT_EQ(menu_buttons_shown(), 0);
-        EXPECT_TRUE(!r.after_run || shown_codes().empty()) << "no blue buttons";
-        r.hide_menu();
-        EXPECT_TRUE(main->parameter_menu()->isHidden());
-        EXPECT_EQ(menu_buttons_shown(), 4);
+        EXPECT_TRUE(before_setup || shown_codes().empty()) << "no blue buttons";
+        r.act();
+        EXPECT_EQ(main->parameter_menu()->isHidden(), r.closes_menu);
+        EXPECT_EQ(menu_buttons_shown(), r.closes_menu ? 4 : 0);
         EXPECT_FALSE(main->erase_button()->isHidden());
     }
-}
-
-TEST_F(Main_screen, MinimisedWindowKeepsTheOpenMenuAndItsButtonsHidden)
-{
-    press_setup();
-    click(picker().analog_par->button);
-    main->showMinimized();
-    main->showNormal();
-    EXPECT_TRUE(picker().run->isHidden()) << "the menu is still open";
-    EXPECT_FALSE(main->parameter_menu()->isHidden());
 }
 
 // At the window's 1032 x 702 pixels nothing of the views' texts lies outside: the two PN

@@ -17,6 +17,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using Get_plots = Window_flow;
@@ -216,23 +217,16 @@ TEST_F(Get_plots, CancelledRunLeavesPlotsRefusingAndTheNextRunCountsAsWithoutIt)
     EXPECT_EQ(shown_codes().size(), 33u);
 }
 
-// What a user sees of a plot window and the spectrum strip after a run.
-struct Seen_after_run {
-    QImage plot;
-    QImage spectrum;
-    QString plot_title;
-    QString result;
-};
-
 // A plot window made larger and the spectrum strip shown, after a run or during it: from
 // the worker, inside the job, the way a window manager's resize or a restored window
-// reaches the window while a job runs.
-class Get_plots_hand_over : public Window_flow {
-protected:
-    Seen_after_run resize_and_show_spectrum(bool during_run)
-    {
+// reaches the window while a job runs. Both must end as the same pictures.
+TEST_F(Get_plots, WindowsChangedDuringARunShowWhatTheSameStepsAfterItShow)
+{
+    // The plot's picture and title, the spectrum's picture and the result.
+    using Seen = std::tuple<QImage, QString, QImage, QString>;
+    const auto resize_and_show_spectrum = [this](bool during_run) -> Seen {
         setup_and_run();
-        main->view_item(-106);
+        click(picker().stage_button(-106));
         auto* plot = dynamic_cast<TSignal_plot*>(plot_windows().at(0));
         const auto act = [&] {
             plot->resize(plot->width() + 40, plot->height() + 30);
@@ -250,18 +244,14 @@ protected:
         if (!during_run) act();
         EXPECT_EQ(acted, during_run);
         QCoreApplication::processEvents();
-        return {plot->bits->image, main->fourier_plot(0)->Fourier->image, plot->windowTitle(),
+        return {plot->bits->image, plot->windowTitle(), main->fourier_plot(0)->Fourier->image,
                 main->result_line()->text()};
-    }
-};
-
-TEST_F(Get_plots_hand_over, WindowsChangedDuringARunShowWhatTheSameStepsAfterItShow)
-{
-    const Seen_after_run during = resize_and_show_spectrum(true);
+    };
+    const Seen during = resize_and_show_spectrum(true);
     restart();
-    const Seen_after_run after = resize_and_show_spectrum(false);
-    EXPECT_EQ(during.plot_title, after.plot_title);
-    EXPECT_EQ(during.result, after.result);
-    EXPECT_TRUE(during.plot == after.plot) << "plot picture";
-    EXPECT_TRUE(during.spectrum == after.spectrum) << "spectrum picture";
+    const Seen after = resize_and_show_spectrum(false);
+    EXPECT_TRUE(std::get<0>(during) == std::get<0>(after)) << "plot picture";
+    EXPECT_EQ(std::get<1>(during), std::get<1>(after));
+    EXPECT_TRUE(std::get<2>(during) == std::get<2>(after)) << "spectrum picture";
+    EXPECT_EQ(std::get<3>(during), std::get<3>(after));
 }

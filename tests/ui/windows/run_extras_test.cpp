@@ -1,10 +1,8 @@
 #include "ui/windows/run_extras.h"
 
-#include "engine/engine_objects.h"
 #include "engine/par_rows.h"
 #include "tests/engine/chain_fixture.h"
 #include "tests/ui/windows/window_fixture.h"
-#include "ui/parameters/lesson_btns.h"
 #include "ui/plots/sweep_window.h"
 #include "ui/widgets/click_line.h"
 #include "ui/widgets/paint_box.h"

@@ -11,44 +11,50 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
-// The refusal the dialog shows for these texts; "" when it accepts them.
-std::string refusal_for(const char* name, const char* from, const char* to, const char* points,
-                        bool log = false)
-{
-    analog_pars().set_defaults();
-    TSweep_dialog d(nullptr);
-    d.parameter->setCurrentIndex(d.parameter->findData(par_row_named(name)));
-    d.from->setText(from);
-    d.to->setText(to);
-    d.points->setText(points);
-    d.log_spacing->setChecked(log);
-    const bool accepted = d.checked_plan().has_value();
-    EXPECT_EQ(accepted, d.refusal->text().isEmpty());
-    return d.refusal->text().toStdString();
-}
+struct Typed_plan {
+    const char* name;
+    const char* from;
+    const char* to;
+    const char* points;
+    bool log;
+    std::string refusal; // "" when the plan is accepted
+};
 
 } // namespace
 
-TEST(Sweep_dialog, EachFieldIsRefusedByNameAndNothingRuns)
+// Which plans can run is the engine's to say; here, that each field is read under its
+// name, the check box takes part and the engine's refusal is shown.
+TEST(Sweep_dialog, EachFieldIsReadUnderItsNameAndARefusalIsShown)
 {
-    EXPECT_EQ(refusal_for("roll_off", "abc", "1", "5"),
-              "from: \"abc\" is not a number (allowed are 0 to 1)");
-    EXPECT_EQ(refusal_for("roll_off", "0", "", "5"),
-              "to: \"\" is not a number (allowed are 0 to 1)");
-    EXPECT_EQ(refusal_for("roll_off", "0x0", "1", "5"),
-              "from: \"0x0\" is not a number (allowed are 0 to 1)");
-    EXPECT_EQ(refusal_for("roll_off", " 0", "1\t", " 5 "), "");
-    EXPECT_EQ(refusal_for("roll_off", "0", "1", "2.5"),
-              "points: \"2.5\" is not a whole number (allowed are 2 to 200)");
-    EXPECT_EQ(refusal_for("roll_off", "0", "1", "500"),
-              "points = 500 is out of range: allowed are 2 to 200");
-    EXPECT_EQ(refusal_for("roll_off", "0", "2", "5"),
-              "point 5: roll_off = 2 is out of range: allowed are 0 to 1");
-    EXPECT_EQ(refusal_for("noise_to_signal", "0", "10", "5", true),
-              "a logarithmic sweep needs from and to of the same sign, neither 0");
-    EXPECT_EQ(refusal_for("noise_to_signal", "0.1", "10", "5", true), "");
+    const std::vector<Typed_plan> rows = {
+        {"roll_off", "abc", "1", "5", false, "from: \"abc\" is not a number (allowed are 0 to 1)"},
+        {"roll_off", "0", "", "5", false, "to: \"\" is not a number (allowed are 0 to 1)"},
+        {"roll_off", "0", "1", "2.5", false,
+         "points: \"2.5\" is not a whole number (allowed are 2 to 200)"},
+        {"roll_off", "0", "2", "5", false,
+         "point 5: roll_off = 2 is out of range: allowed are 0 to 1"},
+        {"noise_to_signal", "0", "10", "5", true,
+         "a logarithmic sweep needs from and to of the same sign, neither 0"},
+        {"roll_off", " 0", "1\t", " 5 ", false, ""},
+        {"noise_to_signal", "0.1", "10", "5", true, ""},
+    };
+    for (const Typed_plan& r : rows) {
+        SCOPED_TRACE(std::string(r.name) + " " + r.from + " .. " + r.to + ", " + r.points);
+        analog_pars().set_defaults();
+        TSweep_dialog d(nullptr);
+        d.parameter->setCurrentIndex(d.parameter->findData(par_row_named(r.name)));
+        d.from->setText(r.from);
+        d.to->setText(r.to);
+        d.points->setText(r.points);
+        d.log_spacing->setChecked(r.log);
+        EXPECT_EQ(d.checked_plan().has_value(), r.refusal.empty());
+        EXPECT_EQ(d.refusal->text().toStdString(), r.refusal);
+    }
 }
 
 TEST(Sweep_dialog, OffersEveryValueThatCanChangeAfterSetupAndStartsFromTheLastPlan)

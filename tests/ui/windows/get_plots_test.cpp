@@ -1,10 +1,8 @@
 #include "ui/windows/get_plots.h"
 
-#include "analog/analog_mod.h"
 #include "plot/plot_objects.h"
 #include "tests/fakes/record_canvas.h"
-#include "tests/ui/ui_fixture.h"
-#include "ui/parameters/parameter_btn.h"
+#include "tests/ui/windows/window_fixture.h"
 #include "ui/parameters/parameter_menue.h"
 #include "ui/plots/fourier_plot.h"
 #include "ui/plots/signal_plot.h"
@@ -14,111 +12,67 @@
 #include "ui/views/viterbi_decoder.h"
 #include "ui/widgets/click_line.h"
 #include "ui/widgets/paint_box.h"
-#include "ui/widgets/progress_runner.h"
-#include "ui/windows/set_times.h"
 
 #include <gmock/gmock.h>
 
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
-using Get_plots = Ui_flow;
+using Get_plots = Window_flow;
 
 namespace {
 
-std::set<int> shown_codes(TGet_plots& picker)
-{
-    std::set<int> codes;
-    for (size_t r = 0; r < picker.rows.size(); ++r)
-        for (int j = 0; j < TGet_plots::row_count[r]; ++j) {
-            const QPushButton* b = picker.rows[r][static_cast<size_t>(j)];
-            if (!b->isHidden()) codes.insert(b->property("Tag").toInt());
-        }
-    return codes;
-}
+struct Offered {
+    const char* chain;
+    int stages;
+    void (*change)(Analog_pars&);
+    int codes; // number of blue buttons; -1 when not counted
+    std::set<int> shown;
+    std::set<int> hidden;
+    std::set<std::string> views;
+};
 
-std::set<std::string> shown_views(TGet_plots& picker)
-{
-    std::set<std::string> names;
-    for (QPushButton* b : {picker.en_decoder, picker.FFT, picker.Walsh, picker.PN_U, picker.PN_I,
-                           picker.PN_Q, picker.eye, picker.bp_filter})
-        if (!b->isHidden()) names.insert(b->objectName().toStdString());
-    return names;
-}
-
+const std::set<std::string> every_view{"en_decoder", "FFT",  "Walsh", "PN_U",
+                                       "PN_I",       "PN_Q", "eye",   "bp_filter"};
+const std::set<std::string> digital_views{"en_decoder", "FFT", "Walsh", "PN_U", "PN_I", "PN_Q"};
 const std::set<int> q_codes{205, 206, 207, -204, -205, -206, -406, -207, -208};
+
+void one_branch(Analog_pars& p) { p.iq_branches = 1.0f; }
+void mixers_off(Analog_pars& p) { p.if_mod = p.rf_mod = p.rf_demod = 0.0f; }
 
 } // namespace
 
-TEST_F(Get_plots, EveryButtonOfTheFullChainAfterARun)
+// After a run the diagram offers a button for each signal and view the chain has.
+TEST_F(Get_plots, RunOffersTheButtonsOfTheStagesAndBranchesOfTheChain)
 {
-    setup_and_run();
-    EXPECT_EQ(shown_codes(picker()).size(), 33u);
-    EXPECT_EQ(shown_views(picker()).size(), 8u);
-    EXPECT_TRUE(picker().run->isHidden());
-    EXPECT_FALSE(picker().see_result->isHidden());
-    EXPECT_FALSE(main->run_menu()->Set_times->isHidden());
-    EXPECT_EQ(main->run_menu()->windowTitle(),
-              "run time menue: Click the blue '?' to plot the respective signal on the chosen "
-              "time scale  OR  one of the red boxes for further details");
+    const std::vector<Offered> rows = {
+        {"full", 6, nullptr, 33, {}, {}, every_view},
+        {"one branch", 6, one_branch, 24, {}, q_codes, every_view},
+        {"mixers off", 6, mixers_off, -1, {7, 10, 11, -9, -108}, {107, 207, 9, -10}, every_view},
+        {"5 stages", 5, nullptr, -1, {}, {}, digital_views},
+        {"2 stages", 2, nullptr, -1, {}, {}, {"en_decoder", "FFT"}},
+        {"1 stage", 1, nullptr, 3, {0, 1, -1}, {}, {}},
+        {"no stages", 0, nullptr, 1, {0}, {}, {}},
+    };
+    for (const Offered& r : rows) {
+        SCOPED_TRACE(r.chain);
+        restart();
+        if (r.change != nullptr) r.change(analog_pars());
+        setup_and_run(r.stages);
+        const std::set<int> codes = shown_codes();
+        if (r.codes >= 0) {
+            EXPECT_EQ(codes.size(), static_cast<size_t>(r.codes));
+        }
+        for (int c : r.shown) EXPECT_EQ(codes.count(c), 1u) << c;
+        for (int c : r.hidden) EXPECT_EQ(codes.count(c), 0u) << c;
+        EXPECT_EQ(shown_views(), r.views);
+        EXPECT_FALSE(picker().distort_par->button->isHidden());
+    }
 }
 
-TEST_F(Get_plots, OneBranchShowsNoQButton)
-{
-    analog_pars().iq_branches = 1.0f;
-    setup_and_run();
-    const auto codes = shown_codes(picker());
-    for (int q : q_codes) EXPECT_EQ(codes.count(q), 0u) << q;
-    EXPECT_EQ(codes.size(), 33u - q_codes.size());
-}
-
-TEST_F(Get_plots, SwitchedOffMixersHideTheirButtons)
-{
-    analog_pars().if_mod = 0.0f;
-    analog_pars().rf_mod = 0.0f;
-    analog_pars().rf_demod = 0.0f;
-    setup_and_run();
-    const auto codes = shown_codes(picker());
-    for (int hidden : {107, 207, 9, -10}) EXPECT_EQ(codes.count(hidden), 0u) << hidden;
-    for (int shown : {7, 10, 11, -9, -108}) EXPECT_EQ(codes.count(shown), 1u) << shown;
-}
-
-TEST_F(Get_plots, FewerStagesShowFewerRowsAndViews)
-{
-    setup_and_run(1);
-    EXPECT_EQ(shown_codes(picker()), (std::set<int>{0, 1, -1}));
-    EXPECT_TRUE(shown_views(picker()).empty());
-    EXPECT_FALSE(picker().distort_par->button->isHidden());
-}
-
-TEST_F(Get_plots, ViewButtonsComeWithTheirRows)
-{
-    setup_and_run(2);
-    EXPECT_EQ(shown_views(picker()), (std::set<std::string>{"en_decoder", "FFT"}));
-    main.reset();
-    SetUp();
-    setup_and_run(5);
-    EXPECT_EQ(shown_views(picker()),
-              (std::set<std::string>{"en_decoder", "FFT", "Walsh", "PN_U", "PN_I", "PN_Q"}));
-}
-
-TEST_F(Get_plots, NoStagesShowOnlyTheDataSource)
-{
-    setup_and_run(0);
-    EXPECT_EQ(shown_codes(picker()), (std::set<int>{0}));
-}
-
-TEST_F(Get_plots, BlueButtonOpensItsPlotWindow)
-{
-    setup_and_run();
-    click(picker().stage_button(-205));
-    const auto plots = plot_windows();
-    ASSERT_EQ(plots.size(), 1);
-    EXPECT_EQ(plots[0]->property("Tag").toInt(), -205);
-}
-
-TEST_F(Get_plots, FftSlotsFillUpperFirstThenShiftUp)
+TEST_F(Get_plots, SpectrumSlotsFillUpperFirstShiftUpAndCloseLowerFirst)
 {
     setup_and_run();
     TFourier_plot& upper = *main->fourier_plot(0);
@@ -134,6 +88,14 @@ TEST_F(Get_plots, FftSlotsFillUpperFirstThenShiftUp)
     EXPECT_FALSE(upper.isHidden());
     EXPECT_FALSE(lower.isHidden());
     EXPECT_EQ(upper.Fourier->image.pixel(3, 3), qRgb(1, 2, 3));
+
+    // A click on a spectrum closes it, the upper one only once the lower is gone.
+    QTest::mouseClick(upper.Fourier, Qt::LeftButton);
+    EXPECT_FALSE(upper.isHidden());
+    QTest::mouseClick(lower.Fourier, Qt::LeftButton);
+    EXPECT_TRUE(lower.isHidden());
+    QTest::mouseClick(upper.Fourier, Qt::LeftButton);
+    EXPECT_TRUE(upper.isHidden());
 }
 
 // Whatever was opened before, the view just asked for lies in front: a point in the
@@ -169,32 +131,6 @@ TEST_F(Get_plots, EveryViewOpenedFromTheDiagramComesToTheFront)
         }
 }
 
-TEST_F(Get_plots, UpperSpectrumClosesOnlyAfterTheLower)
-{
-    setup_and_run();
-    click(picker().FFT);
-    click(picker().FFT);
-    main->fourier_plot(0)->FourierClick();
-    EXPECT_FALSE(main->fourier_plot(0)->isHidden());
-    main->fourier_plot(1)->FourierClick();
-    EXPECT_TRUE(main->fourier_plot(1)->isHidden());
-    main->fourier_plot(0)->FourierClick();
-    EXPECT_TRUE(main->fourier_plot(0)->isHidden());
-}
-
-TEST_F(Get_plots, ParameterButtonHidesRunAndStageButtons)
-{
-    setup_and_run();
-    click(picker().filter_par->button);
-    EXPECT_FALSE(main->parameter_menu()->isHidden());
-    EXPECT_TRUE(picker().run->isHidden());
-    EXPECT_TRUE(picker().analog_par->isHidden());
-    EXPECT_TRUE(shown_codes(picker()).empty());
-    main->show_menu_buttons();
-    EXPECT_FALSE(picker().run->isHidden());
-    EXPECT_FALSE(picker().filter_par->isHidden());
-}
-
 namespace {
 
 // Texts a spectrum panel would write now.
@@ -219,44 +155,25 @@ void confirm_a_set(TGet_plots& picker, TMain_screen& main)
 
 TEST_F(Get_plots, SpectrumAfterANewRunHoldsNoValuesOfAnEarlierPlot)
 {
-    setup_and_run();
-    main->view_item(1);
+    plot_ctrl.fft_count = 7; // as left by an earlier window
+    press_setup();
+    EXPECT_EQ(plot_ctrl.fft_count, 0) << "setup empties the capture";
+    click(picker().run);
+    click(picker().stage_button(1));
     ASSERT_GT(plot_ctrl.fft_count, 0) << "the plot filled the capture";
     main->erase_curves();
     confirm_a_set(picker(), *main);
     click(picker().run);
     EXPECT_THAT(spectrum_texts(), testing::ElementsAre("no valid input for FFT! "));
 
-    main->view_item(-1); // the first plot of this run fills it again
+    click(picker().stage_button(-1)); // the first plot of this run fills it again
     EXPECT_THAT(spectrum_texts(), testing::Contains(testing::StartsWith("stage: -1;")));
 }
 
-TEST_F(Get_plots, SetupEmptiesTheSpectrumCapture)
-{
-    plot_ctrl.fft_count = 7; // as left by an earlier window
-    press_setup();
-    EXPECT_EQ(plot_ctrl.fft_count, 0);
-}
-
 // Small analog blocks and a cancel at the first report: a long run as the user stops it.
-class Get_plots_cancel : public Ui_flow {
-protected:
-    size_t saved_block = Analog_mod::block_samples;
-    void SetUp() override
-    {
-        Ui_flow::SetUp();
-        Analog_mod::block_samples = 64;
-    }
-    void TearDown() override
-    {
-        Progress_runner::cancel_hook = nullptr;
-        Analog_mod::block_samples = saved_block;
-        Ui_flow::TearDown();
-    }
-};
-
-TEST_F(Get_plots_cancel, CancelledRunLeavesPlotsRefusingAndSaysSo)
+TEST_F(Get_plots, CancelledRunLeavesPlotsRefusingAndTheNextRunCountsAsWithoutIt)
 {
+    Analog_mod::block_samples = 64;
     setup_and_run();
     confirm_a_set(picker(), *main);
     int reports = 0;
@@ -266,8 +183,8 @@ TEST_F(Get_plots_cancel, CancelledRunLeavesPlotsRefusingAndSaysSo)
     EXPECT_EQ(reports, 2) << "the run stopped at the block after the cancel";
     EXPECT_FALSE(main->error_line()->isHidden());
     EXPECT_THAT(main->error_line()->text().toStdString(), testing::HasSubstr("cancelled"));
-    EXPECT_TRUE(shown_codes(picker()).empty());
-    EXPECT_TRUE(shown_views(picker()).empty());
+    EXPECT_TRUE(shown_codes().empty());
+    EXPECT_TRUE(shown_views().empty());
     EXPECT_TRUE(main->result_line()->isHidden());
     EXPECT_FALSE(picker().run->isHidden()) << "a new run can start at once";
 
@@ -277,44 +194,25 @@ TEST_F(Get_plots_cancel, CancelledRunLeavesPlotsRefusingAndSaysSo)
     const auto& plot = dynamic_cast<TSignal_plot&>(*plots[0]);
     EXPECT_TRUE(plot.values.empty());
     EXPECT_EQ(main->error_line()->text(), run_needed_message);
-}
 
-TEST_F(Get_plots_cancel, RunAfterACancelledOneCountsAsWithoutIt)
-{
-    press_setup();
-    Progress_runner::cancel_hook = [](double) { return true; };
-    click(picker().run);
     Progress_runner::cancel_hook = nullptr;
     click(picker().run);
     EXPECT_TRUE(main->error_line()->isHidden());
     EXPECT_THAT(main->result_line()->text().toStdString(),
                 testing::MatchesRegex(", rcve step 1: 0 wrong out of 24 signals; t = [0-9]+ sec"));
-    EXPECT_EQ(shown_codes(picker()).size(), 33u);
+    EXPECT_EQ(shown_codes().size(), 33u);
 }
-
-// What a user sees of a plot window and the spectrum strip after a run.
-struct Seen_after_run {
-    QImage plot;
-    QImage spectrum;
-    QString plot_title;
-    QString result;
-};
 
 // A plot window made larger and the spectrum strip shown, after a run or during it: from
 // the worker, inside the job, the way a window manager's resize or a restored window
-// reaches the window while a job runs.
-class Get_plots_hand_over : public Ui_flow {
-protected:
-    void TearDown() override
-    {
-        Progress_runner::cancel_hook = nullptr;
-        Ui_flow::TearDown();
-    }
-
-    Seen_after_run resize_and_show_spectrum(bool during_run)
-    {
+// reaches the window while a job runs. Both must end as the same pictures.
+TEST_F(Get_plots, WindowsChangedDuringARunShowWhatTheSameStepsAfterItShow)
+{
+    // The plot's picture and title, the spectrum's picture and the result.
+    using Seen = std::tuple<QImage, QString, QImage, QString>;
+    const auto resize_and_show_spectrum = [this](bool during_run) -> Seen {
         setup_and_run();
-        main->view_item(-106);
+        click(picker().stage_button(-106));
         auto* plot = dynamic_cast<TSignal_plot*>(plot_windows().at(0));
         const auto act = [&] {
             plot->resize(plot->width() + 40, plot->height() + 30);
@@ -332,19 +230,14 @@ protected:
         if (!during_run) act();
         EXPECT_EQ(acted, during_run);
         QCoreApplication::processEvents();
-        return {plot->bits->image, main->fourier_plot(0)->Fourier->image, plot->windowTitle(),
+        return {plot->bits->image, plot->windowTitle(), main->fourier_plot(0)->Fourier->image,
                 main->result_line()->text()};
-    }
-};
-
-TEST_F(Get_plots_hand_over, WindowsChangedDuringARunShowWhatTheSameStepsAfterItShow)
-{
-    const Seen_after_run during = resize_and_show_spectrum(true);
-    TearDown();
-    SetUp();
-    const Seen_after_run after = resize_and_show_spectrum(false);
-    EXPECT_EQ(during.plot_title, after.plot_title);
-    EXPECT_EQ(during.result, after.result);
-    EXPECT_TRUE(during.plot == after.plot) << "plot picture";
-    EXPECT_TRUE(during.spectrum == after.spectrum) << "spectrum picture";
+    };
+    const Seen during = resize_and_show_spectrum(true);
+    restart();
+    const Seen after = resize_and_show_spectrum(false);
+    EXPECT_TRUE(std::get<0>(during) == std::get<0>(after)) << "plot picture";
+    EXPECT_EQ(std::get<1>(during), std::get<1>(after));
+    EXPECT_TRUE(std::get<2>(during) == std::get<2>(after)) << "spectrum picture";
+    EXPECT_EQ(std::get<3>(during), std::get<3>(after));
 }

@@ -1,12 +1,10 @@
 #include "ui/windows/main_screen.h"
 
 #include "engine/engine_objects.h"
-#include "plot/plot_objects.h"
-#include "tests/ui/ui_fixture.h"
-#include "ui/parameters/parameter_btn.h"
+#include "engine/stage_codes.h"
+#include "tests/ui/windows/window_fixture.h"
 #include "ui/parameters/parameter_menue.h"
 #include "ui/plots/fourier_plot.h"
-#include "ui/plots/signal_plot.h"
 #include "ui/views/bp_plots.h"
 #include "ui/views/eye_patterns.h"
 #include "ui/views/pn_generator.h"
@@ -16,8 +14,6 @@
 #include "ui/widgets/paint_box.h"
 #include "ui/windows/set_times.h"
 
-#include "engine/stage_codes.h"
-
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMdiArea>
@@ -25,113 +21,132 @@
 
 #include <algorithm>
 #include <functional>
-#include <utility>
 #include <vector>
 
-using Main_screen = Ui_flow;
+using Main_screen = Window_flow;
 
-TEST_F(Main_screen, StartsWithTheStartMenuAndNoResultLine)
+TEST_F(Main_screen, StartMenuUntilSetupThenTheRunMenuAndAfterARunItsPlots)
 {
     EXPECT_EQ(main->windowTitle(),
               "Simulation of the digital and analog steps in CDMA transmission/reception");
-    const auto children = main->child_windows();
-    ASSERT_EQ(children.size(), 1);
-    EXPECT_EQ(children[0]->property("Tag").toInt(), 2000);
+    ASSERT_EQ(main->child_windows().size(), 1);
+    EXPECT_EQ(main->child_windows()[0]->property("Tag").toInt(), 2000);
     EXPECT_TRUE(main->result_line()->isHidden());
     EXPECT_FALSE(main->erase_button()->isHidden());
-}
-
-TEST_F(Main_screen, StartMenuOnlyMinimisesBeforeSetup)
-{
     main->start_menu()->close();
     flush_deletes();
-    ASSERT_EQ(main->child_windows().size(), 1);
+    ASSERT_EQ(main->child_windows().size(), 1) << "before setup it only minimises";
     EXPECT_TRUE(main->start_menu()->isMinimized());
-}
 
-TEST_F(Main_screen, SetupReplacesTheStartMenuByTheRunMenu)
-{
     press_setup();
-    const auto children = main->child_windows();
-    ASSERT_EQ(children.size(), 1);
-    EXPECT_EQ(children[0], main->run_menu());
+    ASSERT_EQ(main->child_windows().size(), 1);
+    EXPECT_EQ(main->child_windows()[0], main->run_menu());
     EXPECT_EQ(main->run_menu()->geometry(), QRect(10, 35, 1000, 300));
     EXPECT_TRUE(main->run_menu()->Set_times->isHidden());
-    EXPECT_FALSE(picker().run->isHidden());
-    EXPECT_TRUE(picker().stage_button(0)->isHidden());
+    EXPECT_EQ(menu_buttons_shown(), 4);
+    EXPECT_TRUE(shown_codes().empty());
     EXPECT_TRUE(picker().see_result->isHidden());
     EXPECT_EQ(main->run_menu()->windowTitle(),
               "run time menue:  click the 'xmit/rcve' button to "
               "start the simulation of the transmission & reception");
+
+    click(picker().run);
+    EXPECT_TRUE(picker().run->isHidden());
+    EXPECT_FALSE(picker().see_result->isHidden());
+    EXPECT_FALSE(main->run_menu()->Set_times->isHidden());
+    EXPECT_EQ(main->run_menu()->windowTitle(),
+              "run time menue: Click the blue '?' to plot the respective signal on the chosen "
+              "time scale  OR  one of the red boxes for further details");
 }
 
-TEST_F(Main_screen, PlotWindowsCascadeAndOpenOncePerCode)
+namespace {
+
+struct Plot_step {
+    const char* what; // open: its blue button; close: its window; erase: the Erase button
+    int code;
+    int windows;  // plot windows open after the step
+    QPoint place; // of the code's window, when open
+};
+
+} // namespace
+
+// Plot windows cascade from the top left of the plot area, one per code: the blue button
+// of an open one brings it to the front where it lies.
+TEST_F(Main_screen, PlotWindowsCascadeOncePerCodeAndComeToTheFrontAgain)
+{
+    const std::vector<Plot_step> steps = {
+        {"open", 1, 1, {0, 335}}, {"open", -1, 2, {20, 355}}, {"open", 1, 2, {0, 335}},
+        {"close", 1, 1, {}},      {"open", 1, 2, {40, 375}},  {"erase", 0, 0, {}},
+        {"open", 3, 1, {0, 335}},
+    };
+    setup_and_run();
+    for (const Plot_step& s : steps) {
+        SCOPED_TRACE(std::string(s.what) + " " + std::to_string(s.code));
+        const auto window_of = [this](int code) -> QMdiSubWindow* {
+            for (QMdiSubWindow* w : plot_windows())
+                if (w->property("Tag").toInt() == code) return w;
+            return nullptr;
+        };
+        if (s.what == std::string("open")) {
+            click(picker().stage_button(s.code));
+        } else if (s.what == std::string("close")) {
+            window_of(s.code)->close();
+        } else {
+            click(picker().FFT);
+            click(main->erase_button());
+            EXPECT_TRUE(main->fourier_plot(0)->isHidden());
+            EXPECT_EQ(main->child_windows().size(), 1) << "the run-time menu stays";
+        }
+        EXPECT_EQ(plot_windows().size(), s.windows);
+        if (s.what != std::string("open")) continue;
+        QMdiSubWindow* w = window_of(s.code);
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->pos(), s.place);
+        EXPECT_EQ(w->size(), QSize(758, 155));
+        EXPECT_EQ(main->area().activeSubWindow(), w);
+    }
+}
+
+// The cascade wraps back instead of leaving the plot area; a window moved partly out of
+// it can be scrolled to.
+TEST_F(Main_screen, CascadeStaysInThePlotAreaAndAWindowMovedOutCanBeScrolledTo)
 {
     setup_and_run();
-    main->view_item(1);
-    main->view_item(-1);
-    main->view_item(1);
-    auto plots = plot_windows();
-    ASSERT_EQ(plots.size(), 2);
-    EXPECT_EQ(plots[0]->pos(), QPoint(0, 335));
-    EXPECT_EQ(plots[1]->pos(), QPoint(20, 355));
-    EXPECT_EQ(plots[0]->size(), QSize(758, 155));
-
-    main->erase_curves();
-    EXPECT_TRUE(plot_windows().isEmpty());
-    EXPECT_EQ(main->child_windows().size(), 1) << "the run-time menu stays";
-    main->view_item(3);
-    plots = plot_windows();
-    ASSERT_EQ(plots.size(), 1);
-    EXPECT_EQ(plots[0]->pos(), QPoint(0, 335));
+    const QRect area = main->area().viewport()->rect();
+    std::vector<QPoint> places;
+    for (const Stage_code& s : stage_codes) {
+        click(picker().stage_button(s.code));
+        const QRect placed = plot_windows().back()->geometry();
+        EXPECT_TRUE(area.contains(placed)) << s.code << " at " << placed.x() << "," << placed.y();
+        places.push_back(placed.topLeft());
+    }
+    // The first wrap starts one step right of the first place.
+    EXPECT_NE(std::find(places.begin(), places.end(), QPoint(20, 335)), places.end());
+    ASSERT_FALSE(main->area().horizontalScrollBar()->isVisible());
+    plot_windows().back()->move(main->area().viewport()->width() - 100, 335);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(main->area().horizontalScrollBar()->isVisible());
 }
 
-TEST_F(Main_screen, ClosedPlotWindowReopensAtTheNextCascadePlace)
-{
-    setup_and_run();
-    main->view_item(2);
-    plot_windows()[0]->close();
-    ASSERT_TRUE(plot_windows().isEmpty());
-    main->view_item(2);
-    ASSERT_EQ(plot_windows().size(), 1);
-    EXPECT_EQ(plot_windows()[0]->pos(), QPoint(20, 355));
-}
-
-TEST_F(Main_screen, ClearDisplayHidesOnlyTheViewsOfItsMask)
-{
-    setup_and_run();
-    main->result_line()->show();
-    main->error_line()->show();
-    main->clear_display(16); // no view has this bit
-    EXPECT_FALSE(main->result_line()->isHidden());
-    EXPECT_FALSE(main->error_line()->isHidden());
-    main->clear_display(TMain_screen::error_view);
-    EXPECT_FALSE(main->result_line()->isHidden());
-    EXPECT_TRUE(main->error_line()->isHidden());
-}
-
-TEST_F(Main_screen, ClickedResultLineHidesAndErrorsButtonShowsItAgain)
+// The result line goes on a click and comes back with the errors button; it and the error
+// line are hidden each by its own bit.
+TEST_F(Main_screen, ResultLineHidesWhenClickedOrByItsOwnBit)
 {
     setup_and_run();
     click(picker().see_result);
     ASSERT_FALSE(main->result_line()->isHidden());
     EXPECT_TRUE(main->result_line()->text().contains(": 0 wrong out of 24"))
         << main->result_line()->text().toStdString();
+    main->error_line()->show();
+    main->clear_display(16); // no view has this bit
+    EXPECT_FALSE(main->error_line()->isHidden());
+    main->clear_display(TMain_screen::error_view);
+    EXPECT_TRUE(main->error_line()->isHidden());
+    EXPECT_FALSE(main->result_line()->isHidden());
     QTest::mouseClick(main->result_line(), Qt::LeftButton);
     EXPECT_TRUE(main->result_line()->isHidden());
     click(picker().see_result);
     EXPECT_FALSE(main->result_line()->isHidden());
-}
-
-TEST_F(Main_screen, EraseClosesPlotsAndHidesViewsButKeepsTheMenu)
-{
-    setup_and_run();
-    main->view_item(0);
-    main->fourier_plot(0)->show();
-    click(main->erase_button());
-    EXPECT_TRUE(plot_windows().isEmpty());
-    EXPECT_TRUE(main->fourier_plot(0)->isHidden());
-    EXPECT_EQ(main->child_windows().size(), 1);
 }
 
 TEST_F(Main_screen, RunButtonStaysHiddenWhileTheChainIsNotAllocated)
@@ -148,71 +163,53 @@ TEST_F(Main_screen, RunButtonStaysHiddenWhileTheChainIsNotAllocated)
 
 namespace {
 
-bool start_buttons_shown(const TStart_menue& start)
-{
-    for (const TParameter_btn* b :
-         {start.start_par, start.analog_par, start.filter_par, start.distort_par})
-        if (b->isHidden()) return false;
-    return true;
-}
+enum class Opened { before_setup, after_setup, after_run };
 
-bool run_buttons_shown(TGet_plots& picker)
-{
-    for (const QWidget* w :
-         {static_cast<QWidget*>(picker.run), static_cast<QWidget*>(picker.analog_par),
-          static_cast<QWidget*>(picker.filter_par), static_cast<QWidget*>(picker.distort_par)})
-        if (w->isHidden()) return false;
-    return true;
-}
+struct Menu_route {
+    const char* name;
+    Opened opened;
+    std::function<void()> act;
+    bool closes_menu = true;
+};
 
 } // namespace
 
 // Every way a parameter menu can vanish unconfirmed must leave a way to run and to change
-// parameters.
-TEST_F(Main_screen, EraseWithAParameterMenuOpenBeforeSetupBringsBackItsButtons)
+// parameters; a window minimised and restored keeps the menu open.
+TEST_F(Main_screen, EveryRouteThatHidesAnOpenParameterMenuBringsBackItsButtons)
 {
-    click(main->start_menu()->distort_par->button);
-    ASSERT_FALSE(start_buttons_shown(*main->start_menu()));
-    click(main->erase_button());
-    EXPECT_TRUE(main->parameter_menu()->isHidden());
-    EXPECT_TRUE(start_buttons_shown(*main->start_menu()));
-}
-
-TEST_F(Main_screen, EveryRouteThatHidesAnOpenParameterMenuBringsBackRunAndItsButtons)
-{
-    const std::vector<std::pair<const char*, std::function<void()>>> routes{
-        {"Erase", [this] { click(main->erase_button()); }},
-        {"clear_display", [this] { main->clear_display(TMain_screen::all_views); }},
-        {"clear", [this] { main->clear(main->parameter_menu()); }},
-        {"redraw_plots_and_hide_views", [this] { main->redraw_plots_and_hide_views(); }},
-        {"hide", [this] { main->parameter_menu()->hide(); }}};
-    press_setup();
-    for (const auto& [name, hide_menu] : routes) {
-        click(picker().distort_par->button);
-        ASSERT_FALSE(run_buttons_shown(picker())) << name;
-        hide_menu();
-        EXPECT_TRUE(main->parameter_menu()->isHidden()) << name;
-        EXPECT_TRUE(run_buttons_shown(picker())) << name;
-        EXPECT_FALSE(main->erase_button()->isHidden()) << name;
+    const std::vector<Menu_route> routes{
+        {"Erase before setup", Opened::before_setup, [this] { click(main->erase_button()); }},
+        {"setup", Opened::before_setup, [this] { press_setup(); }},
+        {"Erase", Opened::after_run, [this] { click(main->erase_button()); }},
+        {"clear_display", Opened::after_run,
+         [this] { main->clear_display(TMain_screen::all_views); }},
+        {"clear", Opened::after_run, [this] { main->clear(main->parameter_menu()); }},
+        {"redraw_plots_and_hide_views", Opened::after_run,
+         [this] { main->redraw_plots_and_hide_views(); }},
+        {"hide", Opened::after_run, [this] { main->parameter_menu()->hide(); }},
+        {"minimise", Opened::after_setup,
+         [this] {
+             main->showMinimized();
+             main->showNormal();
+         },
+         false}};
+    for (const Menu_route& r : routes) {
+        SCOPED_TRACE(r.name);
+        restart();
+        if (r.opened == Opened::after_setup) press_setup();
+        if (r.opened == Opened::after_run) setup_and_run();
+        const bool before_setup = r.opened == Opened::before_setup;
+        click(before_setup ? main->start_menu()->distort_par->button
+                           : picker().distort_par->button);
+        ASSERT_FALSE(main->parameter_menu()->isHidden());
+        EXPECT_EQ(menu_buttons_shown(), 0);
+        EXPECT_TRUE(before_setup || shown_codes().empty()) << "no blue buttons";
+        r.act();
+        EXPECT_EQ(main->parameter_menu()->isHidden(), r.closes_menu);
+        EXPECT_EQ(menu_buttons_shown(), r.closes_menu ? 4 : 0);
+        EXPECT_FALSE(main->erase_button()->isHidden());
     }
-}
-
-TEST_F(Main_screen, SetupWithAParameterMenuOpenOffersTheRunButtons)
-{
-    click(main->start_menu()->analog_par->button);
-    press_setup();
-    EXPECT_TRUE(main->parameter_menu()->isHidden());
-    EXPECT_TRUE(run_buttons_shown(picker()));
-}
-
-TEST_F(Main_screen, MinimisedWindowKeepsTheOpenMenuAndItsButtonsHidden)
-{
-    press_setup();
-    click(picker().analog_par->button);
-    main->showMinimized();
-    main->showNormal();
-    EXPECT_TRUE(picker().run->isHidden()) << "the menu is still open";
-    EXPECT_FALSE(main->parameter_menu()->isHidden());
 }
 
 // At the window's 1032 x 702 pixels nothing of the views' texts lies outside: the two PN
@@ -235,39 +232,6 @@ TEST_F(Main_screen, ViewsFitTheDefaultWindow)
     EXPECT_LE(last.mapTo(main->centralWidget(), QPoint(0, line)).y(), 702);
 }
 
-TEST_F(Main_screen, ClickingTheCodeOfAnOpenWindowBringsItToTheFront)
-{
-    setup_and_run();
-    main->view_item(1);
-    main->view_item(-1);
-    main->view_item(2);
-    const auto plots = plot_windows();
-    ASSERT_EQ(plots.size(), 3);
-    ASSERT_NE(main->area().activeSubWindow(), plots[0]);
-    main->view_item(1);
-    EXPECT_EQ(plot_windows().size(), 3) << "no second window";
-    EXPECT_EQ(main->area().activeSubWindow(), plots[0]);
-    EXPECT_EQ(plots[0]->pos(), QPoint(0, 335)) << "raised, not moved";
-}
-
-TEST_F(Main_screen, CascadeWrapsBackInsteadOfLeavingThePlotArea)
-{
-    setup_and_run();
-    const QRect area = main->area().viewport()->rect();
-    std::vector<QPoint> places;
-    for (const Stage_code& s : stage_codes) {
-        main->view_item(s.code);
-        const QRect placed = plot_windows().back()->geometry();
-        EXPECT_TRUE(area.contains(placed)) << s.code << " at " << placed.x() << "," << placed.y();
-        places.push_back(placed.topLeft());
-    }
-    // The first wrap starts one step right of the first place.
-    EXPECT_NE(std::find(places.begin(), places.end(), QPoint(20, 335)), places.end());
-    main->erase_curves();
-    main->view_item(1);
-    EXPECT_EQ(plot_windows().back()->pos(), QPoint(0, 335)) << "Erase starts the cascade anew";
-}
-
 TEST_F(Main_screen, LongResultWrapsInItsPlaceAndShowsItsStart)
 {
     const QRect box = main->result_line()->geometry();
@@ -288,14 +252,4 @@ TEST_F(Main_screen, LongResultWrapsInItsPlaceAndShowsItsStart)
     main->set_result(", rcve step 1: 0 wrong");
     EXPECT_FALSE(main->result_line()->wrapped());
     EXPECT_EQ(main->result_line()->geometry(), box) << "a short result takes one line again";
-}
-
-TEST_F(Main_screen, WindowPartlyOutsideThePlotAreaCanBeScrolledTo)
-{
-    setup_and_run();
-    main->view_item(1);
-    ASSERT_FALSE(main->area().horizontalScrollBar()->isVisible());
-    plot_windows().back()->move(main->area().viewport()->width() - 100, 335);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(main->area().horizontalScrollBar()->isVisible());
 }

@@ -1,10 +1,8 @@
 #include "ui/windows/run_extras.h"
 
-#include "engine/engine_objects.h"
 #include "engine/par_rows.h"
 #include "tests/engine/chain_fixture.h"
-#include "tests/ui/ui_fixture.h"
-#include "ui/parameters/lesson_btns.h"
+#include "tests/ui/windows/window_fixture.h"
 #include "ui/plots/sweep_window.h"
 #include "ui/widgets/click_line.h"
 #include "ui/widgets/paint_box.h"
@@ -21,61 +19,50 @@ using testing::ElementsAreArray;
 
 namespace {
 
-class Run_extras : public Ui_flow {
+class Run_extras : public Window_flow {
 protected:
     void SetUp() override
     {
-        Ui_flow::SetUp();
+        Window_flow::SetUp();
         setup_and_run();
         TRun_extras::ask_plan = [this](QWidget*, const std::optional<Sweep_plan>& last) {
             offered = last;
             return plan;
         };
     }
-    void TearDown() override
-    {
-        Progress_runner::cancel_hook = nullptr;
-        TRun_extras::ask_plan = nullptr;
-        Save_dialog::choose = saved_choose;
-        Ui_flow::TearDown();
-    }
     TRun_extras& extras() { return *main->run_menu()->Run_extras; }
 
-    decltype(Save_dialog::choose) saved_choose = Save_dialog::choose;
     Sweep_plan plan{par_row_named("noise_to_signal"), 0.0f, 30.0f, 4, false};
     std::optional<Sweep_plan> offered; // what the dialog would have opened with
 };
 
 } // namespace
 
-TEST_F(Run_extras, ASweepOpensItsWindowAndLeavesParametersAndChainAsTheyWere)
+// A sweep's window shows its points and leaves the plots and the chain as they were. Like
+// the plot windows, each new one lies a step below and right of the last, back at the first
+// place once none is open; the dialog opens with the plan asked for last.
+TEST_F(Run_extras, SweepWindowsCascadeLeaveTheChainAndTheDialogOffersTheLastPlan)
 {
-    main->view_item(-106);
+    click(picker().stage_button(-106));
     const std::vector<std::uint32_t> before = chain_bits();
     click(extras().error_sweep);
-    TSweep_window* w = extras().last_window();
+    const TSweep_window* w = extras().last_window();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->result().points.size(), 4u);
     EXPECT_EQ(w->result().steps, 6);
     EXPECT_THAT(chain_bits(), ElementsAreArray(before));
     EXPECT_EQ(plot_windows().size(), 1);
     EXPECT_FALSE(offered);
-}
 
-// As the plot windows: each new window a step below and right of the last, back at the
-// first place once none is open; the dialog opens with the plan asked for last.
-TEST_F(Run_extras, SweepWindowsCascadeAndTheDialogOffersTheLastPlan)
-{
-    plan.points = 2;
-    click(extras().error_sweep);
-    const QPoint first = extras().last_window()->pos();
+    const QPoint first = w->pos();
     plan.to = 5.0;
+    plan.points = 2;
     click(extras().error_sweep);
     EXPECT_EQ(extras().last_window()->pos(), first + QPoint(20, 20));
     ASSERT_TRUE(offered);
     EXPECT_EQ(offered->to, 30.0);
-    for (QMdiSubWindow* w : main->child_windows())
-        if (w->property("Tag").toInt() == TSweep_window::window_tag) w->close();
+    for (QMdiSubWindow* sweep : main->child_windows())
+        if (sweep->property("Tag").toInt() == TSweep_window::window_tag) sweep->close();
     flush_deletes();
     click(extras().error_sweep);
     EXPECT_EQ(extras().last_window()->pos(), first);

@@ -2,99 +2,92 @@
 
 #include "plot/plot_ctrl.h"
 #include "plot/plot_objects.h"
-#include "tests/ui/ui_fixture.h"
+#include "tests/ui/windows/window_fixture.h"
 #include "ui/plots/fourier_plot.h"
 #include "ui/widgets/lr_spinner.h"
 
 #include <QLineEdit>
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
-using Set_times = Ui_flow;
+using Set_times = Window_flow;
 
 namespace {
 
-void press(Lr_spinner* s, int times)
-{
-    for (int i = 0; i < std::abs(times); ++i) times > 0 ? s->click_right() : s->click_left();
-}
+struct Presses {
+    const char* what;
+    int bytes;
+    std::vector<std::pair<char, int>> presses; // 'w'idth or 's'tart spinner, right if > 0
+    float width;                               // microseconds
+    float start;
+    int width_steps;
+    int start_steps;
+};
+
+// 36 bytes are sent in 20 ms.
+constexpr float block_36_bytes = 20000.0f;
+constexpr float block_3_bytes = block_36_bytes * 3.0f / 36.0f;
 
 } // namespace
 
-TEST_F(Set_times, FirstShowSetsTheBaseWindow)
+// Each press doubles or halves the width, or moves the start by one width; both stay
+// within the block and twenty steps.
+TEST_F(Set_times, SpinnersMoveTheWindowWithinTheBlock)
+{
+    const std::vector<Presses> rows = {
+        {"width up", 36, {{'w', 6}}, 16000.0f, 0.0f, 6, 0},
+        {"width stops one step beyond the block", 36, {{'w', 9}}, block_36_bytes, 0.0f, 7, 0},
+        {"and comes back from there", 36, {{'w', 9}, {'w', -1}}, 16000.0f, 0.0f, 6, 0},
+        {"width down", 3, {{'w', -15}}, 250.0f / 32768.0f, 0.0f, -15, 0},
+        {"width stops at the narrowest", 3, {{'w', -18}}, 0.0051f, 0.0f, -16, 0},
+        {"start in widths", 36, {{'s', 3}}, 250.0f, 750.0f, 0, 3},
+        {"start keeps its steps when the width doubles",
+         36,
+         {{'s', 3}, {'w', 1}},
+         500.0f,
+         1500.0f,
+         1,
+         3},
+        {"start clamped to the last whole window",
+         3,
+         {{'s', 3}, {'w', 1}},
+         500.0f,
+         block_3_bytes - 500.0f,
+         1,
+         3},
+        {"start stops at 0", 3, {{'s', 3}, {'w', 1}, {'s', -30}}, 500.0f, 0.0f, 1, 0},
+        {"start stops at twenty steps", 36, {{'w', -4}, {'s', 25}}, 15.625f, 312.5f, -4, 20},
+    };
+    for (const Presses& r : rows) {
+        SCOPED_TRACE(r.what);
+        restart();
+        setup_and_run(6, r.bytes);
+        TSet_times& panel = *main->run_menu()->Set_times;
+        for (const auto& [spinner, times] : r.presses)
+            for (int i = 0; i < std::abs(times); ++i) {
+                Lr_spinner* s = spinner == 'w' ? panel.UpDown1 : panel.UpDown2;
+                times > 0 ? s->click_right() : s->click_left();
+            }
+        EXPECT_FLOAT_EQ(panel.window_width(), r.width);
+        EXPECT_FLOAT_EQ(panel.window_start(), r.start);
+        EXPECT_EQ(panel.UpDown1->position(), r.width_steps);
+        EXPECT_EQ(panel.UpDown2->position(), r.start_steps);
+    }
+}
+
+TEST_F(Set_times, FirstShowSetsTheBaseWindowAndAChangeRedrawsPlotsAndHidesViews)
 {
     setup_and_run(6, 3);
-    const TSet_times& panel = *main->run_menu()->Set_times;
-    EXPECT_FLOAT_EQ(panel.window_width(), 250.0f);
-    EXPECT_FLOAT_EQ(panel.window_start(), 0.0f);
+    TSet_times& panel = *main->run_menu()->Set_times;
     EXPECT_EQ(panel.sel_range->text(),
               "l/r: scale the plot's time interval 0.5 or 2; actual value = 250.000 microsec");
     EXPECT_FLOAT_EQ(plot_ctrl.delta_t, 250.0f);
-}
-
-TEST_F(Set_times, WidthStopsOneStepBeyondTheBlock)
-{
-    setup_and_run(6, 36);
-    TSet_times& panel = *main->run_menu()->Set_times;
-    press(panel.UpDown1, 6);
-    EXPECT_FLOAT_EQ(panel.window_width(), 16000.0f);
-    press(panel.UpDown1, 3);
-    EXPECT_FLOAT_EQ(panel.window_width(), panel.block_duration());
-    EXPECT_EQ(panel.UpDown1->position(), 7);
-    press(panel.UpDown1, -1);
-    EXPECT_FLOAT_EQ(panel.window_width(), 16000.0f);
-}
-
-TEST_F(Set_times, WidthStopsAtTheNarrowestWindow)
-{
-    setup_and_run(6, 3);
-    TSet_times& panel = *main->run_menu()->Set_times;
-    press(panel.UpDown1, -15);
-    EXPECT_NEAR(panel.window_width(), 250.0 / 32768.0, 1e-7);
-    press(panel.UpDown1, -3);
-    EXPECT_FLOAT_EQ(panel.window_width(), 0.0051f);
-    EXPECT_EQ(panel.UpDown1->position(), -16);
-}
-
-TEST_F(Set_times, StartKeepsItsStepCountWhenTheWidthDoubles)
-{
-    setup_and_run(6, 36);
-    TSet_times& panel = *main->run_menu()->Set_times;
-    press(panel.UpDown2, 3);
-    EXPECT_FLOAT_EQ(panel.window_start(), 750.0f);
-    press(panel.UpDown1, 1);
-    EXPECT_FLOAT_EQ(panel.window_start(), 1500.0f);
-}
-
-TEST_F(Set_times, StartIsClampedToTheLastWholeWindow)
-{
-    setup_and_run(6, 3);
-    TSet_times& panel = *main->run_menu()->Set_times;
-    press(panel.UpDown2, 3);
-    press(panel.UpDown1, 1);
-    EXPECT_FLOAT_EQ(panel.window_start(), panel.block_duration() - 500.0f);
-    press(panel.UpDown2, -30);
-    EXPECT_FLOAT_EQ(panel.window_start(), 0.0f);
-    EXPECT_EQ(panel.UpDown2->position(), 0);
-}
-
-TEST_F(Set_times, SpinnersStayWithinTwentySteps)
-{
-    setup_and_run(6, 36);
-    TSet_times& panel = *main->run_menu()->Set_times;
-    press(panel.UpDown1, -4); // 15.625 us: 1280 windows in the block
-    press(panel.UpDown2, 25);
-    EXPECT_EQ(panel.UpDown2->position(), 20);
-    EXPECT_FLOAT_EQ(panel.window_start(), 20.0f * panel.window_width());
-}
-
-TEST_F(Set_times, WindowChangeRedrawsPlotsAndHidesViews)
-{
-    setup_and_run(6, 3);
-    main->view_item(1);
-    main->fourier_plot(0)->show();
+    click(picker().stage_button(1));
+    click(picker().FFT);
     const QString before = plot_windows()[0]->windowTitle();
-    press(main->run_menu()->Set_times->UpDown1, 1);
+    panel.UpDown1->click_right();
     EXPECT_TRUE(main->fourier_plot(0)->isHidden());
     EXPECT_NE(plot_windows()[0]->windowTitle(), before);
 }

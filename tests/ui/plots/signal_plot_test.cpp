@@ -10,64 +10,56 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
+#include <gmock/gmock.h>
+
 using Signal_plot = Ui_flow;
 
 namespace {
 
-TSignal_plot& only_plot(const QList<QMdiSubWindow*>& plots)
+TSignal_plot& last_plot(const QList<QMdiSubWindow*>& plots)
 {
-    return dynamic_cast<TSignal_plot&>(*plots.at(0));
+    return dynamic_cast<TSignal_plot&>(*plots.back());
 }
 
 } // namespace
 
-TEST_F(Signal_plot, CaptionOfTheConvolutionalCodeOverTheFirstWindow)
+// A plot's title names the step and its signals; on the receive side, past the decoder,
+// it also counts the wrong signals. Drawing hides the result line.
+TEST_F(Signal_plot, TitleNamesTheStepAndTheReceiveSideItsErrors)
 {
+    using testing::EndsWith;
+    using testing::HasSubstr;
     setup_and_run(6, 3);
-    main->view_item(1);
-    TSignal_plot& plot = only_plot(plot_windows());
-    EXPECT_EQ(plot.bits->width(), 750);
-    EXPECT_EQ(plot.windowTitle(),
-              "1. step; 0 - 7. conv. encoded signals, f= 0.029 MHz, y: -1.000 to 1.000");
+    const std::vector<std::pair<int, testing::Matcher<std::string>>> rows = {
+        {1, "1. step; 0 - 7. conv. encoded signals, f= 0.029 MHz, y: -1.000 to 1.000"},
+        {-105, EndsWith(": 0 wrong out of 2048 signals")},
+        {-306, testing::Not(HasSubstr("wrong out of"))},
+    };
+    for (const auto& [code, title] : rows) {
+        SCOPED_TRACE(code);
+        main->result_line()->show();
+        main->view_item(code);
+        const TSignal_plot& plot = last_plot(plot_windows());
+        EXPECT_THAT(plot.windowTitle().toStdString(), title);
+        EXPECT_EQ(plot.bits->width(), 750);
+        EXPECT_TRUE(main->result_line()->isHidden());
+    }
 }
 
-TEST_F(Signal_plot, ReceiveSidePlotsCarryTheErrorComparison)
-{
-    setup_and_run(6, 3);
-    main->view_item(-105);
-    main->view_item(-306);
-    const auto plots = plot_windows();
-    EXPECT_TRUE(plots[0]->windowTitle().endsWith(": 0 wrong out of 2048 signals"))
-        << plots[0]->windowTitle().toStdString();
-    EXPECT_FALSE(plots[1]->windowTitle().contains("wrong out of"));
-}
-
-TEST_F(Signal_plot, DrawingHidesTheResultLine)
-{
-    setup_and_run(6, 3);
-    main->result_line()->show();
-    main->view_item(0);
-    EXPECT_TRUE(main->result_line()->isHidden());
-}
-
-TEST_F(Signal_plot, CoveredWindowKeepsItsPicture)
-{
-    setup_and_run(6, 3);
-    main->view_item(1);
-    TSignal_plot& plot = only_plot(plot_windows());
-    const QImage drawn = plot.bits->image;
-    EXPECT_NE(drawn.pixel(1, drawn.height() / 2), drawn.pixel(0, 0)) << "something was drawn";
-    EXPECT_EQ(plot.bits->grab().toImage().convertToFormat(QImage::Format_RGB32), drawn);
-}
-
-TEST_F(Signal_plot, HeadlessPictureEqualsTheWindowsPaintBox)
+// The window shows the picture it drew (not a white one, also when it was covered), and
+// the command line draws the same picture without a window.
+TEST_F(Signal_plot, WindowShowsItsPictureAndTheCommandLineDrawsTheSame)
 {
     setup_and_run(6, 3);
     for (int code : {-10, 1, -306}) {
+        SCOPED_TRACE(code);
         main->view_item(code);
+        const TSignal_plot& plot = last_plot(plot_windows());
+        const QImage& drawn = plot.bits->image;
+        EXPECT_FALSE(white_from_row(drawn, 1)) << "something was drawn";
+        EXPECT_EQ(plot.bits->grab().toImage().convertToFormat(QImage::Format_RGB32), drawn);
         // --caption draws what "Save picture..." saves.
         const bool captioned = code == 1;
-        const TSignal_plot& plot = dynamic_cast<TSignal_plot&>(*plot_windows().back());
         QTemporaryDir dir;
         Plot_picture p;
         p.code = code;
@@ -79,8 +71,7 @@ TEST_F(Signal_plot, HeadlessPictureEqualsTheWindowsPaintBox)
         p.with_caption = captioned;
         EXPECT_EQ(write_plot_picture(p), plot.windowTitle().toStdString());
         EXPECT_EQ(QImage(dir.filePath("p.png")).convertToFormat(QImage::Format_RGB32),
-                  captioned ? with_caption(plot.bits->image, plot.caption) : plot.bits->image)
-            << code;
+                  captioned ? with_caption(drawn, plot.caption) : drawn);
     }
 }
 

@@ -60,21 +60,19 @@ TEST(FFT, PureTonesLandInTheirOwnEntry)
     }
 }
 
-class FFT_sizes : public testing::TestWithParam<int> {};
-INSTANTIATE_TEST_SUITE_P(Points, FFT_sizes, testing::Values(2, 8, 64, 512));
-
-TEST_P(FFT_sizes, MatchesNaiveDftAndInverseUndoesItUpToHalfN)
+TEST(FFT, MatchesNaiveDftAndInverseUndoesItUpToHalfN)
 {
-    const int n = GetParam();
-    std::mt19937 gen(static_cast<unsigned>(n));
-    std::uniform_real_distribution<double> uniform(-1.0, 1.0);
-    std::vector<float> x = samples(n, [&](int) { return uniform(gen); }), scaled;
-    for (const float v : x) scaled.push_back(v * static_cast<float>(n / 2));
-    const std::vector<float> want = packed_dft(x);
-    FFT::real_fft(x.data(), n / 2, 1);
-    EXPECT_THAT(x, Pointwise(FloatNear(tol(n)), want));
-    FFT::real_fft(x.data(), n / 2, -1);
-    EXPECT_THAT(x, Pointwise(FloatNear(tol(n)), scaled));
+    for (const int n : {2, 8, 64, 512}) {
+        std::mt19937 gen(static_cast<unsigned>(n));
+        std::uniform_real_distribution<double> uniform(-1.0, 1.0);
+        std::vector<float> x = samples(n, [&](int) { return uniform(gen); }), scaled;
+        for (const float v : x) scaled.push_back(v * static_cast<float>(n / 2));
+        const std::vector<float> want = packed_dft(x);
+        FFT::real_fft(x.data(), n / 2, 1);
+        EXPECT_THAT(x, Pointwise(FloatNear(tol(n)), want)) << n;
+        FFT::real_fft(x.data(), n / 2, -1);
+        EXPECT_THAT(x, Pointwise(FloatNear(tol(n)), scaled)) << n;
+    }
 }
 
 TEST(FFT, WindowWeighsEndsByTwoOver513AndMiddleBy512Over513)

@@ -142,7 +142,7 @@ TEST(Plot_ctrl, CapturesTheFirstValuesOfTheFirstPassAtEveryWidth)
     EXPECT_EQ(fft_code, 1) << "a full capture is kept until it is used";
 }
 
-TEST(Plot_ctrl, SpectrumTransformsTheCaptureOnceAndLabelsIt)
+TEST(Plot_ctrl, SpectrumTransformsTheCaptureOnceAndLabelsItAtAnyBoxWidth)
 {
     ready(1);
     draw(1);
@@ -158,22 +158,20 @@ TEST(Plot_ctrl, SpectrumTransformsTheCaptureOnceAndLabelsIt)
                                          "stage: 1; frequency range = 1.50 MHz"));
     EXPECT_THAT(box.ticks(5), ElementsAre(0, 100, 200, 300, 400, 500));
 
+    // A box wider than the 512 entries is cleared whole but drawn on only where they exist.
+    ready(1);
+    draw(1);
+    Record_canvas wide(1000, 130);
+    plot_spectrum(wide);
+    EXPECT_EQ(wide.calls[0], (Canvas_call{"rectangle", {0, 0, 1000, 130}, {}}));
+    for (const Canvas_call& c : wide.calls) EXPECT_LE(c.op == "line_to" ? c.args[0] : 0, 512);
+    for (const float x : {-0.5f, 512.0f, 1.0e9f, INFINITY, NAN})
+        EXPECT_EQ(plot_ctrl.fft_value(x, {}), 0.0f) << x;
+    // Used once: a second spectrum has nothing to show.
     Record_canvas again(512, 130);
     plot_spectrum(again);
     EXPECT_THAT(again.calls,
                 ElementsAre(Canvas_call{"text_out", {10, 10}, "no valid input for FFT! "}));
-}
-
-TEST(Plot_ctrl, WideSpectrumBoxIsClearedButDrawnOnlyWhereEntriesExist)
-{
-    ready(1);
-    draw(1);
-    Record_canvas box(1000, 130);
-    plot_spectrum(box);
-    EXPECT_EQ(box.calls[0], (Canvas_call{"rectangle", {0, 0, 1000, 130}, {}}));
-    for (const Canvas_call& c : box.calls) EXPECT_LE(c.op == "line_to" ? c.args[0] : 0, 512);
-    for (const float x : {-0.5f, 512.0f, 1.0e9f, INFINITY, NAN})
-        EXPECT_EQ(plot_ctrl.fft_value(x, {}), 0.0f) << x;
 }
 
 TEST(Plot_ctrl, OddCodesWindowsAndBoxesDrawWithoutFault)

@@ -220,13 +220,6 @@ TEST(Analog_mod, NoisePointAddsRfCarrierAnEighthTurnAhead)
     }
 }
 
-TEST(Analog_mod, StrongRfCarrierMakesTheChainReportWrongBits)
-{
-    setup_fresh_chain(6, 3);
-    analog_pars().noise_to_signal = 10.0f;
-    EXPECT_THAT(run_once().result, testing::ContainsRegex("step 1: [1-9][0-9]* wrong out of 24"));
-}
-
 // 7.5 samples per chip take 8 samples, but the caption names the setting truncated.
 TEST(Analog_mod, PrepareRunBuildsTheCaptionsOfAllPoints)
 {

@@ -71,6 +71,14 @@ TEST_F(Eye_pattern_test, CaptionOnEntryAndAfterEachToggle)
     EXPECT_EQ(eye.code(), 206);
     eye.toggle_mode();
     EXPECT_EQ(eye.caption(), "eye pattern (xmit, Q - summing plot)");
+    // A Q eye chosen with two branches is drawn as I once the chain has one branch.
+    eye.toggle_side();
+    eye.toggle_mode();
+    analog_pars().iq_branches = 1.0f;
+    run_once();
+    draw();
+    EXPECT_EQ(eye.code(), -107);
+    EXPECT_EQ(eye.caption(), "eye pattern (rcve, I - running plot)");
 }
 
 // 58 groups of 5 traces with the default chip rate; each trace starts with one move.
@@ -160,15 +168,4 @@ TEST_F(Eye_pattern_test, NeedsARunOfThePresentSetupAndAStepTheFiltersTake)
     setup_fresh_chain(5, 3);
     run_once();
     EXPECT_THAT(Eye_pattern::refusal(eye_width), HasSubstr("needs a run first"));
-}
-
-// A Q eye chosen with two branches is drawn as I once the chain has one branch.
-TEST_F(Eye_pattern_test, OneBranchLeftDrawsTheIBranch)
-{
-    eye.toggle_branch(2.0f);
-    analog_pars().iq_branches = 1.0f;
-    run_once();
-    draw();
-    EXPECT_EQ(eye.code(), -107);
-    EXPECT_EQ(eye.caption(), "eye pattern (rcve, I - running plot)");
 }

@@ -5,7 +5,6 @@
 #include "tests/fakes/record_canvas.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 using testing::ElementsAreArray;
 

@@ -165,7 +165,8 @@ TEST(Analog_mod, AdcWithEverythingOffAveragesTheScaledDacSum)
             for (int j = 0; j < samples; ++j, t += dt) acc += dac_sum(pn_chips(), t);
             want.push_back(static_cast<float>((acc / 1.2 / static_cast<double>(per_chip) + 1) / 2));
         }
-        // float32 sums of 9 samples of magnitude up to 3, scaled by 1/19.2: allow 1e-6
+        // float32 sums of up to 9 samples of magnitude up to 3 (rounding steps of 2.4e-7 at
+        // most), divided by 2.4 times the setting: allow 1e-6
         EXPECT_THAT(analog_mod.buf[0], testing::Pointwise(testing::FloatNear(1e-6f), want));
         EXPECT_THAT(analog_mod.buf[1], testing::Pointwise(testing::FloatNear(1e-6f), want));
     }

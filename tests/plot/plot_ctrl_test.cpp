@@ -94,8 +94,8 @@ TEST(Plot_ctrl, CaptionNamesTheFirstAndLastSampleOfTheWindow)
     EXPECT_THAT(draw(1), EndsWith(", y: 0.000 to 1.000"));
 }
 
-// Ticks stand ceil(pixels per sample) apart, from where the sample after the one at
-// column 1 begins; a window starting at 0 adds one at column 1.
+// Ticks stand ceil(pixels per sample) apart, the first that far after the column where the
+// sample shown at column 1 began; a window starting at 0 adds one at column 1.
 TEST(Plot_ctrl, TicksMarkTheColumnsWhereANewSampleBegins)
 {
     struct Row {

@@ -12,9 +12,6 @@ namespace {
 
 constexpr double f_chip = 1228800.0, t_chip = 1.0 / f_chip;
 constexpr double pi = 3.141592653589793;
-// A float t misses the centre by up to 1e-13 s and the 40 neighbouring terms each round to
-// about 1e-8 instead of 0: allow 3 float ulps of 1.
-constexpr double peak_tol = 3.6e-7;
 
 float at_chip(double chips) { return static_cast<float>(chips * t_chip); }
 
@@ -55,61 +52,56 @@ struct Dac {
 
 } // namespace
 
-TEST(Da_ad, AllOnesPeakAtCentresAndReturnToZeroBetweenAlsoAcrossTheWrap)
+// All ones: 1 at the centres, 1/2 a quarter chip away, 0 at the boundaries; alternating
+// chips: -/+1 at the centres and -/+cos(pi/4) a quarter chip away; also across the wrap.
+// A float t misses the centre by up to 1e-13 s and the 40 neighbouring terms each round to
+// about 1e-8 instead of 0: allow 3 float ulps of 1 there; the cut after 20 pulses leaves
+// about 1.3e-5 at the quarters: allow 5e-5.
+TEST(Da_ad, RepeatedPatternsPeakAtTheCentresAndFollowTheCosineBetween)
 {
     const Dac d(64);
-    const std::vector<float> ones(64, 1.0f);
+    std::vector<float> ones(64, 1.0f), alternating(64);
+    for (size_t k = 0; k < alternating.size(); ++k) alternating[k] = static_cast<float>(k % 2);
     for (int k = 0; k < 64; ++k) {
-        EXPECT_NEAR(d.da.nyquist(ones.data(), at_chip(k + 0.5)), 1.0, peak_tol) << k;
-        EXPECT_NEAR(d.da.nyquist(ones.data(), at_chip(k + 0.25)), 0.5, 2e-5) << k;
-        EXPECT_NEAR(d.da.nyquist(ones.data(), at_chip(k + 0.75)), 0.5, 2e-5) << k;
-        EXPECT_NEAR(d.da.nyquist(ones.data(), at_chip(k)), 0.0, 1e-7) << k;
-    }
-}
-
-TEST(Da_ad, AlternatingChipsGiveUnitPeaksAndCosineBetween)
-{
-    const Dac d(64);
-    std::vector<float> chips(64);
-    for (size_t k = 0; k < chips.size(); ++k) chips[k] = static_cast<float>(k % 2);
-    for (int k = 0; k < 64; ++k) {
+        SCOPED_TRACE(k);
         const double sign = k % 2 ? 1.0 : -1.0;
-        EXPECT_NEAR(d.da.nyquist(chips.data(), at_chip(k + 0.5)), sign, peak_tol) << k;
-        // cos(pi/4) a quarter chip away; the cut after 20 pulses leaves about 1.3e-5
-        EXPECT_NEAR(d.da.nyquist(chips.data(), at_chip(k + 0.25)), sign * std::sqrt(0.5), 5e-5);
-        EXPECT_NEAR(d.da.nyquist(chips.data(), at_chip(k + 0.75)), sign * std::sqrt(0.5), 5e-5);
-    }
-}
-
-class Da_ad_pulses : public testing::TestWithParam<std::pair<int, int>> {}; // pulses, chips
-INSTANTIATE_TEST_SUITE_P(PulsesOnChips, Da_ad_pulses,
-                         testing::Values(std::pair{20, 64}, std::pair{0, 16}, std::pair{50, 16},
-                                         std::pair{20, 21}));
-
-TEST_P(Da_ad_pulses, MatchesPlainPulseSum)
-{
-    const auto [pulses, n_chips] = GetParam();
-    const Dac d(n_chips, static_cast<float>(pulses));
-    const std::vector<float> chips = random_chips(n_chips, 3);
-    // not at a quarter chip from a centre: the pulse's denominator vanishes 1.25 chips away,
-    // and float rounding decides the value there
-    for (int k = 0; k < n_chips; ++k) {
-        for (const double frac : {0.0, 0.1, 0.37, 0.5, 0.62, 0.9}) {
-            const float t = at_chip(k + frac);
-            // float32 sum of up to 101 terms, each from a float tau: allow 1e-5
-            EXPECT_NEAR(d.da.nyquist(chips.data(), t), pulse_sum(chips, pulses, t), 1e-5)
-                << k << " + " << frac;
+        EXPECT_NEAR(d.da.nyquist(ones.data(), at_chip(k)), 0.0, 1e-7);
+        for (const double quarter : {0.25, 0.75}) {
+            EXPECT_NEAR(d.da.nyquist(ones.data(), at_chip(k + quarter)), 0.5, 5e-5);
+            EXPECT_NEAR(d.da.nyquist(alternating.data(), at_chip(k + quarter)),
+                        sign * std::sqrt(0.5), 5e-5);
         }
+        EXPECT_NEAR(d.da.nyquist(ones.data(), at_chip(k + 0.5)), 1.0, 3.6e-7);
+        EXPECT_NEAR(d.da.nyquist(alternating.data(), at_chip(k + 0.5)), sign, 3.6e-7);
     }
 }
 
+// Against the plain sum, not at a quarter chip from a centre: the pulse's denominator
+// vanishes 1.25 chips away, and float rounding decides the value there.
+TEST(Da_ad, MatchesPlainPulseSum)
+{
+    for (const auto& [pulses, n_chips] : {std::pair{20, 64}, {0, 16}, {50, 16}, {20, 21}}) {
+        const Dac d(n_chips, static_cast<float>(pulses));
+        const std::vector<float> chips = random_chips(n_chips, 3);
+        for (int k = 0; k < n_chips; ++k)
+            for (const double frac : {0.0, 0.1, 0.37, 0.5, 0.62, 0.9}) {
+                const float t = at_chip(k + frac);
+                // float32 sum of up to 101 terms, each from a float tau: allow 1e-5
+                EXPECT_NEAR(d.da.nyquist(chips.data(), t), pulse_sum(chips, pulses, t), 1e-5)
+                    << pulses << " pulses, " << n_chips << " chips, at " << k << " + " << frac;
+            }
+    }
+}
+
+// At centres, zeros of the denominator, and instants without a chip.
 TEST(Da_ad, PairEqualsTwoSingleCallsBitForBit)
 {
     const Dac d(40);
     const std::vector<float> ci = random_chips(40, 1), cq = random_chips(40, 2);
+    std::vector<float> instants = {std::nanf(""), HUGE_VALF, -HUGE_VALF, 3.0e38f};
+    for (int n = 0; n < 40 * 16; ++n) instants.push_back(at_chip(n / 16.0 + (n % 3) * 0.01));
     std::vector<std::uint32_t> want, got;
-    for (int n = 0; n < 40 * 16; ++n) {
-        const float t = at_chip(n / 16.0 + (n % 3) * 0.01); // centres, zeros of the denominator
+    for (const float t : instants) {
         float vi = 0.0f, vq = 0.0f;
         d.da.nyquist_pair(ci.data(), cq.data(), t, vi, vq);
         got.insert(got.end(), {std::bit_cast<std::uint32_t>(vi), std::bit_cast<std::uint32_t>(vq)});
@@ -117,25 +109,4 @@ TEST(Da_ad, PairEqualsTwoSingleCallsBitForBit)
         want.push_back(std::bit_cast<std::uint32_t>(d.da.nyquist(cq.data(), t)));
     }
     EXPECT_THAT(got, testing::ElementsAreArray(want));
-}
-
-TEST(Da_ad, InstantsWithoutAChipStillGiveThePairOfSingleCalls)
-{
-    const Dac d(40);
-    const std::vector<float> ci = random_chips(40, 3), cq = random_chips(40, 4);
-    for (const float t : {std::nanf(""), HUGE_VALF, -HUGE_VALF, 3.0e38f}) {
-        float vi = 0.0f, vq = 0.0f;
-        d.da.nyquist_pair(ci.data(), cq.data(), t, vi, vq);
-        EXPECT_EQ(std::bit_cast<std::uint32_t>(vi),
-                  std::bit_cast<std::uint32_t>(d.da.nyquist(ci.data(), t)))
-            << t;
-        EXPECT_EQ(std::bit_cast<std::uint32_t>(vq),
-                  std::bit_cast<std::uint32_t>(d.da.nyquist(cq.data(), t)))
-            << t;
-    }
-}
-
-TEST(Da_ad, CaptionStatesPulseRangeAndChipRate)
-{
-    EXPECT_EQ(Dac(16).da.caption, "Nyquist signals (range -/+ 20)  (f= 1.229 MHz)");
 }

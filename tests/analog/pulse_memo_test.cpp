@@ -40,6 +40,8 @@ std::vector<std::vector<float>> run_with_reuse(bool reuse)
 
 // Each run follows the one before with one value changed, so a memo that missed a change
 // would hand on stale sums; every run must equal the same run summed anew, bit for bit.
+// (Other data, hence other chips, is covered by the stage's fast-against-reference test,
+// which runs 3 and then 9 bytes with the memo on.)
 TEST(Pulse_memo, RunsTakingTheSumsOfTheRunBeforeEqualRunsSummingAnew)
 {
     setup_fresh_chain(6, 3);
@@ -57,16 +59,4 @@ TEST(Pulse_memo, RunsTakingTheSumsOfTheRunBeforeEqualRunsSummingAnew)
         for (size_t b = 0; b < anew.size(); ++b)
             EXPECT_EQ(reused[b], anew[b]) << name << " = " << value << ", buffer " << b;
     }
-}
-
-// Other test data means other chips, and with them other sums.
-TEST(Pulse_memo, OtherDataIsSummedAnew)
-{
-    setup_fresh_chain(6, 3);
-    const auto first = run_with_reuse(true);
-    setup_fresh_chain(6, 9);
-    const auto reused = run_with_reuse(true);
-    const auto anew = run_with_reuse(false);
-    EXPECT_EQ(reused, anew);
-    EXPECT_NE(first, anew);
 }

@@ -59,6 +59,39 @@ public:
             if (c.op == "text_out") v.push_back(c.text);
         return v;
     }
+    long count(const std::string& op) const
+    {
+        long n = 0;
+        for (const Canvas_call& c : calls) n += c.op == op ? 1 : 0;
+        return n;
+    }
+    // Every line drawn: from the pen's place to the point of a line_to, with the pen then set.
+    struct Line {
+        int x1, y1, x2, y2;
+        Rgb pen;
+        int pen_width;
+    };
+    std::vector<Line> lines() const
+    {
+        std::vector<Line> out;
+        Line l{0, 0, 0, 0, {}, 1};
+        for (const Canvas_call& c : calls) {
+            if (c.op == "set_pen") {
+                l.pen = {static_cast<unsigned char>(c.args[0]),
+                         static_cast<unsigned char>(c.args[1]),
+                         static_cast<unsigned char>(c.args[2])};
+                l.pen_width = c.args[3];
+            }
+            if (c.op == "move_to" || c.op == "line_to") {
+                l.x2 = c.args[0];
+                l.y2 = c.args[1];
+                if (c.op == "line_to") out.push_back(l);
+                l.x1 = l.x2;
+                l.y1 = l.y2;
+            }
+        }
+        return out;
+    }
     // x of every tick: a move to (x, h) followed by a line up to (x, h - length).
     std::vector<int> ticks(int length) const
     {

@@ -46,12 +46,29 @@ Bp_texts with(Bp_field f, const std::string& text)
 
 } // namespace
 
-TEST(Bp_explorer, EditsStartWithTheDefaultsInMhz)
+// Edits as typed, and how the explorer shows them back (MHz) once read.
+TEST(Bp_explorer, AcceptedEditsAreCorrectedAndShownBack)
 {
-    EXPECT_THAT(Bp_explorer().texts(), ElementsAre("10.00", "0.10", "30.00", "5.00", "15.00", "1"));
+    using Edits = std::vector<std::pair<Bp_field, std::string>>;
+    const std::vector<std::pair<Edits, Bp_texts>> rows = {
+        {{}, {"10.00", "0.10", "30.00", "5.00", "15.00", "1"}},
+        // a width above the centre is cut to it, a negative lowest frequency to 0
+        {{{Bp_field::width, "20"}, {Bp_field::low, "\t-3\r"}},
+         {"10.00", "10.00", "30.00", "0.00", "15.00", "1"}},
+        {{{Bp_field::center, " +1.2e1 "}, {Bp_field::low, ".5"}, {Bp_field::mode, "+2"}},
+         {"12.00", "0.10", "30.00", "0.50", "15.00", "2"}},
+        {{{Bp_field::mode, "7"}}, {"10.00", "0.10", "30.00", "5.00", "15.00", "7"}}};
+    for (const auto& [edits, shown] : rows) {
+        SCOPED_TRACE(testing::PrintToString(shown));
+        Bp_explorer e;
+        Bp_texts t = e.texts();
+        for (const auto& [field, text] : edits) t[static_cast<size_t>(field)] = text;
+        ASSERT_FALSE(e.read(t));
+        EXPECT_EQ(e.texts(), shown);
+    }
 }
 
-TEST(Bp_explorer, DefaultShowWritesTheFourCaptions)
+TEST(Bp_explorer, ShowWritesTheFourCaptions)
 {
     Bp_explorer e;
     const Boxes b = show(e);
@@ -65,20 +82,15 @@ TEST(Bp_explorer, DefaultShowWritesTheFourCaptions)
     EXPECT_FLOAT_EQ(e.dt_us, 1.0f / 60.0f);
     // Scan and drawing of 511 columns: 511 values and the first drawn one fill the buffer.
     EXPECT_EQ(e.fill, 512);
+    // A signal type other than 1 and 2 is no signal: the range -1 .. 1.
+    ASSERT_FALSE(e.read(with(Bp_field::mode, "7")));
+    show(e);
+    EXPECT_EQ(e.fft.data[0], 0.0f);
+    EXPECT_THAT(e.drawn_texts[0], testing::EndsWith("amplitude: 2.000"));
 }
 
-TEST(Bp_explorer, WidthAboveTheCentreAndANegativeLowestFrequencyAreCorrected)
-{
-    Bp_explorer e;
-    Bp_texts t = e.texts();
-    t[static_cast<size_t>(Bp_field::width)] = "20";
-    t[static_cast<size_t>(Bp_field::low)] = "\t-3\r";
-    ASSERT_FALSE(e.read(t));
-    EXPECT_EQ(e.f_width, e.f_center);
-    EXPECT_EQ(e.f_low, 0.0f);
-    EXPECT_THAT(e.texts(), ElementsAre("10.00", "10.00", "30.00", "0.00", "15.00", "1"));
-}
-
+// The wording is the shared number reader's; here the fields and the explorer's own
+// limits: float zero, the highest frequency below the lowest, whole signal types.
 TEST(Bp_explorer, RefusalsNameTheFieldAndStoreNothing)
 {
     const std::vector<std::tuple<Bp_field, std::string, std::string>> cases = {
@@ -91,25 +103,19 @@ TEST(Bp_explorer, RefusalsNameTheFieldAndStoreNothing)
         {Bp_field::center, "0", "center = 0 is out of range: allowed are 1e-06 to 1e+07 MHz"},
         {Bp_field::fft, "1e-7", "fft = 1e-7 is out of range: allowed are 1e-06 to 1e+07 MHz"},
         {Bp_field::width, "-1", "width = -1 is out of range"},
-        {Bp_field::fft, "0", "fft = 0 is out of range"},
-        {Bp_field::fft, "inf", "fft: 'inf' is not a number"},
-        {Bp_field::fft, "0x10", "fft: '0x10' is not a number"},
-        {Bp_field::fft, "3,5", "fft: '3,5' is not a number"},
-        {Bp_field::fft, "1e400", "fft: '1e400' is outside the range of numbers"},
         {Bp_field::low, "", "low: '' is not a number"},
         {Bp_field::high, "4", "high = 4 is below the lowest frequency: allowed are 5.00 to"},
-        {Bp_field::high, "nan", "high: 'nan' is not a number"},
         {Bp_field::mode, "1.5",
          "mode: '1.5' is not a whole number; allowed are whole numbers (1: chirp, 2: tone comb)"},
         {Bp_field::mode, "99999999999", "mode: '99999999999' is outside the range of numbers"},
-        {Bp_field::mode, "+-2", "mode: '+-2' is not a whole number"},
     };
     for (const auto& [field, text, message] : cases) {
+        SCOPED_TRACE(text);
         Bp_explorer e;
         e.sig_mode = 2;
         const std::optional<Bp_refusal> r = e.read(with(field, text));
-        ASSERT_TRUE(r) << text;
-        EXPECT_EQ(r->field, field) << text;
+        ASSERT_TRUE(r);
+        EXPECT_EQ(r->field, field);
         EXPECT_THAT(r->message, StartsWith(message));
         EXPECT_THAT(e.texts(), ElementsAre("10.00", "0.10", "30.00", "5.00", "15.00", "2"));
     }
@@ -139,43 +145,15 @@ TEST(Bp_explorer, ExtremeAcceptedValuesDrawFiniteNumbers)
     }
 }
 
-TEST(Bp_explorer, SignsBlanksAndExponentsAreTaken)
+// 1 / ln(1e-6) and 1 / ln(5e6): values a reader can check on a calculator. Closer than
+// 1 Hz the weight is negative, as the comb is defined; a tone exactly 1 Hz from the centre
+// (1 / ln 1 = inf) weighs as one on it, and the signal stays finite.
+TEST(Bp_explorer, ToneWeightsOfTheCombStayFinite)
 {
-    Bp_explorer e;
-    Bp_texts t = e.texts();
-    t[static_cast<size_t>(Bp_field::center)] = " +1.2e1 ";
-    t[static_cast<size_t>(Bp_field::low)] = ".5";
-    t[static_cast<size_t>(Bp_field::mode)] = "+2";
-    ASSERT_FALSE(e.read(t));
-    EXPECT_EQ(e.f_center, 12000000.0f);
-    EXPECT_EQ(e.f_low, 500000.0f);
-    EXPECT_EQ(e.sig_mode, 2);
-}
-
-TEST(Bp_explorer, AnyWholeTypeIsTakenAndOtherTypesGiveNoSignal)
-{
-    Bp_explorer e;
-    ASSERT_FALSE(e.read(with(Bp_field::mode, "7")));
-    EXPECT_EQ(e.sig_mode, 7);
-    show(e);
-    EXPECT_EQ(e.fft.data[0], 0.0f);
-    EXPECT_THAT(e.drawn_texts[0], testing::EndsWith("amplitude: 2.000")); // the range -1 .. 1
-}
-
-// 1 / ln(1e-6) and 1 / ln(5e6): the values a reader can check on a calculator.
-TEST(Bp_explorer, ToneWeightsOfTheDefaultComb)
-{
-    EXPECT_NEAR(Bp_explorer::tone_weight(1e7f, 1e7f), -0.072382, 1e-6);
-    EXPECT_NEAR(Bp_explorer::tone_weight(1e7f, 5e6f), 0.064830, 1e-6);
-    EXPECT_NEAR(Bp_explorer::tone_weight(1e7f, 14.9e6f), 0.064915, 1e-6);
-    // Closer than 1 Hz the weight is negative, as the comb is defined.
+    const std::pair<float, double> weights[] = {
+        {1e7f, -0.072382}, {5e6f, 0.064830}, {14.9e6f, 0.064915}, {10000001.0f, -0.072382}};
+    for (const auto& [f, w] : weights) EXPECT_NEAR(Bp_explorer::tone_weight(1e7f, f), w, 1e-6) << f;
     EXPECT_LT(Bp_explorer::tone_weight(1e7f, 1e7f + 0.5f), 0.0);
-}
-
-// A tone exactly 1 Hz from the centre would weigh 1 / ln(1) = inf.
-TEST(Bp_explorer, ToneOneHertzFromTheCentreKeepsTheSignalFinite)
-{
-    EXPECT_EQ(Bp_explorer::tone_weight(1e7f, 10000001.0f), Bp_explorer::tone_weight(1e7f, 1e7f));
     Bp_explorer e;
     Bp_texts t = with(Bp_field::mode, "2");
     t[static_cast<size_t>(Bp_field::low)] = "9.999999"; // tone 0 lies 1 Hz below the centre

@@ -3,8 +3,9 @@
 #include "tests/fakes/record_canvas.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
 #include <vector>
 
 using testing::Contains;
@@ -36,20 +37,6 @@ protected:
         enc.proceed(box);
         return box.texts();
     }
-
-    // The pen colour of the line drawn to (x, y).
-    Rgb colour_of_line_to(int x, int y) const
-    {
-        Rgb pen;
-        for (const Canvas_call& c : box.calls) {
-            if (c.op == "set_pen")
-                pen = {static_cast<unsigned char>(c.args[0]), static_cast<unsigned char>(c.args[1]),
-                       static_cast<unsigned char>(c.args[2])};
-            if (c.op == "line_to" && c.args[0] == x && c.args[1] == y) return pen;
-        }
-        ADD_FAILURE() << "no line to " << x << ", " << y;
-        return pen;
-    }
 };
 
 } // namespace
@@ -74,9 +61,13 @@ TEST_F(Encoder_clicks, OneBitTakesThreeClicksLoadOutputsShift)
     EXPECT_EQ(enc.phase, 1);
 }
 
-TEST_F(Encoder_clicks, TheOutputLineGrowsAtTheFront)
+TEST_F(Encoder_clicks, TheBitLineShowsTakenBitsAsBlanksAndTheOutputLineGrowsAtTheFront)
 {
-    for (int k = 0; k < 5; ++k) click();
+    for (int k = 0; k < 3; ++k) click();
+    const std::vector<std::string> t = click(); // bit 1 loaded
+    // Bits 23 .. 2 as digits, then the load of bit 1, then two blanks for bit 0.
+    EXPECT_EQ(t[0], std::string(20, '0') + "1" + "0" + "   >-loaded-> 1" + "  ");
+    click();
     // Bit 1 = 1 after bit 0 = 1: outputs 1 + 1 + 0 = 0 and 1 + 0 = 1.
     EXPECT_EQ(enc.out_line, "0111");
     for (int k = 0; k < 3; ++k) click();
@@ -87,18 +78,19 @@ TEST_F(Encoder_clicks, TheOutputLineGrowsAtTheFront)
 TEST_F(Encoder_clicks, WiresTakeTheColourOfTheirBit)
 {
     click(); // bit 0 = 1 loaded: reg0 = 1, reg1 = reg2 = 0
-    EXPECT_EQ(colour_of_line_to(150, 165), colour::red);  // input wire into the first cell
-    EXPECT_EQ(colour_of_line_to(400, 165), colour::blue); // reg1 to the second cell
-    EXPECT_EQ(colour_of_line_to(450, 115), colour::blue); // reg2 into the second adder
-    EXPECT_EQ(colour_of_line_to(450, 105), colour::red);  // reg0 XOR reg1 = 1
-}
-
-TEST_F(Encoder_clicks, TheBitLineShowsTakenBitsAsBlanks)
-{
-    for (int k = 0; k < 3; ++k) click();
-    const std::vector<std::string> t = click(); // bit 1 loaded
-    // Bits 23 .. 2 as digits, then the load of bit 1, then two blanks for bit 0.
-    EXPECT_EQ(t[0], std::string(20, '0') + "1" + "0" + "   >-loaded-> 1" + "  ");
+    // {x, y} the wire ends at: the input into the first cell, reg1 into the second cell, reg2
+    // into the second adder, reg0 XOR reg1 = 1.
+    const std::tuple<int, int, Rgb> wires[] = {{150, 165, colour::red},
+                                               {400, 165, colour::blue},
+                                               {450, 115, colour::blue},
+                                               {450, 105, colour::red}};
+    const std::vector<Record_canvas::Line> drawn = box.lines();
+    for (const auto& [x, y, pen] : wires) {
+        const auto line = std::find_if(drawn.begin(), drawn.end(),
+                                       [x, y](const auto& l) { return l.x2 == x && l.y2 == y; });
+        ASSERT_NE(line, drawn.end()) << x << ", " << y;
+        EXPECT_EQ(line->pen, pen) << x << ", " << y;
+    }
 }
 
 TEST_F(Encoder_clicks, AfterBitTwentyFourTheDemonstrationRestarts)

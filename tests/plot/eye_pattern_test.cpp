@@ -40,15 +40,8 @@ protected:
         EXPECT_TRUE(eye.draw(box, analog_mod, plot_curves, progress));
         return box;
     }
-
-    static long count(const Record_canvas& box, const std::string& op)
-    {
-        return std::count_if(box.calls.begin(), box.calls.end(),
-                             [&op](const Canvas_call& c) { return c.op == op; });
-    }
 };
 
-// Stops after the first group.
 // Asks to stop at the first report of a share beyond `beyond`.
 class Stop_beyond : public Progress {
 public:
@@ -78,33 +71,26 @@ TEST_F(Eye_pattern_test, CaptionOnEntryAndAfterEachToggle)
     EXPECT_EQ(eye.code(), 206);
     eye.toggle_mode();
     EXPECT_EQ(eye.caption(), "eye pattern (xmit, Q - summing plot)");
+    // A Q eye chosen with two branches is drawn as I once the chain has one branch.
+    eye.toggle_side();
+    eye.toggle_mode();
+    analog_pars().iq_branches = 1.0f;
+    run_once();
+    draw();
+    EXPECT_EQ(eye.code(), -107);
+    EXPECT_EQ(eye.caption(), "eye pattern (rcve, I - running plot)");
 }
 
 // 58 groups of 5 traces with the default chip rate; each trace starts with one move.
-TEST_F(Eye_pattern_test, RunningModeClearsOncePerGroupOf290Traces)
+TEST_F(Eye_pattern_test, RunningModeClearsOncePerGroupOf290TracesSummingModeOnce)
 {
-    const Record_canvas box = draw();
-    EXPECT_EQ(count(box, "move_to"), 290);
-    EXPECT_EQ(count(box, "rectangle"), 58);
-    EXPECT_EQ(count(box, "line_to"), 290 * (eye_width - 1) * 2);
-}
-
-TEST_F(Eye_pattern_test, SummingModeClearsOnlyOnce)
-{
-    const Record_canvas box = draw(true);
-    EXPECT_EQ(count(box, "move_to"), 290);
-    EXPECT_EQ(count(box, "rectangle"), 1);
-    EXPECT_EQ(box.calls.front().op, "rectangle");
-}
-
-TEST_F(Eye_pattern_test, RangeContainsZeroOnEverySide)
-{
-    for (int side = 0; side < 2; ++side) {
-        draw();
-        EXPECT_LE(eye.y_min, 0.0f);
-        EXPECT_GE(eye.y_max, 0.0f);
-        EXPECT_LT(eye.y_min, eye.y_max);
-        eye.toggle_side();
+    for (const auto& [summing, clears] : {std::pair{false, 58L}, {true, 1L}}) {
+        SCOPED_TRACE(summing);
+        const Record_canvas box = draw(summing);
+        EXPECT_EQ(box.count("move_to"), 290);
+        EXPECT_EQ(box.count("rectangle"), clears);
+        EXPECT_EQ(box.count("line_to"), 290 * (eye_width - 1) * 2);
+        EXPECT_EQ(box.calls.front().op, "rectangle");
     }
 }
 
@@ -146,6 +132,9 @@ TEST_F(Eye_pattern_test, StoredInstantsDrawTheSameAsEvaluatingEveryInstant)
             const Record_canvas direct = draw();
             EXPECT_EQ(eye.y_min, lo);
             EXPECT_EQ(eye.y_max, hi);
+            EXPECT_LE(lo, 0.0f); // the range holds zero on every side
+            EXPECT_GE(hi, 0.0f);
+            EXPECT_LT(lo, hi);
             EXPECT_TRUE(cached.calls == direct.calls) << eye.caption();
             eye.toggle_branch(2.0f);
         }
@@ -160,13 +149,18 @@ TEST_F(Eye_pattern_test, CancelStopsWithinTheCacheOrAfterTheGroupInHand)
         Record_canvas box(eye_width, eye_height);
         Stop_beyond stop(beyond);
         EXPECT_FALSE(eye.draw(box, analog_mod, plot_curves, stop)) << beyond;
-        EXPECT_EQ(count(box, "move_to"), traces) << beyond;
+        EXPECT_EQ(box.count("move_to"), traces) << beyond;
     }
 }
 
-TEST_F(Eye_pattern_test, NeedsARunOfThePresentSetup)
+// A run of the present setup with the analog stage; 0.8138 µs per chip over 100000 pixels
+// is below the plot windows' finest step.
+TEST_F(Eye_pattern_test, NeedsARunOfThePresentSetupAndAStepTheFiltersTake)
 {
     EXPECT_EQ(Eye_pattern::refusal(eye_width), "");
+    EXPECT_EQ(Eye_pattern::refusal(80000), "");
+    EXPECT_THAT(Eye_pattern::refusal(100000), HasSubstr("below 1e-5"));
+    EXPECT_THAT(Eye_pattern::refusal(1), HasSubstr("2 pixels"));
     setup_fresh_chain(6, 3);
     EXPECT_THAT(Eye_pattern::refusal(eye_width), HasSubstr("needs a run first"));
     run_once();
@@ -174,23 +168,4 @@ TEST_F(Eye_pattern_test, NeedsARunOfThePresentSetup)
     setup_fresh_chain(5, 3);
     run_once();
     EXPECT_THAT(Eye_pattern::refusal(eye_width), HasSubstr("needs a run first"));
-}
-
-// 0.8138 µs per chip over 100000 pixels is below the plot windows' finest step.
-TEST_F(Eye_pattern_test, RefusesAStepTooFineForTheFilters)
-{
-    EXPECT_EQ(Eye_pattern::refusal(80000), "");
-    EXPECT_THAT(Eye_pattern::refusal(100000), HasSubstr("below 1e-5"));
-    EXPECT_THAT(Eye_pattern::refusal(1), HasSubstr("2 pixels"));
-}
-
-// A Q eye chosen with two branches is drawn as I once the chain has one branch.
-TEST_F(Eye_pattern_test, OneBranchLeftDrawsTheIBranch)
-{
-    eye.toggle_branch(2.0f);
-    analog_pars().iq_branches = 1.0f;
-    run_once();
-    draw();
-    EXPECT_EQ(eye.code(), -107);
-    EXPECT_EQ(eye.caption(), "eye pattern (rcve, I - running plot)");
 }

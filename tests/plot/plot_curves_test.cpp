@@ -114,13 +114,27 @@ TEST(Plot_curves, AxesDrawDashesOnTheZeroRowAndTicksOnTheBottomEdge)
     EXPECT_EQ(box.calls[147], (Canvas_call{"line_to", {735, 61}, {}})); // last dash at 730
     EXPECT_THAT(box.ticks(5), ElementsAre(0, 100, 200, 300, 400, 500, 600, 700)); // 0.04 h
 
-    Record_canvas low(5, 50);
+    // Ticks at first + k spacing inside the box, at least 4 pixels long; one more at 1
+    // when first equals the spacing. Those left of the box are not walked one by one.
+    struct Row {
+        int first, spacing;
+        std::vector<int> ticks;
+    };
+    const std::vector<Row> rows = {{1, 1, {1, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
+                                   {3, 3, {1, 3, 6, 9}},
+                                   {4, 3, {4, 7}},
+                                   {-250, 2, {0, 2, 4, 6, 8}},
+                                   {-7, 3, {2, 5, 8}}, // -7 + 3 * 3
+                                   {-8, 5, {2, 7}},    // -8 + 2 * 5
+                                   {-9, 3, {0, 3, 6, 9}}};
+    Record_canvas low(10, 50);
     p.plot(low, f, constant(0.0f));
-    p.axes(1, 1);
-    EXPECT_THAT(low.ticks(4), ElementsAre(1, 1, 2, 3, 4)) << "extra tick at 1; at least 4 long";
-    low.calls.clear();
-    p.axes(-250, 2); // ticks left of the box are not walked through one by one
-    EXPECT_THAT(low.ticks(4), ElementsAre(0, 2, 4));
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.first << " by " << r.spacing);
+        low.calls.clear();
+        p.axes(r.first, r.spacing);
+        EXPECT_EQ(low.ticks(4), r.ticks);
+    }
 }
 
 TEST(Plot_curves, NonFiniteValuesAndDegenerateFramesDrawWithoutFault)

@@ -4,7 +4,6 @@
 #include "tests/fakes/record_canvas.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <tuple>
@@ -27,19 +26,11 @@ TEST(Plot_gen, GeometryFollowsTheFirstBox)
     Record_canvas a(990, 73), b(990, 73);
     Plot_gen g;
     g.init({&a, &b}, 15, PN_spread::i_mask);
-    EXPECT_EQ(g.y_top, 7);
-    EXPECT_EQ(g.y_tap, 43);
-    EXPECT_EQ(g.y_line, 51);
-    EXPECT_EQ(g.y_box_top, 14);
-    EXPECT_EQ(g.y_box_bottom, 65);
-    EXPECT_EQ(g.y_xor_top, 36);
-    EXPECT_EQ(g.y_xor_bottom, 58);
-    EXPECT_EQ(g.pitch, 44); // trunc(990 / 22.5)
-    EXPECT_EQ(g.half_pitch, 22);
-    EXPECT_EQ(g.gap_left, 8);
-    EXPECT_EQ(g.gap_right, 8);
-    EXPECT_EQ(g.box_w, 28);
-    EXPECT_EQ(g.y_digit, 39);
+    // pitch trunc(990 / 22.5) = 44
+    EXPECT_EQ((std::vector<int>{g.y_top, g.y_tap, g.y_line, g.y_box_top, g.y_box_bottom,
+                                g.y_xor_top, g.y_xor_bottom, g.pitch, g.half_pitch, g.gap_left,
+                                g.gap_right, g.box_w, g.y_digit}),
+              (std::vector<int>{7, 43, 51, 14, 65, 36, 58, 44, 22, 8, 8, 28, 39}));
 }
 
 TEST(Plot_gen, DrawsEveryCellWithItsBitAndAnXorPerLowerTap)

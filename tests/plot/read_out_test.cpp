@@ -9,21 +9,17 @@
 #include "tests/fakes/record_canvas.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
-TEST(Read_out, SignalColumnsShowTimeSampleAndValue)
+// 0.4 samples per microsecond: column 2 at 5 us reads sample 2; spectrum entry 2 lies at
+// 2 x 0.25 MHz. Columns outside the drawing read nothing.
+TEST(Read_out, ColumnsShowTimeSampleAndValueOrFrequencyAndLevel)
 {
     const std::vector<float> t{0.0f, 2.5f, 5.0f};
     const std::vector<float> v{-1.0f, 1.0f, 0.25f};
-    // 0.4 samples per microsecond: column 2 at 5 us reads sample 2.
     EXPECT_EQ(signal_read_out(t, v, 0.4f, 2), "t = 5 \xC2\xB5s, sample 2, value 0.25");
     EXPECT_EQ(signal_read_out(t, v, 0.0f, 1), "t = 2.5 \xC2\xB5s, value 1");
     EXPECT_EQ(signal_read_out(t, v, 0.4f, 3), "");
     EXPECT_EQ(signal_read_out(t, v, 0.4f, -1), "");
-}
-
-TEST(Read_out, SpectrumColumnsShowFrequencyAndLevel)
-{
     const Drawn_spectrum s{{4.0f, 0.5f, 0.125f}, 0.25};
     EXPECT_EQ(spectrum_read_out(s, 2), "f = 0.5 MHz, level 0.125");
     EXPECT_EQ(spectrum_read_out(s, 3), "");

@@ -4,7 +4,6 @@
 #include "tests/fakes/record_canvas.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -22,17 +21,12 @@ Sweep_result three_points(bool log)
     return r;
 }
 
-// The line_to calls drawn with a pen of this colour, as (x, y).
+// The ends of the lines drawn with a pen of this colour and width 1.
 std::vector<std::vector<int>> lines_in(const Record_canvas& c, Rgb colour)
 {
     std::vector<std::vector<int>> v;
-    bool current = false;
-    for (const Canvas_call& call : c.calls) {
-        if (call.op == "set_pen")
-            current = call.args[0] == colour.r && call.args[1] == colour.g &&
-                      call.args[2] == colour.b && call.args[3] == 1;
-        if (current && call.op == "line_to") v.push_back(call.args);
-    }
+    for (const Record_canvas::Line& l : c.lines())
+        if (l.pen == colour && l.pen_width == 1) v.push_back({l.x2, l.y2});
     return v;
 }
 

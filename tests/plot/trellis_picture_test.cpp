@@ -5,30 +5,19 @@
 #include "tests/fakes/record_canvas.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 using testing::ElementsAreArray;
 
 namespace {
 
-struct Segment {
-    int x1, y1, x2, y2, pen_width;
-};
+using Line = Record_canvas::Line;
 
-// Lines drawn with a pen of the given width, from move_to/line_to pairs and chains.
-std::vector<Segment> lines(const Record_canvas& c, int pen_width)
+// Lines drawn with a pen of the given width.
+std::vector<Line> lines(const Record_canvas& c, int pen_width)
 {
-    std::vector<Segment> out;
-    int width = 1, x = 0, y = 0;
-    for (const Canvas_call& call : c.calls) {
-        if (call.op == "set_pen") width = call.args[3];
-        if (call.op == "move_to") x = call.args[0], y = call.args[1];
-        if (call.op == "line_to") {
-            if (width == pen_width) out.push_back({x, y, call.args[0], call.args[1], width});
-            x = call.args[0];
-            y = call.args[1];
-        }
-    }
+    std::vector<Line> out;
+    for (const Line& l : c.lines())
+        if (l.pen_width == pen_width) out.push_back(l);
     return out;
 }
 
@@ -75,7 +64,7 @@ TEST(Trellis_picture, DashedSegmentOneToThreeEndsShortOfItsNode)
     // 40 x 50 pixels in 7 pieces of 5 x 7: one pixel short vertically, five horizontally.
     Record_canvas c;
     dashed_line(c, 9, 34, 40, 50, 7);
-    const std::vector<Segment> drawn = lines(c, 1);
+    const std::vector<Line> drawn = lines(c, 1);
     ASSERT_EQ(drawn.size(), 4u);
     EXPECT_EQ(drawn.front().x1, 9);
     EXPECT_EQ(drawn.front().y1, 34);
@@ -83,16 +72,18 @@ TEST(Trellis_picture, DashedSegmentOneToThreeEndsShortOfItsNode)
     EXPECT_EQ(drawn.back().y2, 34 + 49);
 }
 
+// By the output pair of the transition from a state with input 0 / 1: 00 blue, 11 red,
+// 10 magenta, 01 green.
 TEST(Trellis_picture, TransitionColoursFollowTheOutputPair)
 {
-    EXPECT_EQ(transition_colour(0, 0), colour::blue);       // 00
-    EXPECT_EQ(transition_colour(0, 1), colour::red);        // 11
-    EXPECT_EQ(transition_colour(1, 0), (Rgb{255, 0, 255})); // 10
-    EXPECT_EQ(transition_colour(1, 1), (Rgb{0, 255, 0}));   // 01
-    EXPECT_EQ(transition_colour(2, 0), colour::red);
-    EXPECT_EQ(transition_colour(2, 1), colour::blue);
-    EXPECT_EQ(transition_colour(3, 0), (Rgb{0, 255, 0}));
-    EXPECT_EQ(transition_colour(3, 1), (Rgb{255, 0, 255}));
+    const Rgb magenta{255, 0, 255}, green{0, 255, 0};
+    const Rgb want[4][2] = {{colour::blue, colour::red},
+                            {magenta, green},
+                            {colour::red, colour::blue},
+                            {green, magenta}};
+    for (int state = 0; state < 4; ++state)
+        for (int input = 0; input < 2; ++input)
+            EXPECT_EQ(transition_colour(state, input), want[state][input]) << state << input;
 }
 
 TEST_F(Trellis_run, DataTableRowsAndReceivedValues)
@@ -108,28 +99,23 @@ TEST_F(Trellis_run, DataTableRowsAndReceivedValues)
     EXPECT_THAT(first, ElementsAreArray({"0", "1", "1", "1", "0", "0", "1", "1"}));
 }
 
-TEST_F(Trellis_run, StepZeroWritesOnlyTheFirstTwoDeviations)
+// Click 1 draws bits 0 and 1, each next click one bit more; click 24 starts again at bit 0.
+TEST_F(Trellis_run, ClicksWalkTheBitsUntilOnlyPathsIntoStateZeroReachTheEnd)
 {
     clicks(1);
-    EXPECT_FALSE(row(Trellis_picture::dsq0)[0].empty());
-    EXPECT_FALSE(row(Trellis_picture::dsq0 + 1)[0].empty());
-    EXPECT_TRUE(row(Trellis_picture::dsq0 + 2)[0].empty());
-    EXPECT_TRUE(row(Trellis_picture::dsq0 + 3)[0].empty());
-    // The lower box holds bit 1: all four states.
-    for (int j = 0; j < 4; ++j) EXPECT_FALSE(row(Trellis_picture::dsq0 + j)[1].empty()) << j;
+    // Step 0 writes only the first two deviations; the lower box holds bit 1, all states.
+    for (int j = 0; j < 4; ++j) {
+        EXPECT_EQ(row(Trellis_picture::dsq0 + j)[0].empty(), j >= 2) << j;
+        EXPECT_FALSE(row(Trellis_picture::dsq0 + j)[1].empty()) << j;
+    }
     EXPECT_EQ(view.step, 1);
-}
 
-TEST_F(Trellis_run, AfterTwentyThreeClicksOnlyPathsIntoStateZeroReachTheEnd)
-{
-    clicks(23);
-    // Bit 23 writes only state 0's deviation.
-    EXPECT_FALSE(row(Trellis_picture::dsq0)[23].empty());
-    for (int j = 1; j < 4; ++j) EXPECT_TRUE(row(Trellis_picture::dsq0 + j)[23].empty()) << j;
-    const int last_x = Trellis_picture::node_x(23);
+    clicks(22);
+    // Bit 23 writes only state 0's deviation, and only lines into state 0 reach the end.
+    for (int j = 0; j < 4; ++j) EXPECT_EQ(row(Trellis_picture::dsq0 + j)[23].empty(), j > 0) << j;
     int into_last = 0;
-    for (const Segment& s : lines(lower, 3))
-        if (s.x1 == last_x) {
+    for (const Line& s : lines(lower, 3))
+        if (s.x1 == Trellis_picture::node_x(23)) {
             ++into_last;
             EXPECT_EQ(s.x2, Trellis_picture::node_x(24));
             EXPECT_EQ(s.y2, Trellis_picture::node_y(0));
@@ -137,17 +123,14 @@ TEST_F(Trellis_run, AfterTwentyThreeClicksOnlyPathsIntoStateZeroReachTheEnd)
     EXPECT_GT(into_last, 0);
     // A clean channel: the decoded bits are the sent ones.
     EXPECT_THAT(row(Trellis_picture::dec), ElementsAreArray(row(Trellis_picture::org)));
-}
 
-TEST_F(Trellis_run, TheTwentyFourthClickRestartsTheLowerBoxAtBitZero)
-{
-    clicks(24);
-    for (const Segment& s : lines(lower, 3)) EXPECT_LT(s.x1, Trellis_picture::node_x(1));
+    clicks(1);
+    for (const Line& s : lines(lower, 3)) EXPECT_LT(s.x1, Trellis_picture::node_x(1));
     bool upper_reaches_end = false;
-    for (const Segment& s : lines(upper, 3))
+    for (const Line& s : lines(upper, 3))
         upper_reaches_end = upper_reaches_end || s.x2 == Trellis_picture::node_x(24);
     EXPECT_TRUE(upper_reaches_end);
-    EXPECT_EQ(view.step, 0); // the next click draws bits 0 and 1
+    EXPECT_EQ(view.step, 0);
 }
 
 TEST_F(Trellis_run, StrongDisturbanceMakesDecodedBitsDiffer)
@@ -174,7 +157,7 @@ TEST_F(Trellis_run, SkeletonDrawsEveryKindOverItsColumns)
 {
     Record_canvas box{993, 95};
     Trellis_picture::draw_skeleton(box);
-    const std::vector<Segment> s = lines(box, 1);
+    const std::vector<Line> s = lines(box, 1);
     // The 0 -> 0 row line, the 3 -> 3 row in 110 pieces of which 55 are drawn, then
     // 22 + 22 + 21 + 21 + 20 + 22 columns of the other six kinds (input 1 dashed in 4 drawn
     // pieces).

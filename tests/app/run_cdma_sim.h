@@ -44,8 +44,7 @@ inline Sim_outcome run_cdma_sim(const std::string& args, const std::string& pref
 {
     const std::string out_path = temp_path(""), err_path = temp_path("");
     const std::string cmd = "exec " + prefix + " " + CDMA_SIM_PATH + " " + args;
-    const pid_t child = fork();
-    if (child == 0) {
+    if (fork() == 0) {
         sigset_t interrupt;
         sigemptyset(&interrupt);
         sigaddset(&interrupt, SIGINT);
@@ -55,7 +54,7 @@ inline Sim_outcome run_cdma_sim(const std::string& args, const std::string& pref
         _exit(127);
     }
     int raw = 0;
-    waitpid(child, &raw, 0);
+    wait(&raw);
     const Sim_outcome o{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, file_text(out_path),
                         file_text(err_path)};
     std::remove(out_path.c_str());
@@ -87,23 +86,24 @@ struct Cli_row {
 };
 
 // Runs every row without a desktop session, where Qt would otherwise warn about its runtime
-// directory on stderr. An accepted picture command writes a PNG, a refused one writes none.
-inline void expect_rows(const std::vector<Cli_row>& rows)
+// directory on stderr; with ctrl_c, a Ctrl+C is waiting. An accepted picture command writes
+// a PNG, a refused or stopped one writes none.
+inline void expect_rows(const std::vector<Cli_row>& rows, bool ctrl_c = false)
 {
     const std::string png = temp_path(".png");
     for (const Cli_row& row : rows) {
         SCOPED_TRACE(row.args);
         std::remove(png.c_str());
         const std::string args = std::regex_replace(row.args, std::regex("PNG"), png);
-        const Sim_outcome o = run_cdma_sim(args, "env -u XDG_RUNTIME_DIR");
+        const Sim_outcome o = run_cdma_sim(args, "env -u XDG_RUNTIME_DIR", ctrl_c);
         EXPECT_EQ(o.status, row.status);
         EXPECT_EQ(o.out.empty(), row.out_empty) << o.out;
         EXPECT_THAT(o.out, testing::StartsWith(row.out_starts));
         if (row.status == 0) {
             EXPECT_EQ(o.err, "");
         } else {
-            EXPECT_THAT(o.err, testing::StartsWith("cdma_sim: "));
-            EXPECT_THAT(o.err, testing::HasSubstr(row.err_has));
+            EXPECT_THAT(o.err, testing::AllOf(testing::StartsWith("cdma_sim: "),
+                                              testing::HasSubstr(row.err_has)));
             EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << "not one line: " << o.err;
         }
         if (args != row.args) {

@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-// The explorer's own refusals and corrections are tested with it; here each option must
-// reach its field and a refusal must name the option.
+// The explorer's refusals are tested with it; here each option reaches its field or is named.
 TEST(Bandpass_command, DrawsAsOptionedOrRefusesNamingTheOption)
 {
     expect_rows({

@@ -27,8 +27,7 @@ TEST(Trellis_command, PrintsTheDataTableOrRefusesAsRunDoes)
     });
 }
 
-// Once the clicks have gone round the 24 bits, a further round prints and draws the same,
-// so from three rounds on (as for any large count) the count is cut to two and the rest.
+// Past the 24 bits a further round prints and draws the same, so large counts are cut.
 TEST(Trellis_command, ARoundOfClicksMorePrintsAndDrawsTheSame)
 {
     const std::string png = temp_path(".png");

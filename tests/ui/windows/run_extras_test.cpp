@@ -9,7 +9,6 @@
 #include "ui/widgets/progress_runner.h"
 #include "ui/widgets/save_dialog.h"
 
-#include <QCheckBox>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -38,10 +37,9 @@ protected:
 
 } // namespace
 
-// A sweep's window shows its points and leaves the plots and the chain as they were. Like
-// the plot windows, each new one lies a step below and right of the last, back at the first
-// place once none is open; the dialog opens with the plan asked for last.
-TEST_F(Run_extras, SweepWindowsCascadeLeaveTheChainAndTheDialogOffersTheLastPlan)
+// A sweep's window shows its points and leaves the plots and the chain as they were; the
+// dialog opens with the plan asked for last.
+TEST_F(Run_extras, SweepWindowsLeaveTheChainAndTheDialogOffersTheLastPlan)
 {
     click(picker().stage_button(-106));
     const std::vector<std::uint32_t> before = chain_bits();
@@ -54,19 +52,10 @@ TEST_F(Run_extras, SweepWindowsCascadeLeaveTheChainAndTheDialogOffersTheLastPlan
     EXPECT_EQ(plot_windows().size(), 1);
     EXPECT_FALSE(offered);
 
-    const QPoint first = w->pos();
-    plan.to = 5.0;
     plan.points = 2;
     click(extras().error_sweep);
-    EXPECT_EQ(extras().last_window()->pos(), first + QPoint(20, 20));
     ASSERT_TRUE(offered);
     EXPECT_EQ(offered->to, 30.0);
-    for (QMdiSubWindow* sweep : main->child_windows())
-        if (sweep->property("Tag").toInt() == TSweep_window::window_tag) sweep->close();
-    flush_deletes();
-    click(extras().error_sweep);
-    EXPECT_EQ(extras().last_window()->pos(), first);
-    EXPECT_EQ(offered->to, 5.0);
 }
 
 // What the sweep keeps and gives back is the engine's; here, what the windows then say.
@@ -92,9 +81,7 @@ TEST_F(Run_extras, TheSweepWindowSavesItsValuesAndPicture)
     QTemporaryDir dir;
     const QString csv = dir.filePath("sweep.csv");
     const QString png = dir.filePath("sweep.png");
-    QStringList suggested;
     Save_dialog::choose = [&](QWidget*, const QString&, const QString& name, const QString&) {
-        suggested << name;
         return name.endsWith("csv") ? csv : png;
     };
     click(w->save_values);
@@ -103,7 +90,4 @@ TEST_F(Run_extras, TheSweepWindowSavesItsValuesAndPicture)
     ASSERT_TRUE(values.open(QIODevice::ReadOnly));
     EXPECT_EQ(values.readAll().toStdString(), sweep_csv(w->result()));
     EXPECT_FALSE(QImage(png).isNull());
-    EXPECT_EQ(suggested, QStringList({"sweep_noise_to_signal.csv", "sweep_noise_to_signal.png"}));
-    w->log_y->setChecked(true);
-    EXPECT_FALSE(w->picture->image.isNull());
 }

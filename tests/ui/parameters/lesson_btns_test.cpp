@@ -4,9 +4,7 @@
 #include "tests/ui/parameters/parameter_fixture.h"
 #include "tests/ui/windows/window_fixture.h"
 #include "ui/widgets/save_dialog.h"
-#include "ui/windows/run_extras.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gmock/gmock.h>
@@ -15,7 +13,6 @@
 #include <vector>
 
 using testing::ElementsAreArray;
-using testing::HasSubstr;
 
 namespace {
 
@@ -30,12 +27,6 @@ protected:
             return path;
         };
         TLesson_btns::tell = [this](QWidget*, const QString&, const QString& text) { told = text; };
-    }
-    void write(const char* text)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
     }
 
     QTemporaryDir dir;
@@ -59,18 +50,4 @@ TEST_F(Lesson_btns, SavedParametersLoadBackExactlyInTheStartMenu)
     click(main->start_menu()->lesson->load_pars);
     EXPECT_EQ(told, "");
     EXPECT_THAT(stored_bits(), ElementsAreArray(saved));
-}
-
-TEST_F(Lesson_btns, AfterSetupTheStartValuesOfAFileAreIgnoredWithANote)
-{
-    setup_and_run();
-    write("nr_stages = 2\ndata_bytes = 36\nroll_off = 0.5\n");
-    click(main->run_menu()->Run_extras->lesson->load_pars);
-    EXPECT_THAT(told.toStdString(), HasSubstr("nr_stages and data_bytes are ignored"));
-    EXPECT_EQ(nr_stages, 6);
-    EXPECT_EQ(data_bytes, 3);
-    EXPECT_EQ(analog_pars().roll_off, 0.5f);
-    // The old run no longer holds: its stage buttons go, the run button comes back.
-    EXPECT_TRUE(picker().stage_button(1)->isHidden());
-    EXPECT_FALSE(picker().run->isHidden());
 }

@@ -19,7 +19,6 @@
 #include <QMdiArea>
 #include <QScrollBar>
 
-#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -35,10 +34,8 @@ TEST_F(Main_screen, StartMenuUntilSetupThenTheRunMenuAndAfterARunItsPlots)
     press_setup();
     ASSERT_EQ(main->child_windows().size(), 1);
     EXPECT_EQ(main->child_windows()[0], main->run_menu());
-    EXPECT_TRUE(main->run_menu()->Set_times->isHidden());
     EXPECT_EQ(menu_buttons_shown(), 4);
     EXPECT_TRUE(shown_codes().empty());
-    EXPECT_TRUE(picker().see_result->isHidden());
 
     click(picker().run);
     EXPECT_TRUE(picker().run->isHidden());
@@ -99,36 +96,25 @@ TEST_F(Main_screen, CascadeStaysInThePlotAreaAndAWindowMovedOutCanBeScrolledTo)
 {
     setup_and_run();
     const QRect area = main->area().viewport()->rect();
-    std::vector<QPoint> places;
     for (const Stage_code& s : stage_codes) {
         click(picker().stage_button(s.code));
         const QRect placed = plot_windows().back()->geometry();
         EXPECT_TRUE(area.contains(placed)) << s.code << " at " << placed.x() << "," << placed.y();
-        places.push_back(placed.topLeft());
     }
-    // The first wrap starts one step right of the first place.
-    EXPECT_NE(std::find(places.begin(), places.end(), QPoint(20, 335)), places.end());
     ASSERT_FALSE(main->area().horizontalScrollBar()->isVisible());
     plot_windows().back()->move(main->area().viewport()->width() - 100, 335);
     QCoreApplication::processEvents();
     EXPECT_TRUE(main->area().horizontalScrollBar()->isVisible());
 }
 
-// The result line goes on a click and comes back with the errors button; it and the error
-// line are hidden each by its own bit.
-TEST_F(Main_screen, ResultLineHidesWhenClickedOrByItsOwnBit)
+// The result line goes on a click and comes back with the errors button.
+TEST_F(Main_screen, ResultLineHidesWhenClickedAndComesBackWithItsButton)
 {
     setup_and_run();
     click(picker().see_result);
     ASSERT_FALSE(main->result_line()->isHidden());
     EXPECT_TRUE(main->result_line()->text().contains(": 0 wrong out of 24"))
         << main->result_line()->text().toStdString();
-    main->error_line()->show();
-    main->clear_display(16); // no view has this bit
-    EXPECT_FALSE(main->error_line()->isHidden());
-    main->clear_display(TMain_screen::error_view);
-    EXPECT_TRUE(main->error_line()->isHidden());
-    EXPECT_FALSE(main->result_line()->isHidden());
     QTest::mouseClick(main->result_line(), Qt::LeftButton);
     EXPECT_TRUE(main->result_line()->isHidden());
     click(picker().see_result);
@@ -222,7 +208,6 @@ TEST_F(Main_screen, LongResultWrapsInItsPlaceAndShowsItsStart)
     ASSERT_TRUE(main->result_line()->wrapped());
     const QRect grown = main->result_line()->geometry();
     EXPECT_EQ(grown.topLeft(), box.topLeft());
-    EXPECT_EQ(grown.width(), box.width());
     const QRect needed =
         QFontMetrics(main->result_line()->font())
             .boundingRect(QRect(0, 0, box.width() - 6, 10000), Qt::TextWordWrap, longest);

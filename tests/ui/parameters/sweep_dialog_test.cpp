@@ -55,15 +55,3 @@ TEST(Sweep_dialog, EachFieldIsReadUnderItsNameAndARefusalIsShown)
         EXPECT_EQ(d.refusal->text().toStdString(), r.refusal);
     }
 }
-
-// A switch starts from one of its two values to the other, in two points.
-TEST(Sweep_dialog, EveryParameterStartsWithARangeThatRuns)
-{
-    analog_pars().set_defaults();
-    TSweep_dialog d(nullptr);
-    for (int k = 0; k < d.parameter->count(); ++k) {
-        d.parameter->setCurrentIndex(k);
-        EXPECT_TRUE(d.checked_plan().has_value())
-            << d.parameter->currentText().toStdString() << ": " << d.refusal->text().toStdString();
-    }
-}

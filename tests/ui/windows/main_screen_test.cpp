@@ -1,6 +1,5 @@
 #include "ui/windows/main_screen.h"
 
-#include "engine/engine_objects.h"
 #include "engine/stage_codes.h"
 #include "tests/ui/windows/window_fixture.h"
 #include "ui/parameters/parameter_menue.h"
@@ -119,18 +118,6 @@ TEST_F(Main_screen, ResultLineHidesWhenClickedAndComesBackWithItsButton)
     EXPECT_TRUE(main->result_line()->isHidden());
     click(picker().see_result);
     EXPECT_FALSE(main->result_line()->isHidden());
-}
-
-TEST_F(Main_screen, RunButtonStaysHiddenWhileTheChainIsNotAllocated)
-{
-    press_setup();
-    vocoder.allocated = false; // as after a failed allocation
-    main->open_parameter_menu(2);
-    main->show_menu_buttons();
-    EXPECT_TRUE(picker().run->isHidden());
-    vocoder.allocated = true;
-    main->show_menu_buttons();
-    EXPECT_FALSE(picker().run->isHidden());
 }
 
 namespace {

@@ -6,7 +6,6 @@
 #include "ui/plots/sweep_window.h"
 #include "ui/widgets/click_line.h"
 #include "ui/widgets/paint_box.h"
-#include "ui/widgets/progress_runner.h"
 #include "ui/widgets/save_dialog.h"
 
 #include <QFile>
@@ -56,20 +55,6 @@ TEST_F(Run_extras, SweepWindowsLeaveTheChainAndTheDialogOffersTheLastPlan)
     click(extras().error_sweep);
     ASSERT_TRUE(offered);
     EXPECT_EQ(offered->to, 30.0);
-}
-
-// What the sweep keeps and gives back is the engine's; here, what the windows then say.
-TEST_F(Run_extras, ACancelledSweepSaysSoAndOffersTheRunAgain)
-{
-    Progress_runner::cancel_hook = [](double done) { return done >= 0.3; };
-    plan.points = 10;
-    click(extras().error_sweep);
-    TSweep_window* w = extras().last_window();
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->windowTitle(), "error sweep over noise_to_signal: 3 of 10 points (cancelled)");
-    EXPECT_THAT(main->error_line()->text().toStdString(),
-                testing::StartsWith("error sweep cancelled: the chain has not run"));
-    EXPECT_FALSE(picker().run->isHidden());
 }
 
 TEST_F(Run_extras, TheSweepWindowSavesItsValuesAndPicture)

@@ -4,9 +4,7 @@
 #include "tests/ui/parameters/parameter_fixture.h"
 #include "tests/ui/windows/window_fixture.h"
 #include "ui/widgets/save_dialog.h"
-#include "ui/windows/run_extras.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gmock/gmock.h>
@@ -15,7 +13,6 @@
 #include <vector>
 
 using testing::ElementsAreArray;
-using testing::HasSubstr;
 
 namespace {
 
@@ -29,21 +26,12 @@ protected:
         Save_dialog::choose = [this](QWidget*, const QString&, const QString&, const QString&) {
             return path;
         };
-        TLesson_btns::tell = [this](QWidget*, const QString& title, const QString& text) {
-            told_title = title;
-            told = text;
-        };
-    }
-    void write(const char* text)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
+        TLesson_btns::tell = [this](QWidget*, const QString&, const QString& text) { told = text; };
     }
 
     QTemporaryDir dir;
     QString path;
-    QString told_title, told;
+    QString told;
 };
 
 } // namespace
@@ -62,31 +50,4 @@ TEST_F(Lesson_btns, SavedParametersLoadBackExactlyInTheStartMenu)
     click(main->start_menu()->lesson->load_pars);
     EXPECT_EQ(told, "");
     EXPECT_THAT(stored_bits(), ElementsAreArray(saved));
-}
-
-TEST_F(Lesson_btns, ABadFileIsRefusedWithItsLineAndStoresNothing)
-{
-    write("roll_off = 0.5\nnr_stages = 2\nif_freq = eighty\n");
-    const std::vector<std::uint32_t> before = stored_bits();
-    click(main->start_menu()->lesson->load_pars);
-    EXPECT_EQ(told_title, "parameters not loaded");
-    EXPECT_EQ(told,
-              "lesson.txt, line 3: if_freq: 'eighty' is not a number; allowed are -1e+07 to 3e+06 "
-              "MHz\nNothing was stored.");
-    EXPECT_THAT(stored_bits(), ElementsAreArray(before));
-}
-
-TEST_F(Lesson_btns, AfterSetupTheStartValuesOfAFileAreIgnoredWithANote)
-{
-    setup_and_run();
-    write("nr_stages = 2\ndata_bytes = 36\nroll_off = 0.5\n");
-    click(main->run_menu()->Run_extras->lesson->load_pars);
-    EXPECT_EQ(told_title, "start parameters ignored");
-    EXPECT_THAT(told.toStdString(), HasSubstr("nr_stages and data_bytes are ignored"));
-    EXPECT_EQ(nr_stages, 6);
-    EXPECT_EQ(data_bytes, 3);
-    EXPECT_EQ(analog_pars().roll_off, 0.5f);
-    // The old run no longer holds: its stage buttons go, the run button comes back.
-    EXPECT_TRUE(picker().stage_button(1)->isHidden());
-    EXPECT_FALSE(picker().run->isHidden());
 }

@@ -36,7 +36,6 @@ struct Offered {
 
 const std::set<std::string> every_view{"en_decoder", "FFT",  "Walsh", "PN_U",
                                        "PN_I",       "PN_Q", "eye",   "bp_filter"};
-const std::set<std::string> digital_views{"en_decoder", "FFT", "Walsh", "PN_U", "PN_I", "PN_Q"};
 const std::set<int> q_codes{205, 206, 207, -204, -205, -206, -406, -207, -208};
 
 void one_branch(Analog_pars& p) { p.iq_branches = 1.0f; }
@@ -51,7 +50,6 @@ TEST_F(Get_plots, RunOffersTheButtonsOfTheStagesAndBranchesOfTheChain)
         {"full", 6, nullptr, 33, {}, {}, every_view},
         {"one branch", 6, one_branch, 24, {}, q_codes, every_view},
         {"mixers off", 6, mixers_off, -1, {7, 10, 11, -9, -108}, {107, 207, 9, -10}, every_view},
-        {"5 stages", 5, nullptr, -1, {}, {}, digital_views},
         {"2 stages", 2, nullptr, -1, {}, {}, {"en_decoder", "FFT"}},
         {"1 stage", 1, nullptr, 3, {0, 1, -1}, {}, {}},
         {"no stages", 0, nullptr, 1, {0}, {}, {}},
@@ -181,11 +179,8 @@ TEST_F(Get_plots, CancelledRunLeavesPlotsRefusingAndTheNextRunCountsAsWithoutIt)
     click(picker().run);
 
     EXPECT_EQ(reports, 2) << "the run stopped at the block after the cancel";
-    EXPECT_FALSE(main->error_line()->isHidden());
     EXPECT_THAT(main->error_line()->text().toStdString(), testing::HasSubstr("cancelled"));
-    EXPECT_TRUE(shown_codes().empty());
-    EXPECT_TRUE(shown_views().empty());
-    EXPECT_TRUE(main->result_line()->isHidden());
+    EXPECT_TRUE(shown_codes().empty() && shown_views().empty());
     EXPECT_FALSE(picker().run->isHidden()) << "a new run can start at once";
 
     main->view_item(-1); // as its button would, were it offered
@@ -197,7 +192,6 @@ TEST_F(Get_plots, CancelledRunLeavesPlotsRefusingAndTheNextRunCountsAsWithoutIt)
 
     Progress_runner::cancel_hook = nullptr;
     click(picker().run);
-    EXPECT_TRUE(main->error_line()->isHidden());
     EXPECT_THAT(main->result_line()->text().toStdString(),
                 testing::MatchesRegex(", rcve step 1: 0 wrong out of 24 signals; t = [0-9]+ sec"));
     EXPECT_EQ(shown_codes().size(), 33u);

@@ -34,27 +34,16 @@ TEST_F(Shortcuts, CtrlRRunsOnlyWhileTheRunButtonIsOfferedAndOtherwiseSaysWhy)
     EXPECT_EQ(main->error_line()->text(), TShortcuts::run_hidden_hint);
 }
 
-TEST_F(Shortcuts, F1OpensTheHelpAndEscHidesTheTeachingViews)
-{
-    setup_and_run();
-    main->view_item(1);
-    click(picker().FFT);
-    ASSERT_FALSE(main->fourier_plot(0)->isHidden());
-    press(*main, Qt::Key_Escape);
-    EXPECT_TRUE(main->fourier_plot(0)->isHidden());
-    press(*main, QKeyCombination(Qt::Key_F1));
-    auto* help = main->findChild<THelp_window*>();
-    ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->isVisible());
-    click(main->run_menu()->findChild<QPushButton*>("help"));
-    EXPECT_EQ(main->findChildren<THelp_window*>().size(), 1);
-}
-
-TEST_F(Shortcuts, CtrlWClosesThePlotWindowInFrontButNoMenu)
+TEST_F(Shortcuts, EscHidesTheViewsCtrlWClosesThePlotInFrontButNoMenuAndF1OpensTheHelp)
 {
     setup_and_run();
     main->view_item(1);
     main->view_item(-1);
+    click(picker().FFT);
+    ASSERT_FALSE(main->fourier_plot(0)->isHidden());
+    press(*main, Qt::Key_Escape);
+    EXPECT_TRUE(main->fourier_plot(0)->isHidden());
+
     main->area().setActiveSubWindow(plot_windows().back());
     press(*main, Qt::CTRL | Qt::Key_W);
     ASSERT_EQ(plot_windows().size(), 1);
@@ -63,4 +52,11 @@ TEST_F(Shortcuts, CtrlWClosesThePlotWindowInFrontButNoMenu)
     press(*main, Qt::CTRL | Qt::Key_W);
     EXPECT_TRUE(main->run_menu()->isVisible());
     EXPECT_EQ(plot_windows().size(), 1);
+
+    press(*main, QKeyCombination(Qt::Key_F1));
+    auto* help = main->findChild<THelp_window*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    click(main->run_menu()->findChild<QPushButton*>("help"));
+    EXPECT_EQ(main->findChildren<THelp_window*>().size(), 1);
 }

@@ -2,7 +2,6 @@
 
 #include "tests/locale_environment.h"
 
-#include <QFontInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -44,13 +43,6 @@ TEST(Sim_application, ExceptionFromAHandlerIsShownAndTheProgramGoesOn)
     close_next_message_box(shown);
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_EQ(clicks, 2);
-}
-
-TEST(Sim_application, WindowFacesAreTheLiberationFaces)
-{
-    EXPECT_EQ(QFontInfo(QFont("MS Sans Serif")).family(), "Liberation Sans");
-    EXPECT_EQ(QFontInfo(QFont("Times New Roman")).family(), "Liberation Serif");
-    EXPECT_EQ(QApplication::font().pixelSize(), 13);
 }
 
 // Qt sets the C library's locale from the environment when the application starts; the

@@ -134,15 +134,15 @@ struct Menu_route {
 } // namespace
 
 // Every way a parameter menu can vanish unconfirmed must leave a way to run and to change
-// parameters (all of them hide it, as Erase does); a window minimised and restored keeps
-// the menu open.
+// parameters (all of them hide it, as Erase does); a window minimised and restored, even
+// after a run, keeps the menu open.
 TEST_F(Main_screen, EveryRouteThatHidesAnOpenParameterMenuBringsBackItsButtons)
 {
     const std::vector<Menu_route> routes{
         {"Erase before setup", Opened::before_setup, [this] { click(main->erase_button()); }},
         {"setup", Opened::before_setup, [this] { press_setup(); }},
         {"Erase", Opened::after_run, [this] { click(main->erase_button()); }},
-        {"minimise", Opened::after_setup,
+        {"minimise after a run", Opened::after_run,
          [this] {
              main->showMinimized();
              main->showNormal();

@@ -114,7 +114,7 @@ TEST_F(Save_dialogs, TheDialogAsksAboutTheFileWithItsSuffix)
 }
 
 // Each save suggests a name after what it shows: a picture carries its caption above the
-// drawing, values start with the caption and read back exactly.
+// drawing, values start with the caption and read back exactly; nothing else is left.
 TEST_F(Save_dialogs, SavesSuggestTheirNameAndWriteWhatIsShown)
 {
     setup_and_run();
@@ -137,8 +137,9 @@ TEST_F(Save_dialogs, SavesSuggestTheirNameAndWriteWhatIsShown)
         EXPECT_EQ(read_float(cells[0]), plot.times_us[i]) << i;
         EXPECT_EQ(read_float(cells[1]), plot.values[i]) << i;
     }
-
     EXPECT_TRUE(failures.isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"picture.png", "values.csv"}))
+        << "no temporary left behind";
 }
 
 // Which files cannot be written is the safe file's rule; here: a refused save writes

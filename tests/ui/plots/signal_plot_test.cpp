@@ -59,8 +59,8 @@ TEST_F(Signal_plot, WindowShowsItsPictureAndTheCommandLineDrawsTheSame)
     }
 }
 
-// Under the mouse the title line reads out the drawn value, of each sample on the
-// transmit side; the caption comes back when the mouse leaves.
+// The window's wiring of the read-out, whose text is the plot layer's: under the mouse the
+// title line reads out the drawn value; the caption comes back when the mouse leaves.
 TEST_F(Signal_plot, TitleLineReadsOutTheDrawnValueUnderTheMouse)
 {
     setup_and_run(6, 3);

@@ -64,19 +64,16 @@ TEST_F(Signal_plot, WindowShowsItsPictureAndTheCommandLineDrawsTheSame)
 TEST_F(Signal_plot, TitleLineReadsOutTheDrawnValueUnderTheMouse)
 {
     setup_and_run(6, 3);
-    for (int code : {1, -306}) {
-        TSignal_plot& plot = show_plot(code);
-        QCoreApplication::processEvents();
-        const QString caption = plot.windowTitle();
-        for (int x : {0, 748}) {
-            QTest::mouseMove(plot.bits, QPoint(x, 60));
-            const QString text = plot.windowTitle();
-            const auto v = static_cast<double>(plot.values[static_cast<size_t>(x)]);
-            EXPECT_TRUE(text.endsWith("value " + QString::number(v, 'g', 6)))
-                << code << " " << x << " " << text.toStdString();
-            EXPECT_EQ(text.contains("sample"), code == 1) << text.toStdString();
-        }
-        plot.bitsLeave();
-        EXPECT_EQ(plot.windowTitle(), caption);
+    TSignal_plot& plot = show_plot(1);
+    QCoreApplication::processEvents();
+    const QString caption = plot.windowTitle();
+    for (int x : {0, 748}) {
+        QTest::mouseMove(plot.bits, QPoint(x, 60));
+        const QString text = plot.windowTitle();
+        const auto v = static_cast<double>(plot.values[static_cast<size_t>(x)]);
+        EXPECT_TRUE(text.endsWith("value " + QString::number(v, 'g', 6)))
+            << x << " " << text.toStdString();
     }
+    plot.bitsLeave();
+    EXPECT_EQ(plot.windowTitle(), caption);
 }

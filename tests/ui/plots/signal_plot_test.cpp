@@ -6,7 +6,6 @@
 #include "ui/widgets/paint_box.h"
 
 #include <QImage>
-#include <QLabel>
 #include <QTemporaryDir>
 
 #include <gmock/gmock.h>

@@ -6,7 +6,6 @@
 #include "ui/widgets/paint_box.h"
 #include "ui/widgets/progress_runner.h"
 
-#include <QLabel>
 #include <QLineEdit>
 
 #include <gmock/gmock.h>

@@ -6,8 +6,6 @@
 #include "ui/widgets/click_line.h"
 #include "ui/widgets/paint_box.h"
 
-#include <QLabel>
-
 using Viterbi_decoder = Ui_flow;
 
 TEST_F(Viterbi_decoder, NeedsARunOfTwoStagesSetUpAsItRan)

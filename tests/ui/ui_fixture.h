@@ -3,6 +3,8 @@
 // parameters; helpers drive it as a user does.
 
 #include "engine/parameters.h"
+#include "ui/plots/signal_plot.h"
+#include "ui/widgets/progress_runner.h"
 #include "ui/windows/get_plots.h"
 #include "ui/windows/main_screen.h"
 #include "ui/windows/run_menue.h"
@@ -33,6 +35,7 @@ protected:
 
     void TearDown() override
     {
+        Progress_runner::cancel_hook = nullptr;
         main.reset();
         flush_deletes();
     }
@@ -67,6 +70,13 @@ protected:
         for (QMdiSubWindow* w : main->child_windows())
             if (w->property("Tag").toInt() < 1000) plots.push_back(w);
         return plots;
+    }
+
+    // Opens the plot of a stage code, as its blue button does.
+    TSignal_plot& show_plot(int code)
+    {
+        main->view_item(code);
+        return dynamic_cast<TSignal_plot&>(*plot_windows().back());
     }
 };
 

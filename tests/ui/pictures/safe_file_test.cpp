@@ -11,45 +11,6 @@
 #include <csignal>
 #include <sys/resource.h>
 
-namespace {
-
-QByteArray contents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QImage small_picture()
-{
-    QImage image(8, 4, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    image.setPixel(2, 1, qRgb(255, 0, 0));
-    return image;
-}
-
-} // namespace
-
-TEST(Safe_file, WritesNewFilesAndReplacesOldOnesWhole)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("values.csv");
-    ASSERT_TRUE(save_text(path, "first\n"));
-    ASSERT_TRUE(save_text(path, "second\n"));
-    EXPECT_EQ(contents(path), "second\n");
-    ASSERT_TRUE(save_png(small_picture(), dir.filePath("p.png")));
-    EXPECT_EQ(QImage(dir.filePath("p.png")).convertToFormat(QImage::Format_RGB32), small_picture());
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"p.png", "values.csv"}))
-        << "no temporary left behind";
-}
-
-TEST(Safe_file, FullDeviceIsAFailure)
-{
-    if (!QFileInfo::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
-    EXPECT_FALSE(save_text("/dev/full", "values\n"));
-    EXPECT_FALSE(save_png(small_picture(), "/dev/full"));
-    EXPECT_TRUE(QFileInfo("/dev/full").exists()) << "the device is still there";
-}
-
 // A full disk, as far as this process is concerned: files may not grow beyond 100 bytes.
 TEST(Safe_file, FailureLeavesTheExistingFileAndNoPartialOne)
 {
@@ -72,14 +33,15 @@ TEST(Safe_file, FailureLeavesTheExistingFileAndNoPartialOne)
 
     EXPECT_FALSE(replaced);
     EXPECT_FALSE(created);
-    EXPECT_EQ(contents(kept), "old\n");
+    QFile file(kept);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "old\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"kept.csv"}));
 }
 
 TEST(Safe_file, NoFileWhereThePathCannotHoldOne)
 {
     QTemporaryDir dir;
-    EXPECT_FALSE(save_text(dir.filePath("missing/values.csv"), "x\n"));
     EXPECT_FALSE(save_text(dir.path(), "x\n")) << "a directory";
     EXPECT_FALSE(save_text("", "x\n"));
     EXPECT_FALSE(save_png(QImage(), dir.filePath("empty.png")));

@@ -1,6 +1,7 @@
 #include "ui/pictures/view_pictures.h"
 
 #include "tests/engine/chain_fixture.h"
+#include "ui/pictures/safe_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -21,11 +22,7 @@ TEST(View_pictures, StoppedEyeWritesNothing)
     run_once();
     QTemporaryDir dir;
     const QString path = dir.filePath("eye.png");
-    {
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("earlier");
-    }
+    ASSERT_TRUE(save_text(path, "earlier"));
     Eye_pattern eye;
     Stop_now stop;
     EXPECT_FALSE(write_eye_picture(eye, 176, 215, path.toStdString(), stop));

@@ -6,31 +6,7 @@
 #include "ui/widgets/click_line.h"
 #include "ui/widgets/paint_box.h"
 
-#include <QLabel>
-
 using Viterbi_decoder = Ui_flow;
-
-namespace {
-
-bool shown(const QWidget* w) { return !w->isHidden(); }
-
-} // namespace
-
-TEST_F(Viterbi_decoder, OpensWithOnlyTheTwoViewButtonsUntilErased)
-{
-    setup_and_run(2, 3);
-    click(picker().en_decoder);
-    TViterbi_decoder& v = *main->viterbi_decoder();
-    EXPECT_TRUE(shown(v.encoder));
-    EXPECT_TRUE(shown(v.decoder));
-    for (const QWidget* w : {static_cast<QWidget*>(v.title), static_cast<QWidget*>(v.caption),
-                             static_cast<QWidget*>(v.data), static_cast<QWidget*>(v.conv_enc),
-                             static_cast<QWidget*>(v.proceed)})
-        EXPECT_FALSE(shown(w));
-    // Erase hides it with the plots.
-    click(main->erase_button());
-    EXPECT_FALSE(shown(&v));
-}
 
 TEST_F(Viterbi_decoder, NeedsARunOfTwoStagesSetUpAsItRan)
 {
@@ -75,6 +51,4 @@ TEST_F(Viterbi_decoder, ClicksStepOnAndARepaintKeepsTheStep)
         EXPECT_EQ(*r.step, r.expected);
         EXPECT_EQ(r.picture->grab().toImage().convertToFormat(QImage::Format_RGB32), before);
     }
-    // "sequence": bit 0 is 0, so the encoder's first pair is 00.
-    EXPECT_EQ(v.encoder_view.out_line, "00");
 }

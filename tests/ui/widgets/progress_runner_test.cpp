@@ -33,9 +33,8 @@ QProgressDialog* shown_dialog()
     return nullptr;
 }
 
-// A job that reports until it is stopped, while act is called on the window's thread
-// on every poll until it returns true. The job then ends by itself, so a gesture that
-// does not reach the job lets run report the job as finished instead of hanging.
+// A job that reports until stopped while act is polled on the window's thread; once act
+// returns true the job ends by itself, so a gesture that misses it cannot hang the test.
 bool run_while(QWidget* parent, const std::function<bool()>& act)
 {
     std::atomic<bool> acted{false};
@@ -63,7 +62,7 @@ void activate(QWidget& window)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
-enum class Gesture { cancel_click, escape_key, close_box };
+enum class Gesture { cancel_click, escape_key, close_box, main_close_box };
 
 // Stops the job through the dialog's window, as the platform does for each gesture.
 void give(Gesture g, QProgressDialog& dialog)
@@ -72,6 +71,7 @@ void give(Gesture g, QProgressDialog& dialog)
     case Gesture::cancel_click: click_through_window(dialog.findChild<QPushButton*>()); break;
     case Gesture::escape_key: QTest::keyClick(dialog.windowHandle(), Qt::Key_Escape); break;
     case Gesture::close_box: dialog.windowHandle()->close(); break;
+    case Gesture::main_close_box: dialog.parentWidget()->window()->windowHandle()->close(); break;
     }
 }
 
@@ -79,8 +79,9 @@ void give(Gesture g, QProgressDialog& dialog)
 
 // A click on Cancel as the platform sends it, Esc and the dialog's close box each stop the
 // job, and run says it was stopped. A shortcut for Esc that would take the key from any
-// window must leave it to the dialog.
-TEST_F(Progress_runner_test, CancelEscAndTheCloseBoxOfTheDialogStopTheWork)
+// window must leave it to the dialog. The main window's close box also stops the job, and
+// the window closes once the job has ended.
+TEST_F(Progress_runner_test, CancelEscAndTheCloseBoxesStopTheWork)
 {
     QWidget main;
     auto* panel = new QWidget(&main);
@@ -90,7 +91,8 @@ TEST_F(Progress_runner_test, CancelEscAndTheCloseBoxOfTheDialogStopTheWork)
     QObject::connect(escape, &QShortcut::activated, [&] { ++main_escapes; });
     main.show();
     Progress_runner::show_after_ms = 0;
-    for (Gesture g : {Gesture::cancel_click, Gesture::escape_key, Gesture::close_box}) {
+    for (Gesture g : {Gesture::cancel_click, Gesture::escape_key, Gesture::close_box,
+                      Gesture::main_close_box}) {
         SCOPED_TRACE(static_cast<int>(g));
         QString label;
         const bool finished = run_while(panel, [&] {
@@ -99,12 +101,15 @@ TEST_F(Progress_runner_test, CancelEscAndTheCloseBoxOfTheDialogStopTheWork)
             label = dialog->windowTitle();
             activate(*dialog);
             give(g, *dialog);
+            EXPECT_TRUE(main.isVisible()) << "not closed while the job runs";
             return true;
         });
         EXPECT_FALSE(finished);
         EXPECT_EQ(label, "running the chain");
     }
     EXPECT_EQ(main_escapes, 0);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(main.isVisible());
 }
 
 TEST_F(Progress_runner_test, OtherWindowsTakeNoInputBeforeOrAfterTheDialogShows)
@@ -139,24 +144,6 @@ TEST_F(Progress_runner_test, OtherWindowsTakeNoInputBeforeOrAfterTheDialogShows)
     click_through_window(button);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(edit->text(), "x");
-}
-
-TEST_F(Progress_runner_test, ClosingTheMainWindowStopsTheJobAndClosesItOnceItHasEnded)
-{
-    QWidget main;
-    auto* panel = new QWidget(&main);
-    main.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    bool open_while_running = false;
-    const bool finished = run_while(panel, [&] {
-        main.windowHandle()->close();
-        open_while_running = main.isVisible();
-        return true;
-    });
-    EXPECT_FALSE(finished);
-    EXPECT_TRUE(open_while_running);
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(main.isVisible());
 }
 
 TEST_F(Progress_runner_test, HandlersWaitingForTheJobRunOnceAfterIt)

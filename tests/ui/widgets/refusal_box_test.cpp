@@ -15,5 +15,4 @@ TEST(Refusal_box, IsWideEnoughForItsLongestLine)
     const auto* label = box->findChild<QLabel*>("qt_msgbox_label");
     ASSERT_NE(label, nullptr);
     EXPECT_GE(label->width(), QFontMetrics(label->font()).horizontalAdvance(first));
-    EXPECT_EQ(box->windowTitle(), "parameters not stored");
 }

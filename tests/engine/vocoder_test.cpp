@@ -7,31 +7,16 @@
 
 using testing::ElementsAreArray;
 
-namespace {
-// Packs `bits` into bytes with the stage set up for 3 bytes.
-std::vector<float> receive(std::vector<float> bits)
-{
-    vocoder.setup(3);
-    vocoder.alloc_buffers();
-    Chain_signal s{bits.data(), nullptr};
-    vocoder.rcve(s);
-    return {s.i, s.i + 3};
-}
-} // namespace
-
-TEST(Vocoder, SendsSeqMsbFirstEndingInTwoTailZerosAndPacksItBack)
+// The bits sent, MSB first with the encoder tail, are pinned by the Walsh symbols of the
+// whole chain; what comes back is packed from hard decisions, so only an exact 1 is a one.
+TEST(Vocoder, PacksOnlyAnExactOneAsAOne)
 {
     EXPECT_EQ(vocoder.setup(5), 24); // taken as 3 bytes
     vocoder.alloc_buffers();
-    Chain_signal s;
-    vocoder.xmit(s);
-    // 's' = 0x73, 'e' = 0x65, 'q' = 0x71 with its two low bits replaced by the tail
-    const std::vector<float> want{0, 1, 1, 1, 0, 0, 1, 1, 0, 1, 1, 0,
-                                  0, 1, 0, 1, 0, 1, 1, 1, 0, 0, 0, 0};
-    EXPECT_THAT(std::vector<float>(s.i, s.i + 24), ElementsAreArray(want));
-    EXPECT_THAT(receive(want), ElementsAreArray({115, 101, 112}));
-    std::vector<float> bits(24, 0.0f); // only an exact 1 counts as a one
+    std::vector<float> bits(24, 0.0f);
     bits[0] = 0.999f;
     bits[7] = 1.0f;
-    EXPECT_THAT(receive(bits), ElementsAreArray({1, 0, 0}));
+    Chain_signal s{bits.data(), nullptr};
+    vocoder.rcve(s);
+    EXPECT_THAT(std::vector<float>(s.i, s.i + 3), ElementsAreArray({1, 0, 0}));
 }

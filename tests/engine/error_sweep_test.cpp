@@ -16,14 +16,6 @@ using testing::ElementsAreArray;
 
 namespace {
 
-// Asks to stop at the first report of a share beyond `beyond`.
-class Stop_beyond : public Progress {
-public:
-    explicit Stop_beyond(double share) : beyond(share) {}
-    bool report(double done) override { return done <= beyond; }
-    double beyond;
-};
-
 // A chain that has run with a value the sweeps change.
 class Error_sweep : public testing::Test {
 protected:
@@ -80,7 +72,7 @@ TEST_F(Error_sweep, AStopEndsTheRunInHandKeepsThePointsAndLeavesTheChainNotRun)
     const std::vector<std::uint32_t> before = stored_bits();
     for (const auto& [beyond, points] : {std::pair{1.0 / 11, size_t{1}}, {10.5 / 11, size_t{10}}}) {
         run_once();
-        Stop_beyond stop(beyond);
+        Stop_past_share stop(beyond);
         const Sweep_result r = run_sweep({row("rf_phase_pct"), 0.0f, 50.0f, 10, false}, stop);
         EXPECT_EQ(r.points.size(), points) << beyond;
         EXPECT_FALSE(r.complete);

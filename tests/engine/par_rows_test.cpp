@@ -9,22 +9,6 @@
 #include <cmath>
 #include <optional>
 
-// Confirming the menus without typing must never be refused: every program-start value
-// lies in its row's range, in the unit the row is typed in.
-TEST(Par_rows, ProgramStartValuesLieInTheirRanges)
-{
-    const Analog_pars p;
-    for (int r = 0; r < par_row_count; ++r) {
-        const Par_row& row = par_rows[static_cast<size_t>(r)];
-        if (row.set == Par_set::start) continue;
-        const float v = *p.par_table[static_cast<size_t>(row.par)];
-        Par_entry e;
-        e.type(r, row.unit == Par_unit::mhz ? v / 1.0e6f : v);
-        const std::optional<Refusal> refusal = check_entry(e);
-        EXPECT_FALSE(refusal.has_value()) << refusal->message();
-    }
-}
-
 namespace {
 
 // Every value of every buffer of the chain in use is finite, and so is the receiving

@@ -7,6 +7,7 @@
 #include "engine/headless_screen.h"
 #include "engine/par_entry.h"
 #include "engine/parameters.h"
+#include "engine/progress.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +53,14 @@ inline Headless_screen run_once()
     run_transmission(screen);
     return screen;
 }
+
+// Asks to stop at the first report of a share beyond `beyond`.
+class Stop_past_share : public Progress {
+public:
+    explicit Stop_past_share(double share) : beyond(share) {}
+    bool report(double done) override { return done <= beyond; }
+    double beyond;
+};
 
 // Every stored value of an analog block, as bits.
 inline std::vector<std::uint32_t> stored_bits(const Analog_pars& p = analog_pars())

@@ -75,8 +75,6 @@ TEST(Conv_code, EncodesReferenceBits)
 {
     // impulse response of generators 7 and 5 (octal): 11, 10, 11
     EXPECT_THAT(encode({1, 0, 0}), ElementsAreArray({1, 1, 1, 0, 1, 1}));
-    EXPECT_THAT(encode(seq),
-                ElementsAreArray(bits_of("001101100111110101000101111110001000011001110000")));
 }
 
 TEST(Conv_code, ViterbiCorrectsAnySingleWrongSoftBit)
@@ -90,10 +88,8 @@ TEST(Conv_code, ViterbiCorrectsAnySingleWrongSoftBit)
 }
 
 // The decoder ends with one more step into state 0 on the last pair, so a block whose
-// next-to-last bit is 1 comes back whole, though every path into state 0 at the last pair
-// ends in 00. With soft bits off by at most 0.3, each bit another path differs in costs it
-// at least 0.7^2 - 0.3^2 = 0.4 more. A path ending in 00 differs in three bits of the last
-// two pairs, and its extra step weighs (0.8, 0.3) against 00, not 11: 0.73, not 0.53.
+// next-to-last bit is 1 comes back whole, though every path into state 0 ends in 00. Soft
+// bits off by up to 0.3 keep the sent path the cheapest.
 TEST(Conv_code, TerminationKeepsANextToLastOne)
 {
     const std::vector<float> data = bits_of("011100110110010101110010");
@@ -101,17 +97,6 @@ TEST(Conv_code, TerminationKeepsANextToLastOne)
     for (size_t k = 0; k < r.size(); ++k)
         r[k] += (r[k] > 0.5f ? -0.1f : 0.1f) * static_cast<float>(k % 4);
     EXPECT_THAT(decode(r), ElementsAreArray(data));
-}
-
-TEST(Conv_code, AcsTieSelectsSecondPredecessor)
-{
-    conv_code.setup(4);
-    conv_code.metric = {0, 0, 0, 0};
-    conv_code.bm = {0.25f, 0.25f, 0.25f, 0.25f}; // an undecided pair weighs all branches alike
-    conv_code.path[0] = {0, 0, 0, 0};
-    conv_code.path[2] = {1, 1, 0, 0}; // state 0 is reached from 0 and 2
-    EXPECT_FLOAT_EQ(conv_code.acs(0, 2), 0.5f);
-    EXPECT_THAT(conv_code.new_path[0], ElementsAreArray({1, 1, 0, 0}));
 }
 
 // The decoder table shown after step k holds each state's best metric and path so far.

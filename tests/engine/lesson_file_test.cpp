@@ -5,9 +5,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -26,7 +23,8 @@ protected:
     int saved_bytes = data_bytes;
 };
 
-// Loads text into a block whose every value differs from the written one.
+// Loads text, with a byte-order mark, spaces, tabs, comments, blank lines and CRLF line ends
+// added, into a block whose every value differs from the written one.
 void load_into_other(const std::string& text, Analog_pars& q)
 {
     apply_entry(q, entry({{"roll_off", 0.77f},
@@ -34,15 +32,17 @@ void load_into_other(const std::string& text, Analog_pars& q)
                           {"if_freq", 55.5f},
                           {"noise_to_signal", 9.0f}}));
     apply_start_pars(1, 9);
+    std::string marked = "\xEF\xBB\xBF";
+    for (char c : text) marked += c == '\n' ? std::string("\t# noted\r\n\n  ") : std::string(1, c);
     Par_entry e;
-    ASSERT_FALSE(read_lesson(text, e).has_value());
+    ASSERT_FALSE(read_lesson(marked, e).has_value());
     apply_entry(q, e);
 }
 
 } // namespace
 
-// Block 0 holds the program-start values, block 1 values of many digits, the others random
-// values in every interval row (a carrier above the IF floor of 3 chip rates), the filter
+// Block 0 holds the program-start values, block 1 switches and tiny or long values, the others
+// random values in every interval row (a carrier above the IF floor of 3 chip rates), the filter
 // centres typed in even blocks and following the carriers in odd ones.
 TEST_F(Lesson_file_test, EveryStoredValueReadsBackToTheSameBits)
 {
@@ -51,14 +51,10 @@ TEST_F(Lesson_file_test, EveryStoredValueReadsBackToTheSameBits)
     for (int k = 0; k < 300; ++k) {
         Analog_pars p;
         Par_entry typed = k != 1 ? Par_entry()
-                                 : entry({{"roll_off", 0.123456789f},
-                                          {"if_freq", 70.1234567f},
-                                          {"rf_freq", 1234.56789f},
-                                          {"iq_branches", 1},
+                                 : entry({{"iq_branches", 1},
                                           {"bp_on2", 1},
                                           {"bp_center2", 3.14159265f},
                                           {"bp_width4", 0.0001234f},
-                                          {"noise_to_signal", 0.1f / 3.0f},
                                           {"if_detune_pct", -1.0e-7f},
                                           {"rf_phase_pct", 98765.4321f}});
         for (int r = 0; r < par_row_count && k > 1; ++r) {
@@ -79,28 +75,6 @@ TEST_F(Lesson_file_test, EveryStoredValueReadsBackToTheSameBits)
     EXPECT_EQ(data_bytes, 3);
 }
 
-TEST_F(Lesson_file_test, ValuesAreWrittenWithTheFewestDigits)
-{
-    EXPECT_EQ(lesson_value(row("roll_off"), 0.2f), "0.2");
-    EXPECT_EQ(lesson_value(row("if_freq"), 80000000.0f), "80");
-    EXPECT_EQ(lesson_value(row("bp_width4"), 4915200.0f), "4.9152");
-    EXPECT_EQ(lesson_value(row("noise_to_signal"), 0.1f / 3.0f), "0.033333335");
-}
-
-TEST_F(Lesson_file_test, CommentsBlankLinesAndSpacesAreIgnored)
-{
-    Par_entry e;
-    const auto error =
-        read_lesson("# a lesson\n\n  roll_off=0.5   # steeper\r\n\tnr_stages =  3\n", e);
-    ASSERT_FALSE(error.has_value()) << error->reason;
-    EXPECT_EQ(e.typed(row("roll_off")), 0.5);
-    EXPECT_EQ(e.typed(row("nr_stages")), 3.0);
-    EXPECT_FALSE(e.typed(row("if_freq")).has_value());
-    Par_entry marked;
-    ASSERT_FALSE(read_lesson("\xEF\xBB\xBFroll_off = 0.25\n", marked).has_value());
-    EXPECT_EQ(marked.typed(row("roll_off")), 0.25);
-}
-
 // Each kind of refusal once: what the numbers and the ranges refuse is tested with them.
 TEST_F(Lesson_file_test, EachKindOfBadLineIsRefusedWithItsLineAndNothingTyped)
 {
@@ -112,7 +86,6 @@ TEST_F(Lesson_file_test, EachKindOfBadLineIsRefusedWithItsLineAndNothingTyped)
         {"roll_off = 0.5\nfoo = 1\n", 2, "unknown parameter 'foo'"},
         {"roll_off = 0.5\n\nif_freq = 8O\n", 3,
          "if_freq: '8O' is not a number; allowed are -1e+07 to 3e+06 MHz"},
-        {"roll_off = 2\n", 1, "roll_off = 2 is out of range: allowed are 0 to 1"},
         {"noise_to_signal = 1e39\n", 1,
          "noise_to_signal = inf is out of range: allowed are -1e+06 to 1e+06"},
         {"# x\nroll_off = 0.1\nroll_off = 0.2\n", 3, "roll_off is given twice (first on line 2)"},
@@ -120,13 +93,8 @@ TEST_F(Lesson_file_test, EachKindOfBadLineIsRefusedWithItsLineAndNothingTyped)
         {"data_bytes = 3.5\n", 1,
          "data_bytes: '3.5' is not a whole number; allowed are whole numbers from -2147483648 to "
          "2147483647"},
-        {"data_bytes = 99999999999\n", 1,
-         "data_bytes: '99999999999' is outside the range of numbers; allowed are whole numbers "
-         "from -2147483648 to 2147483647"},
         // A refused line is echoed short, its control characters escaped.
         {"roll_off 0.5\x1b[2J\r\n", 1, "expected 'name = value', got 'roll_off 0.5\\x1b[2J'"},
-        {"x" + std::string(100, 'y') + " 1\n", 1,
-         "expected 'name = value', got 'x" + std::string(79, 'y') + "...'"},
     };
     for (const auto& b : bad) {
         SCOPED_TRACE(b.text);
@@ -142,23 +110,6 @@ TEST_F(Lesson_file_test, EachKindOfBadLineIsRefusedWithItsLineAndNothingTyped)
               "a.txt, line 4: unknown parameter 'x'");
 }
 
-TEST_F(Lesson_file_test, WithoutStartKeepsTheOtherRowsAndTellsOfChangedStartOnes)
-{
-    Par_entry e;
-    ASSERT_FALSE(read_lesson("nr_stages = 2\ndata_bytes = 3\nroll_off = 0.5\n", e).has_value());
-    bool changed = true;
-    without_start(e, 2, 3, changed);
-    EXPECT_FALSE(changed);
-    without_start(e, 2, 4, changed);
-    EXPECT_TRUE(changed);
-    const Par_entry later = without_start(e, 6, 3, changed);
-    EXPECT_TRUE(changed);
-    EXPECT_FALSE(later.typed(row("nr_stages")).has_value());
-    EXPECT_FALSE(later.confirmed(Par_set::start));
-    EXPECT_EQ(later.typed(row("roll_off")), static_cast<double>(0.5f));
-    EXPECT_TRUE(later.confirmed(Par_set::analog));
-}
-
 TEST(Lesson_file_read, OnlyRegularTextFilesOfAtMostOneMegabyteAreRead)
 {
     const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "lesson_read";
@@ -167,9 +118,6 @@ TEST(Lesson_file_read, OnlyRegularTextFilesOfAtMostOneMegabyteAreRead)
         std::ofstream(dir / name, std::ios::binary) << bytes;
         return (dir / name).string();
     };
-    const std::string fifo = (dir / "fifo").string();
-    std::remove(fifo.c_str());
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     const std::string lesson = "roll_off = 0.5\n";
     const struct {
         std::string path;
@@ -182,8 +130,6 @@ TEST(Lesson_file_read, OnlyRegularTextFilesOfAtMostOneMegabyteAreRead)
         {file("nul.txt", lesson + std::string(1, '\0')),
          "it holds NUL bytes (a lesson file is a text file)"},
         {(dir / "missing.txt").string(), "there is no such file"},
-        {dir.string(), "it is no regular file (a lesson file is a text file)"},
-        {fifo, "it is no regular file (a lesson file is a text file)"},
         {"/dev/zero", "it is no regular file (a lesson file is a text file)"},
     };
     for (const auto& c : cases) {

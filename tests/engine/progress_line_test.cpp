@@ -30,14 +30,6 @@ TEST(Progress_line, ShowsTheShareAfterTheDelayAndErasesIt)
          {{1.0, 0.41}, {1.5, 0.415}, {2.0, 1.0}},
          true,
          "\rcdma_sim: 41 %\rcdma_sim: 100 %\r               \r"},
-        {"not erased yet", 0, {{3.0, 0.05}}, false, "\rcdma_sim: 5 %"},
-        {"sweep",
-         200,
-         {{1.0, 2.4 / 201}, {1.1, 1.0}},
-         true,
-         "\rcdma_sim: point 3 of 200, 1 %\rcdma_sim: point 200 of 200, 100 %"
-         "\r" +
-             std::string(33, ' ') + "\r"},
         {"shorter line",
          10,
          {{1.0, 10.0 / 11}, {1.0, 0.0}},
@@ -61,17 +53,4 @@ TEST(Progress_line, ShowsTheShareAfterTheDelayAndErasesIt)
             EXPECT_EQ(out.str(), c.printed) << c.what;
         }
     }
-}
-
-// Without a terminal nothing is shown; a stop request stops the job either way.
-TEST(Progress_line, StopsOnRequestAndShowsNothingWithoutATerminal)
-{
-    bool stop = false;
-    Progress_line::Setup s;
-    s.seconds = [] { return 5.0; };
-    s.stop_asked = [&stop] { return stop; };
-    Progress_line line(s);
-    EXPECT_TRUE(line.report(0.5));
-    stop = true;
-    EXPECT_FALSE(line.report(0.6));
 }

@@ -27,33 +27,14 @@ std::vector<float> send(std::vector<float> bits)
 }
 } // namespace
 
+// The correlation and the order of the bits sent in a row are pinned by the decisions below
+// and by the Walsh symbols of the whole chain.
 TEST(Walsh_code, FunctionsAreSylvesterRows)
 {
     walsh_code.setup(48);
-    for (unsigned r = 0; r < n; ++r) // +1 where r and c share an even number of bits
+    for (unsigned r = 0; r < n; ++r) // 1 where r and c share an even number of bits
         for (unsigned c = 0; c < n; ++c)
             ASSERT_EQ(walsh_code.wf[r][c], std::popcount(r & c) % 2 == 0) << r << ", " << c;
-}
-
-TEST(Walsh_code, CorrelationPeaksOnlyAtOwnRow)
-{
-    walsh_code.setup(48);
-    constexpr float tolerance = 1e-6f; // sums of +/-1 are exact; only the 1/64 scaling rounds
-    std::vector<float> out(n);
-    for (unsigned k = 0; k < n; ++k) {
-        const std::vector<float> x = row(k);
-        walsh_code.correlate(x.data(), out.data());
-        std::vector<float> want(n, 0.0f);
-        want[k] = 1.0f;
-        EXPECT_THAT(out, Pointwise(FloatNear(tolerance), want)) << "row " << k;
-    }
-}
-
-TEST(Walsh_code, FirstBitOfGroupIsMostSignificant)
-{
-    walsh_code.setup(48); // the rows compared against are built by a setup
-    EXPECT_THAT(send({0, 0, 0, 0, 0, 1}), ElementsAreArray(row(1)));
-    EXPECT_THAT(send({1, 0, 0, 0, 0, 0}), ElementsAreArray(row(32)));
 }
 
 // The row with the most energy over both branches gives the soft bits 0.5 +/- half its

@@ -39,14 +39,6 @@ protected:
     }
 };
 
-// Asks to stop at the first report of a share beyond `beyond`.
-class Stop_beyond : public Progress {
-public:
-    explicit Stop_beyond(double share) : beyond(share) {}
-    bool report(double done) override { return done <= beyond; }
-    double beyond;
-};
-
 } // namespace
 
 TEST_F(Eye_pattern_test, CaptionOnEntryAndAfterEachToggle)
@@ -108,7 +100,7 @@ TEST_F(Eye_pattern_test, CancelStopsWithinTheCacheOrAfterTheGroupInHand)
 {
     for (const auto& [beyond, traces] : {std::pair{0.0, 0}, {0.5, 5}}) {
         Record_canvas box(eye_width, eye_height);
-        Stop_beyond stop(beyond);
+        Stop_past_share stop(beyond);
         EXPECT_FALSE(eye.draw(box, analog_mod, plot_curves, stop)) << beyond;
         EXPECT_EQ(box.count("move_to"), traces) << beyond;
     }

@@ -10,6 +10,9 @@ namespace {
 const char* const usage_head =
     R"(usage:
   cdma_sim                                   opens the simulator window (the default)
+  cdma_sim [--params] FILE                   opens the window with the lesson file FILE
+                                             (*.cdmalesson) loaded, start values included,
+                                             as "load parameters..." does
   cdma_sim run  [OPTIONS]                    sets up, runs once, prints the result line
   cdma_sim dump [OPTIONS] --all              sets up, runs once, prints every stage buffer
   cdma_sim dump [OPTIONS] --code C [--t0 US] [--dt US] [--count N]

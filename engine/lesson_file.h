@@ -11,6 +11,9 @@
 #include <string>
 #include <string_view>
 
+// The suffix lesson files are saved with, without its dot; files without it load too.
+constexpr char lesson_suffix[] = "cdmalesson";
+
 // Why a lesson file cannot be loaded: the first bad line and what is wrong with it.
 struct Lesson_error {
     int line; // counted from 1

@@ -7,6 +7,7 @@
 #include "ui/widgets/menu_host.h"
 #include "ui/widgets/save_dialog.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -14,7 +15,7 @@
 
 std::function<QString(QWidget*)> TLesson_btns::ask_open_path = [](QWidget* parent) {
     return QFileDialog::getOpenFileName(parent, "load parameters", QString(),
-                                        file_filter("txt") + ";;all files (*)");
+                                        file_filter(lesson_suffix) + ";;all files (*)");
 };
 
 std::function<void(QWidget*, const QString&, const QString&)> TLesson_btns::tell =
@@ -51,16 +52,21 @@ void TLesson_btns::save_parsClick()
 {
     const QByteArray text =
         QByteArray::fromStdString(lesson_text(analog_pars(), nr_stages, data_bytes));
-    Save_dialog::save(this, "save parameters", "lesson.txt", "txt",
+    Save_dialog::save(this, "save parameters", QString("lesson.") + lesson_suffix, lesson_suffix,
                       [&text](const QString& path) { return save_text(path, text); });
 }
 
 void TLesson_btns::load_parsClick()
 {
     const QString path = ask_open_path(this);
-    if (path.isEmpty()) return;
+    if (!path.isEmpty()) load(path);
+}
+
+void TLesson_btns::load(const QString& path)
+{
     const QString name = QFileInfo(path).fileName();
-    const Lesson_read file = read_lesson_file(path.toStdString(), name.toStdString());
+    const Lesson_read file =
+        read_lesson_file(QFile::encodeName(path).toStdString(), name.toStdString());
     if (!file.text) {
         tell(this, "parameters not loaded", QString::fromStdString(file.refusal));
         return;

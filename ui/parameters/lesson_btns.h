@@ -22,6 +22,9 @@ public:
 
     void save_parsClick();
     void load_parsClick();
+    // Loads the lesson file at path as "load parameters..." does once a file is chosen:
+    // a refused file stores nothing and is told with its name and line.
+    void load(const QString& path);
 
     // The lesson file to load, "" when cancelled; a file dialog unless replaced (tests).
     static std::function<QString(QWidget* parent)> ask_open_path;

@@ -32,7 +32,7 @@ std::function<void(QWidget*, const QString&)> Save_dialog::failed =
 QString file_filter(const QString& suffix)
 {
     if (suffix == "png") return "PNG picture (*.png)";
-    if (suffix == "txt") return "lesson files (*.txt)";
+    if (suffix == "cdmalesson") return "lesson files (*.cdmalesson)";
     return QString("%1 values (*.%2)").arg(suffix.toUpper(), suffix);
 }
 

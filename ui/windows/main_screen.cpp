@@ -2,6 +2,7 @@
 
 #include "engine/elements.h"
 #include "plot/plot_objects.h"
+#include "ui/parameters/lesson_btns.h"
 #include "ui/parameters/parameter_menue.h"
 #include "ui/pictures/pixel_font.h"
 #include "ui/plots/fourier_plot.h"
@@ -126,6 +127,11 @@ void TMain_screen::open_start_menu()
     mdi->addSubWindow(start_window);
     start_window->place();
     start_window->show();
+}
+
+void TMain_screen::open_lesson(const QString& path)
+{
+    if (start_window != nullptr) start_window->lesson->load(path);
 }
 
 QList<QMdiSubWindow*> TMain_screen::child_windows() const

@@ -35,6 +35,9 @@ public:
 
     // Opens the start menu; the program entry calls it right after construction.
     void open_start_menu();
+    // Loads a lesson file into the start menu, start values included, as its "load
+    // parameters..." does; the program entry calls it for a file named on the command line.
+    void open_lesson(const QString& path);
 
     void EraseClick();
     void view_item(int code) override;

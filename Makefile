@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 TSAN_BUILD ?= build-tsan
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps build run test test-asan test-tsan bench clean
+.PHONY: deps build run test test-asan test-tsan bench package clean
 
 deps:
 	scripts/install-deps
@@ -41,6 +41,10 @@ bench: build
 	./$(BUILD)/bench_window
 	./$(BUILD)/bench_eye_bandpass
 	./$(BUILD)/bench_spreading_trellis
+
+# The Debian package $(BUILD)/cdma-sim_<version>_<arch>.deb (install: sudo apt install ./FILE).
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)

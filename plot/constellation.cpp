@@ -92,6 +92,8 @@ void Constellation::draw(Canvas& box)
     const size_t first = transmit ? 0 : receive_buffer;
     const std::vector<std::vector<float>>& shown = transmit ? sent : adc;
     chips = wrong_i = wrong_q = 0;
+    i_points.clear();
+    q_points.clear();
     if (sent.size() < 2 || shown.size() < first + 2) return; // no chain to show
     const size_t n =
         std::min({static_cast<size_t>(std::max(0, pn_spread_iq.out_len)), sent[0].size(),
@@ -102,6 +104,8 @@ void Constellation::draw(Canvas& box)
     const Branch bq = branch_points(sent[1], shown[first + 1], chips, one_branch);
     wrong_i = bi.wrong_count;
     wrong_q = bq.wrong_count;
+    i_points = bi.offset;
+    q_points = bq.offset;
 
     float half = min_half_span;
     for (size_t k = 0; k < n; ++k)

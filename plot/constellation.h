@@ -7,6 +7,7 @@
 #include "plot/canvas.h"
 
 #include <string>
+#include <vector>
 
 class Constellation {
 public:
@@ -18,6 +19,10 @@ public:
     int wrong_i = 0;
     int wrong_q = 0;
     bool one_branch = false;
+    // Each chip's place in the picture: its distance from the I and from the Q decision
+    // line, in chip values (a clean chip lies 0.5 from each).
+    std::vector<float> i_points;
+    std::vector<float> q_points;
 
     void toggle_side();
     // "constellation (rcve, 24576 chips): wrong I: 0, wrong Q: 0" and the like.

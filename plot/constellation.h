@@ -2,7 +2,7 @@
 // The constellation: every chip of the last run as a point (I, Q), I to the right and Q
 // up on one scale, with the decision lines dashed. Either the chips the DAC is given or
 // the ADC's soft chips the despreader reads. Noise spreads the four clusters, a phase
-// error turns them, a disturbing carrier shifts them; one branch leaves them on the I axis.
+// error turns them, detuning smears them; one branch leaves them on the I axis.
 
 #include "plot/canvas.h"
 

@@ -13,7 +13,8 @@ namespace {
 
 constexpr int picture_px = 300;
 constexpr int plot_left = 4;
-constexpr int plot_top = 24;
+constexpr int caption_height = 36; // two lines: a long caption wraps
+constexpr int plot_top = caption_height + 4;
 constexpr int button_left = plot_left + picture_px + 8;
 constexpr int button_width = 70;
 constexpr int button_height = 26;
@@ -29,7 +30,9 @@ TConstellation_view::TConstellation_view(QWidget* parent, View_host& view_host)
     setFrameShape(QFrame::Panel);
     setAutoFillBackground(true);
     caption = new QLabel(this);
-    caption->setGeometry(plot_left, 2, frame_width - 8, 18);
+    caption->setGeometry(plot_left, 2, frame_width - 8, caption_height);
+    caption->setWordWrap(true);
+    caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     plot = new Paint_box(this);
     plot->setGeometry(plot_left, plot_top, picture_px, picture_px);
     xmit_rcve = new QPushButton("xmit/rcve", this);

@@ -32,7 +32,7 @@ protected:
             {"eye pattern", &TGet_plots::eye, m.eye_patterns(), QRect(8, 350, 260, 276),
              m.eye_patterns()->plot, QPoint(250, 270)},
             {"constellation", &TGet_plots::constellation, m.constellation(),
-             QRect(8, 350, 388, 330), m.constellation()->plot, QPoint(350, 300)},
+             QRect(8, 350, 388, 346), m.constellation()->plot, QPoint(350, 300)},
             {"band-pass explorer", &TGet_plots::bp_filter, m.bp_plots(), QRect(0, 350, 1024, 301),
              m.bp_plots()->time1, QPoint(600, 60)},
             {"Viterbi decoder", &TGet_plots::en_decoder, m.viterbi_decoder(),

@@ -3,6 +3,7 @@
 #include "analog/analog_objects.h"
 #include "app/bandpass_command.h"
 #include "app/cli_entries.h"
+#include "app/constellation_command.h"
 #include "app/eye_command.h"
 #include "app/interrupt_stop.h"
 #include "app/sweep_command.h"
@@ -53,6 +54,7 @@ struct Command {
     bool window_given = false;
     Trellis_request trellis;
     Eye_options eye;
+    Constellation_options constellation;
     double window_typed_us = 0.0; // as typed, before its rounding to float
     std::string window_text;
 };
@@ -111,7 +113,7 @@ Command parse(int argc, const char* const* argv)
     Command c;
     c.verb = argv[1];
     if (c.verb != "run" && c.verb != "dump" && c.verb != "plot" && c.verb != "trellis" &&
-        c.verb != "eye")
+        c.verb != "eye" && c.verb != "constellation")
         throw Refused(std::string("unknown command '").append(echo_text(c.verb)) + "'");
     for (int k = 2; k < argc; ++k) {
         const std::string opt = argv[k];
@@ -126,6 +128,9 @@ Command parse(int argc, const char* const* argv)
             c.trellis.png_path = file_name_of(k, argc, argv);
         } else if (c.verb == "eye" &&
                    take_eye_option(c.eye, opt, [&] { return value_of(k, argc, argv); })) {
+        } else if (c.verb == "constellation" &&
+                   take_constellation_option(c.constellation, opt,
+                                             [&] { return value_of(k, argc, argv); })) {
         } else if ((c.verb == "dump" || c.verb == "plot") && opt == "--code") {
             c.code = static_cast<int>(parse_integer(opt, value_of(k, argc, argv), -9999, 9999));
         } else if (c.verb == "dump" && opt == "--t0") {
@@ -151,6 +156,7 @@ Command parse(int argc, const char* const* argv)
     if (c.verb == "plot") check_plot(c);
     if (c.verb == "trellis" && c.trellis.steps < 0) throw Refused("trellis needs --steps S");
     if (c.verb == "eye") check_eye_options(c.eye);
+    if (c.verb == "constellation") check_constellation_options(c.constellation);
     c.entries.check();
     return c;
 }
@@ -299,6 +305,8 @@ int execute(const Command& c, std::ostream& out, std::ostream& err)
         return trellis_command(c.trellis, out, err);
     } else if (c.verb == "eye") {
         return eye_command(c.eye, out, err);
+    } else if (c.verb == "constellation") {
+        return constellation_command(c.constellation, out, err);
     } else if (c.all) {
         dump_all(out);
     } else if (signal->kind == Signal_kind::analog) {

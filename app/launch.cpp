@@ -9,8 +9,9 @@
 namespace {
 
 // Every first word the command line knows, options included.
-constexpr std::array<std::string_view, 10> command_words = {
-    "run", "dump", "plot", "trellis", "eye", "bandpass", "sweep", "--help", "-h", "--version"};
+constexpr std::array<std::string_view, 11> command_words = {
+    "run",      "dump",  "plot",   "trellis", "eye",      "constellation",
+    "bandpass", "sweep", "--help", "-h",      "--version"};
 
 bool is_command_word(std::string_view word)
 {

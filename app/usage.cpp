@@ -33,6 +33,14 @@ const char* const usage_head =
                                              "start" button does (receive side, I, running
                                              unless said otherwise; 176 x 215) into a PNG and
                                              prints its caption and range
+  cdma_sim constellation [OPTIONS] [--side xmit|rcve] [--size PX] [--csv FILE] --png FILE
+                                             sets up, runs once, draws every chip of both
+                                             branches as an I/Q point (receive side: the
+                                             ADC's soft chips; xmit: the DAC's chips) into
+                                             a square PNG of PX pixels (100 to 2000, default
+                                             400) and prints its caption; --csv also writes
+                                             i,q per chip: its distance from each decision
+                                             line, one line each
   cdma_sim bandpass [--center MHZ] [--width MHZ] [--fft MHZ] [--low MHZ] [--high MHZ]
                 [--type N] --png FILE        draws the band-pass explorer's four plots as its
                                              "show" button does (defaults: 10, 0.1, 30, 5, 15,

@@ -1,6 +1,6 @@
-// Timed teaching views (outside ctest: `make bench`): one eye-pattern "start" and one
-// band-pass explorer "show", drawn into images as the windows draw them. Arg 0 evaluates
-// every instant anew, for comparison.
+// Timed teaching views (outside ctest: `make bench`): one eye-pattern "start", one
+// constellation and one band-pass explorer "show", drawn into images as the windows draw
+// them. Arg 0 evaluates every instant anew, for comparison.
 
 #include "analog/analog_objects.h"
 #include "bench/window_bench.h"
@@ -9,6 +9,7 @@
 #include "engine/progress.h"
 #include "engine/xmit.h"
 #include "plot/bp_explorer.h"
+#include "plot/constellation.h"
 #include "plot/eye_pattern.h"
 #include "plot/plot_objects.h"
 #include "ui/pictures/qt_canvas.h"
@@ -53,6 +54,25 @@ BENCHMARK(BM_eye_start)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime() // the cache is filled on all cores
     ->UseRealTime();
+
+// The constellation of 36 bytes (24,576 chips per branch) in a 400-pixel square, receive
+// side unless transmit is 1.
+void BM_constellation(benchmark::State& state)
+{
+    analog_pars().set_defaults();
+    apply_start_pars(6, 36);
+    Headless_screen screen;
+    setup_chain(screen);
+    run_transmission(screen);
+    Constellation c;
+    c.transmit = state.range(0) != 0;
+    QImage image(400, 400, QImage::Format_RGB32);
+    for (auto _ : state) {
+        Qt_canvas canvas(image);
+        c.draw(canvas);
+    }
+}
+BENCHMARK(BM_constellation)->ArgName("transmit")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The explorer's defaults with test signal 1 (chirp) or 2 (tone comb).
 void BM_bp_show(benchmark::State& state)

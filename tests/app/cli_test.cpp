@@ -167,6 +167,7 @@ TEST(Cli, OutputIsTheSameUnderACommaLocale)
     for (std::string args :
          {"plot --code 1 --png PNG", "plot --params LESSON --code 106 --png PNG",
           "dump --params LESSON --code -10", "eye --params LESSON --png PNG",
+          "constellation --params LESSON --png PNG",
           "sweep --params LESSON --vary roll_off --from 0.1 --to 0.9 --points 3 --png PNG",
           "bandpass --center 7.5 --width 0.25 --png PNG"}) {
         SCOPED_TRACE(args);

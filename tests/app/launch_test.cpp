@@ -20,7 +20,8 @@ struct Launch_row {
 };
 
 // The files that exist, as the row arguments name them.
-const std::set<std::string> files = {"notes.txt", "/home/t/week3.cdmalesson", "run", "-x.txt"};
+const std::set<std::string> files = {"notes.txt", "/home/t/week3.cdmalesson", "run", "-x.txt",
+                                     "constellation"};
 
 Launch launch_for(const std::vector<std::string>& args)
 {
@@ -53,6 +54,7 @@ TEST(Launch_test, ArgumentsOpenTheWindowWithALessonOrGoToTheCommandLine)
         {{"--version"}, false, std::nullopt},
         {{"bandpass"}, false, std::nullopt},
         {{"sweep"}, false, std::nullopt},
+        {{"constellation"}, false, std::nullopt},
         // An unknown word that is no file, and the suffix alone, stay unknown commands.
         {{"fly"}, false, std::nullopt},
         {{".cdmalesson"}, false, std::nullopt},

@@ -50,6 +50,17 @@ bool write_eye_picture(Eye_pattern& eye, int width, int height, const std::strin
     return true;
 }
 
+void write_constellation_picture(Constellation& c, int side, const std::string& png_path)
+{
+    const auto app = headless_application();
+    QImage image = white_image(side, side);
+    {
+        Qt_canvas canvas(image);
+        c.draw(canvas);
+    }
+    write_png(image, png_path);
+}
+
 void write_bandpass_picture(Bp_explorer& explorer, const std::string& png_path)
 {
     const auto app = headless_application();

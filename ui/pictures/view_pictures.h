@@ -3,6 +3,7 @@
 
 #include "engine/progress.h"
 #include "plot/bp_explorer.h"
+#include "plot/constellation.h"
 #include "plot/eye_pattern.h"
 
 #include <QImage>
@@ -15,6 +16,10 @@
 // std::runtime_error when the file cannot be written.
 bool write_eye_picture(Eye_pattern& eye, int width, int height, const std::string& png_path,
                        Progress& progress);
+
+// After setup and a run: the constellation in a square paint box of side pixels, written
+// as a PNG. Throws std::runtime_error when the file cannot be written.
+void write_constellation_picture(Constellation& c, int side, const std::string& png_path);
 
 // The explorer's four plots drawn into one picture, in their places in the panel.
 QImage bp_picture(const std::array<QImage, 4>& plots);

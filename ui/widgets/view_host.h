@@ -37,5 +37,6 @@ public:
     static constexpr int eye_view = 1024;
     static constexpr int band_pass_view = 2048;
     static constexpr int viterbi_view = 4096;
-    static constexpr int all_views = 8191;
+    static constexpr int constellation_view = 8192;
+    static constexpr int all_views = 16383;
 };

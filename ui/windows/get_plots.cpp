@@ -33,7 +33,7 @@ namespace {
 
 // Rows offered for nr_stages 0..6, and the view buttons each row releases (exclusive).
 constexpr std::array<int, 7> rows_shown{1, 2, 3, 4, 5, 6, 9};
-constexpr std::array<int, TGet_plots::row_total> view_limit{3, 3, 5, 6, 7, 9, 11, 0, 0};
+constexpr std::array<int, TGet_plots::row_total> view_limit{3, 3, 5, 6, 7, 9, 12, 0, 0};
 
 bool on(float x) { return x == 1.0f; }
 
@@ -113,6 +113,8 @@ TGet_plots::TGet_plots(QWidget* parent, Menu_host& menu_host, const Picker_views
     connect(bp_filter, &QPushButton::clicked, this, &TGet_plots::bp_filterClick);
     eye = make_view_button("eye", "eye pattern", 898, 160, 85, 20, 13);
     connect(eye, &QPushButton::clicked, this, &TGet_plots::eyeClick);
+    constellation = make_view_button("constellation", "constellation", 898, 136, 85, 20, 13);
+    connect(constellation, &QPushButton::clicked, this, &TGet_plots::constellationClick);
 
     analog_par = new TParameter_btn(this, host, 2);
     analog_par->move(0, 155);
@@ -131,6 +133,7 @@ TGet_plots::TGet_plots(QWidget* parent, Menu_host& menu_host, const Picker_views
                     PN_I,
                     PN_Q,
                     eye,
+                    constellation,
                     bp_filter,
                     views.spectra[0],
                     views.spectra[1]};
@@ -170,7 +173,7 @@ void TGet_plots::hide_buttons()
 {
     for (size_t r = 0; r < rows.size(); ++r)
         for (int j = 0; j < row_count[r]; ++j) rows[r][static_cast<size_t>(j)]->hide();
-    for (size_t k = 3; k <= 10; ++k) view_buttons[k]->hide();
+    for (size_t k = 3; k <= 11; ++k) view_buttons[k]->hide();
     host.clear_display(Menu_host::result_view);
     see_result->hide();
 }
@@ -266,6 +269,8 @@ void TGet_plots::FFTClick()
 }
 
 void TGet_plots::eyeClick() { Menu_host::bring_to_front(views.eye); }
+
+void TGet_plots::constellationClick() { Menu_host::bring_to_front(views.constellation); }
 
 void TGet_plots::bp_filterClick() { Menu_host::bring_to_front(views.band_pass); }
 

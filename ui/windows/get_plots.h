@@ -33,6 +33,7 @@ public:
     QPushButton* PN_Q = nullptr;
     QPushButton* bp_filter = nullptr;
     QPushButton* eye = nullptr;
+    QPushButton* constellation = nullptr;
     TParameter_btn* analog_par = nullptr;
     TParameter_btn* filter_par = nullptr;
     TParameter_btn* distort_par = nullptr;
@@ -43,7 +44,7 @@ public:
     std::array<std::array<QPushButton*, row_slots>, row_total> rows{};
     static constexpr std::array<int, row_total> row_count = stage_row_counts();
     // The view buttons, in the order the rows release them.
-    std::array<QWidget*, 13> view_buttons{};
+    std::array<QWidget*, 14> view_buttons{};
 
     // The stage button of a stage code, or null.
     QPushButton* stage_button(int code) const;
@@ -58,6 +59,7 @@ public:
     void WalshClick(QPushButton* sender);
     void FFTClick();
     void eyeClick();
+    void constellationClick();
     void bp_filterClick();
     void en_decoderClick();
     void see_resultClick();

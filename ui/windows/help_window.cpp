@@ -33,7 +33,13 @@ the time, the sample and the value under the mouse.</li>
 change or spectrum while its window is open; the line beside it reads out the frequency and
 level under the mouse.</li>
 <li>The red buttons open teaching views (encoder/decoder, Walsh functions, PN generators,
-band-pass filters, eye pattern). <b>Esc</b> hides them again.</li>
+band-pass filters, eye pattern, constellation). <b>Esc</b> hides them again.</li>
+<li><b>constellation</b> shows every chip of the last run as a point (I to the right, Q
+up): the ADC's soft chips, or with <b>xmit/rcve</b> the chips the DAC is given. The dashed
+lines are the decision lines; red points lie on the wrong side, and the caption counts them
+per branch. A clean run gives four clusters. Try noise (they spread and overlap), an IF or
+RF phase error (they turn), a detuned carrier (they smear as the phase runs away) and one
+I/Q branch (they lie on the I axis).</li>
 <li><b>error sweep</b> runs the chain for a range of one parameter and plots the share of
 wrong signals at every receive step: see where each layer breaks down.</li>
 <li><b>save/load parameters</b> keep a set of parameters in a lesson file.</li>

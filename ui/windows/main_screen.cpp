@@ -8,6 +8,7 @@
 #include "ui/plots/fourier_plot.h"
 #include "ui/plots/signal_plot.h"
 #include "ui/views/bp_plots.h"
+#include "ui/views/constellation_view.h"
 #include "ui/views/eye_patterns.h"
 #include "ui/views/pn_generator.h"
 #include "ui/views/spreading_fcts.h"
@@ -90,6 +91,8 @@ TMain_screen::TMain_screen()
     Pn_generator2->setGeometry(8, pn_generator_top[1], pn_generator_width, pn_generator_height);
     Eye_patterns = new TEye_patterns(central, *this);
     Eye_patterns->move(8, 350);
+    Constellation_view = new TConstellation_view(central, *this);
+    Constellation_view->move(8, 350);
 
     result = new Click_line(central);
     result->setGeometry(553, 350, 267, 23);
@@ -113,10 +116,11 @@ TMain_screen::TMain_screen()
     Parameter_menue->on_confirmed = [this] { show_menu_buttons(); };
     Parameter_menue->on_dismissed = [this] { show_menu_buttons(); };
 
-    const std::array<QWidget*, 12> stacked{Erase,           error_message,  Pn_generator1,
-                                           Pn_generator2,   Eye_patterns,   result,
-                                           Viterbi_decoder, Spreading_fcts, Bp_plots,
-                                           Fourier_plot1,   Fourier_plot2,  Parameter_menue};
+    const std::array<QWidget*, 13> stacked{Erase,          error_message,   Pn_generator1,
+                                           Pn_generator2,  Eye_patterns,    Constellation_view,
+                                           result,         Viterbi_decoder, Spreading_fcts,
+                                           Bp_plots,       Fourier_plot1,   Fourier_plot2,
+                                           Parameter_menue};
     for (QWidget* w : stacked) w->raise();
     new TShortcuts(*this);
 }
@@ -176,7 +180,7 @@ void TMain_screen::erase_curves()
     plot_cascade.restart();
 }
 
-std::array<TMain_screen::View_bit, 11> TMain_screen::view_bits() const
+std::array<TMain_screen::View_bit, 12> TMain_screen::view_bits() const
 {
     return {{{result_view, result},
              {error_view, error_message},
@@ -187,6 +191,7 @@ std::array<TMain_screen::View_bit, 11> TMain_screen::view_bits() const
              {pn_generator_view_2, Pn_generator2},
              {parameter_view, Parameter_menue},
              {eye_view, Eye_patterns},
+             {constellation_view, Constellation_view},
              {band_pass_view, Bp_plots},
              {viterbi_view, Viterbi_decoder}}};
 }
@@ -261,8 +266,9 @@ void TMain_screen::set_result(const std::string& text)
 void TMain_screen::open_run_menu()
 {
     start_window = nullptr; // closed by setup and gone with it
-    const Picker_views views{Spreading_fcts, Viterbi_decoder, {Fourier_plot1, Fourier_plot2},
-                             Eye_patterns,   Bp_plots,        result};
+    const Picker_views views{Spreading_fcts, Viterbi_decoder,    {Fourier_plot1, Fourier_plot2},
+                             Eye_patterns,   Constellation_view, Bp_plots,
+                             result};
     run_window = new TRun_menue(*this, views);
     mdi->addSubWindow(run_window);
     run_window->place();

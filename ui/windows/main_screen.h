@@ -17,6 +17,7 @@ class QPushButton;
 class Click_line;
 class TBp_plots;
 class TEye_patterns;
+class TConstellation_view;
 class TFourier_plot;
 class TParameter_menue;
 class TPn_generator;
@@ -73,6 +74,7 @@ public:
     TPn_generator* pn_generator(int k) const { return k == 0 ? Pn_generator1 : Pn_generator2; }
     TFourier_plot* fourier_plot(int k) const { return k == 0 ? Fourier_plot1 : Fourier_plot2; }
     TEye_patterns* eye_patterns() const { return Eye_patterns; }
+    TConstellation_view* constellation() const { return Constellation_view; }
     TViterbi_decoder* viterbi_decoder() const { return Viterbi_decoder; }
     TSpreading_fcts* spreading_fcts() const { return Spreading_fcts; }
     TBp_plots* bp_plots() const { return Bp_plots; }
@@ -87,6 +89,7 @@ private:
     TPn_generator* Pn_generator1 = nullptr;
     TPn_generator* Pn_generator2 = nullptr;
     TEye_patterns* Eye_patterns = nullptr;
+    TConstellation_view* Constellation_view = nullptr;
     Click_line* result = nullptr;
     TViterbi_decoder* Viterbi_decoder = nullptr;
     TSpreading_fcts* Spreading_fcts = nullptr;
@@ -106,7 +109,7 @@ private:
         int bit;
         QWidget* view;
     };
-    std::array<View_bit, 11> view_bits() const;
+    std::array<View_bit, 12> view_bits() const;
     // Where the next plot window goes.
     Cascade plot_cascade;
 };

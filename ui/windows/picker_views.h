@@ -15,6 +15,7 @@ struct Picker_views {
     // The upper and the lower spectrum strip.
     std::array<TFourier_plot*, 2> spectra{};
     QWidget* eye = nullptr;
+    QWidget* constellation = nullptr;
     QWidget* band_pass = nullptr;
     QWidget* result = nullptr;
 };

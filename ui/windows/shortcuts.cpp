@@ -14,10 +14,10 @@
 namespace {
 
 // The views that teach one block; the result, error and parameter lines are no views.
-constexpr int teaching_views = Menu_host::fourier_view_1 | Menu_host::fourier_view_2 |
-                               Menu_host::spreading_view | Menu_host::pn_generator_view_1 |
-                               Menu_host::pn_generator_view_2 | Menu_host::eye_view |
-                               Menu_host::band_pass_view | Menu_host::viterbi_view;
+constexpr int teaching_views =
+    Menu_host::fourier_view_1 | Menu_host::fourier_view_2 | Menu_host::spreading_view |
+    Menu_host::pn_generator_view_1 | Menu_host::pn_generator_view_2 | Menu_host::eye_view |
+    Menu_host::constellation_view | Menu_host::band_pass_view | Menu_host::viterbi_view;
 
 } // namespace
 

@@ -24,6 +24,7 @@ void set_view_tooltips(TGet_plots& p)
         {p.PN_Q, "the PN generator of the Q branch"},
         {p.bp_filter, "the band-pass filters: their response and the filtered signals"},
         {p.eye, "the eye pattern of the received chips: open eyes mean safe decisions"},
+        {p.constellation, "every chip of both branches as an I/Q point: the four QPSK clusters"},
         {p.analog_par->button, "pulse shape, samples per chip, branches and carriers"},
         {p.filter_par->button, "the four band-pass filters: on/off, centre and width"},
         {p.distort_par->button, "noise, detuning and phase errors of the carriers"},

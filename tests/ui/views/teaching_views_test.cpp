@@ -3,6 +3,7 @@
 // hides it while a click on one of its parts does not.
 #include "tests/ui/ui_fixture.h"
 #include "ui/views/bp_plots.h"
+#include "ui/views/constellation_view.h"
 #include "ui/views/eye_patterns.h"
 #include "ui/views/spreading_fcts.h"
 #include "ui/views/viterbi_decoder.h"
@@ -30,6 +31,8 @@ protected:
         return {
             {"eye pattern", &TGet_plots::eye, m.eye_patterns(), QRect(8, 350, 260, 276),
              m.eye_patterns()->plot, QPoint(250, 270)},
+            {"constellation", &TGet_plots::constellation, m.constellation(),
+             QRect(8, 350, 388, 346), m.constellation()->plot, QPoint(350, 300)},
             {"band-pass explorer", &TGet_plots::bp_filter, m.bp_plots(), QRect(0, 350, 1024, 301),
              m.bp_plots()->time1, QPoint(600, 60)},
             {"Viterbi decoder", &TGet_plots::en_decoder, m.viterbi_decoder(),

@@ -7,6 +7,7 @@
 #include "ui/plots/fourier_plot.h"
 #include "ui/plots/signal_plot.h"
 #include "ui/views/bp_plots.h"
+#include "ui/views/constellation_view.h"
 #include "ui/views/eye_patterns.h"
 #include "ui/views/spreading_fcts.h"
 #include "ui/views/viterbi_decoder.h"
@@ -110,6 +111,7 @@ TEST_F(Get_plots, EveryViewOpenedFromTheDiagramComesToTheFront)
         {picker().Walsh, main->spreading_fcts(), main->spreading_fcts()->multiply},
         {picker().en_decoder, main->viterbi_decoder(), main->viterbi_decoder()->decoder},
         {picker().eye, main->eye_patterns(), main->eye_patterns()->start},
+        {picker().constellation, main->constellation(), main->constellation()->xmit_rcve},
         {picker().bp_filter, main->bp_plots(), main->bp_plots()->show},
         {picker().FFT, main->fourier_plot(0), main->fourier_plot(0)->Fourier},
         {picker().see_result, main->result_line(), main->result_line()},

@@ -5,6 +5,7 @@
 #include "ui/parameters/parameter_menue.h"
 #include "ui/plots/fourier_plot.h"
 #include "ui/views/bp_plots.h"
+#include "ui/views/constellation_view.h"
 #include "ui/views/eye_patterns.h"
 #include "ui/views/pn_generator.h"
 #include "ui/views/spreading_fcts.h"
@@ -176,7 +177,8 @@ TEST_F(Main_screen, ViewsFitTheDefaultWindow)
          {static_cast<QWidget*>(main->pn_generator(0)),
           static_cast<QWidget*>(main->pn_generator(1)),
           static_cast<QWidget*>(main->spreading_fcts()),
-          static_cast<QWidget*>(main->eye_patterns()), static_cast<QWidget*>(main->bp_plots())})
+          static_cast<QWidget*>(main->eye_patterns()), static_cast<QWidget*>(main->constellation()),
+          static_cast<QWidget*>(main->bp_plots())})
         EXPECT_TRUE(window.contains(v->geometry())) << v->metaObject()->className();
     EXPECT_GE(main->pn_generator(0)->height(), main->pn_generator(0)->PaintBox->height());
     EXPECT_GE(main->pn_generator(0)->y(), main->spreading_fcts()->geometry().bottom());

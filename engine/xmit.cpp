@@ -1,5 +1,6 @@
 #include "engine/xmit.h"
 
+#include "engine/decision_line.h"
 #include "engine/engine_objects.h"
 #include "engine/parameters.h"
 #include "engine/screen_port.h"
@@ -74,19 +75,13 @@ std::optional<Step_count> Xmit::count(int step, int selector) const
     const int n =
         static_cast<int>(std::min({static_cast<size_t>(a.out_len), va.size(), vb.size()}));
 
-    float max_a = 0.0f;
-    float min_a = 100000.0f;
-    for (int i = 0; i < n; ++i) {
-        max_a = std::max(max_a, va[static_cast<size_t>(i)]);
-        min_a = std::min(min_a, va[static_cast<size_t>(i)]);
-    }
-    const float range = max_a - min_a;
+    const float range = sent_range([&va](int i) { return va[static_cast<size_t>(i)]; }, n);
     int errors = 0;
     for (int i = 0; i < n; ++i) {
         // For 0/1 data: b lies on the other side of 0.5 than a.
-        const float ta = 2.0f * va[static_cast<size_t>(i)] - range;
-        const float tb = 2.0f * vb[static_cast<size_t>(i)] - range;
-        if (ta * tb < 0.0f) ++errors;
+        const float ta = from_line(va[static_cast<size_t>(i)], range);
+        const float tb = from_line(vb[static_cast<size_t>(i)], range);
+        if (wrong_side(ta, tb)) ++errors;
     }
     return Step_count{errors, n};
 }

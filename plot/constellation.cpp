@@ -1,6 +1,7 @@
 #include "plot/constellation.h"
 
 #include "analog/analog_objects.h"
+#include "engine/decision_line.h"
 #include "engine/engine_objects.h"
 #include "engine/parameters.h"
 #include "engine/xmit.h"
@@ -24,8 +25,7 @@ constexpr Rgb line_grey{160, 160, 160};
 enum Pixel : std::uint8_t { empty = 0, right = 1, wrong = 2 };
 
 // One branch: each chip's distance from the decision line, and the chips on the other side
-// of it than the sent chip. The line lies halfway across the sent chips' range, the rule
-// the receive steps' error counts use.
+// of it than the sent chip, judged as the receive steps' error counts judge them.
 struct Branch {
     std::vector<float> offset;
     std::vector<bool> wrong;
@@ -35,20 +35,14 @@ struct Branch {
 Branch branch_points(const std::vector<float>& sent, const std::vector<float>& shown, int n,
                      bool flat)
 {
-    float max_a = 0.0f;
-    float min_a = 100000.0f;
-    for (int k = 0; k < n; ++k) {
-        max_a = std::max(max_a, sent[static_cast<size_t>(k)]);
-        min_a = std::min(min_a, sent[static_cast<size_t>(k)]);
-    }
-    const float range = max_a - min_a;
+    const float range = sent_range([&sent](int k) { return sent[static_cast<size_t>(k)]; }, n);
     Branch b;
     for (int k = 0; k < n; ++k) {
         const auto i = static_cast<size_t>(k);
-        const float ta = 2.0f * sent[i] - range;
-        const float tb = flat ? 0.0f : 2.0f * shown[i] - range;
+        const float ta = from_line(sent[i], range);
+        const float tb = flat ? 0.0f : from_line(shown[i], range);
         b.offset.push_back(0.5f * tb);
-        const bool w = ta * tb < 0.0f;
+        const bool w = wrong_side(ta, tb);
         b.wrong.push_back(w);
         b.wrong_count += w ? 1 : 0;
     }

@@ -38,5 +38,5 @@ public:
     static constexpr int band_pass_view = 2048;
     static constexpr int viterbi_view = 4096;
     static constexpr int constellation_view = 8192;
-    static constexpr int all_views = 16383;
+    static constexpr int all_views = 2 * constellation_view - 1; // every bit up to the last view
 };
